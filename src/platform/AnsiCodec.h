@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+// Conversion between record bytes (the ANSI code page: the system's on Windows, windows-1252
+// elsewhere) and the text widgets show. Lossless for all 256 byte values, so a title that was never
+// edited is written back byte for byte.
+QString AnsiToUnicode(std::string_view bytes);
+// Characters the code page lacks become '?'.
+std::string UnicodeToAnsi(const QString& text);
+// As UnicodeToAnsi, and CR, LF and NUL become blanks: a field's text can never break a file's lines.
+std::string FieldTextToAnsi(const QString& text);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/ProfileFile.h"
+
+#include <QString>
+#include <memory>
+#include <string>
+
+// A profile file parsed once and answered from memory, with the rules of the host's own profile
+// lookup (GetPrivateProfileStringA) for every detail that decides a result.
+class TIniProfile : public TProfileFile {
+public:
+    // A missing or unreadable file gives an empty profile: every lookup answers its default.
+    static std::unique_ptr<TIniProfile> FromFile(const QString& path);
+    static std::unique_ptr<TIniProfile> FromBytes(std::string bytes);
+    ~TIniProfile() override;
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const override;
+
+private:
+    struct TIndex;
+    explicit TIniProfile(std::string bytes);
+    std::string FBytes;
+    std::unique_ptr<TIndex> FIndex;
+};
