@@ -1,0 +1,85 @@
+#include "platform/FileTextOutput.h"
+#include "model/InOutError.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+int FailureCode(const QString& path) {
+    try {
+        TFileTextOutput output(path);
+        output.WriteLine("x");
+        output.Commit();
+    } catch (const EInOutError& error) {
+        return error.Code();
+    }
+    return 0;
+}
+
+TEST(FileTextOutput, WritesLinesWithCrLfOnCommit) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Scenery.cfg"_s);
+    WriteFile(path, "old");
+    {
+        TFileTextOutput output(path);
+        output.WriteLine("[General]");
+        output.WriteLine("");
+        output.WriteLine("\xFC");
+        EXPECT_EQ(Contents(path), "old");
+        output.Commit();
+    }
+    EXPECT_EQ(Contents(path), "[General]\r\n\r\n\xFC\r\n");
+}
+
+TEST(FileTextOutput, OldFileStaysWholeUntilCommit) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Scenery.cfg"_s);
+    WriteFile(path, "old contents");
+    {
+        TFileTextOutput output(path);
+        output.WriteLine("new");
+    }
+    EXPECT_EQ(Contents(path), "old contents");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Scenery.cfg"_s});
+}
+
+TEST(FileTextOutput, FailuresCarryTheReportsCodes) {
+    QTemporaryDir dir;
+    EXPECT_EQ(FailureCode(dir.filePath(u"missing/Scenery.cfg"_s)), EInOutError::PathNotFound);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder"_s));
+    EXPECT_EQ(FailureCode(dir.filePath(u"folder"_s)), EInOutError::AccessDenied);
+}
+
+struct TTextCase {
+    int Code;
+    const char* Text;
+};
+
+class InOutErrorText : public testing::TestWithParam<TTextCase> {};
+
+TEST_P(InOutErrorText, NamesTheFailure) {
+    EXPECT_STREQ(EInOutError(GetParam().Code).what(), GetParam().Text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, InOutErrorText,
+    testing::Values(TTextCase{2, "Datei nicht gefunden"}, TTextCase{3, "Ungültiger Dateiname"},
+                    TTextCase{4, "Zu viele geöffnete Dateien"}, TTextCase{5, "Dateizugriff verweigert"},
+                    TTextCase{101, "Zu wenig Speicherplatz"}, TTextCase{32, "E/A-Fehler 32"}));
+
+} // namespace

@@ -1,0 +1,105 @@
+#include "model/QuarrowTypes.h"
+#include "platform/FileTextOutput.h"
+#include "platform/IniProfile.h"
+#include "support/StringOutput.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct TLibrary {
+    TGeneral General;
+    std::vector<std::unique_ptr<TArea>> Areas;
+};
+
+TLibrary Read(const TProfileFile& profile) {
+    TLibrary library;
+    library.General.LoadFrom(profile);
+    SweepAreas(profile,
+               [&library](std::unique_ptr<TArea> area) { library.Areas.push_back(std::move(area)); });
+    return library;
+}
+
+std::string Write(const TLibrary& library) {
+    TStringOutput output;
+    library.General.WriteTo(output);
+    for (const auto& area : library.Areas)
+        area->WriteTo(output);
+    return output.Bytes;
+}
+
+QStringList RealFiles() {
+    return QDir(QStringLiteral(QUARROW_REAL_DATA)).entryList({u"*.cfg"_s}, QDir::Files, QDir::Name);
+}
+
+TEST(RealFiles, ReadWriteAndReadBackGiveEqualRecords) {
+    ASSERT_EQ(RealFiles().size(), 3);
+    for (const QString& name : RealFiles()) {
+        const auto original = Read(*TIniProfile::FromFile(QStringLiteral(QUARROW_REAL_DATA) + u'/' + name));
+        EXPECT_GE(original.Areas.size(), 3u) << name.toStdString();
+        const std::string written = Write(original);
+        const auto reread = Read(*TIniProfile::FromBytes(written));
+        // The writer's form is a fixed point: writing what it wrote changes no byte.
+        EXPECT_EQ(Write(reread), written) << name.toStdString();
+        ASSERT_EQ(reread.Areas.size(), original.Areas.size());
+        for (std::size_t i = 0; i < original.Areas.size(); ++i) {
+            EXPECT_EQ(reread.Areas[i]->Number, original.Areas[i]->Number);
+            EXPECT_EQ(reread.Areas[i]->Title, original.Areas[i]->Title);
+            EXPECT_EQ(reread.Areas[i]->Required, original.Areas[i]->Required);
+        }
+    }
+}
+
+TEST(RealFiles, KnownContentsAreRead) {
+    const auto library =
+        Read(*TIniProfile::FromFile(QStringLiteral(QUARROW_REAL_DATA) + u"/fsx-tpn-fsx.cfg"_s));
+    EXPECT_EQ(library.General.Title, "FS9 World Scenery");
+    EXPECT_TRUE(library.General.CleanOnExit);
+    ASSERT_EQ(library.Areas.size(), 120u);
+    EXPECT_EQ(library.Areas[0]->TextureId, 1);
+    EXPECT_EQ(library.Areas[0]->Local, "Scenery\\World");
+    EXPECT_TRUE(library.Areas[0]->Required);
+    EXPECT_EQ(library.Areas[1]->TextureId, -9999);
+    EXPECT_EQ(library.Areas[119]->Title, "Addon Scenery");
+    EXPECT_EQ(library.Areas[119]->Layer, 120);
+}
+
+TEST(RoundTrip, WritersFormIsRewrittenByteForByte) {
+    std::string title = "Z\xFCrich ";
+    for (int b = 0x80; b <= 0xFF; ++b)
+        title.push_back(static_cast<char>(b));
+    const std::string file =
+        "[General]\r\nTitle=T\r\nDescription=D\r\nClean_on_Exit=TRUE\r\n\r\n"
+        "[Area.001]\r\nTitle=" +
+        title +
+        "\r\nTexture_ID=1\r\nLayer=1\r\nActive=TRUE\r\n"
+        "Required=TRUE\r\nLocal=Scenery\\W\xF6rld\r\nRemote=\r\n\r\n"
+        "[Area.002]\r\nTitle=B\r\nLayer=5\r\nActive=FALSE\r\nRequired=FALSE\r\n"
+        "Local=Addon Scenery\\B\r\nRemote=R\r\nExclude=x\r\nFlatten.0=a\r\nFlatten.1=b\r\n\r\n";
+    EXPECT_EQ(Write(Read(*TIniProfile::FromBytes(file))), file);
+}
+
+TEST(RoundTrip, WrittenFileReadsBackFromDisk) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Scenery.cfg"_s);
+    TLibrary library;
+    library.General.Title = "G";
+    library.Areas.push_back(std::make_unique<TArea>());
+    library.Areas.back()->Number = 12;
+    library.Areas.back()->Local = "L";
+    {
+        TFileTextOutput output(path);
+        library.General.WriteTo(output);
+        library.Areas.back()->WriteTo(output);
+        output.Commit();
+    }
+    const auto reread = Read(*TIniProfile::FromFile(path));
+    EXPECT_EQ(Write(reread), Write(library));
+}
+
+} // namespace
