@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <memory>
+
+namespace Ui {
+class TInputDialogForm;
+}
+
+// Asks for one line of text: the prompt beside the field, the caption in the title bar. Returns the
+// text on OK and empty text on cancel; line breaks and NULs in it have become blanks.
+QString ShowInputDialog(const QString& prompt, const QString& caption, const QString& initial = QString());
+
+// The one-line prompt window: a fixed, always-on-top dialog whose field starts just right of the
+// prompt, however long the prompt is, and ends where the form puts it.
+class TInputDialogForm : public QDialog {
+    Q_OBJECT
+public:
+    TInputDialogForm(const QString& prompt, const QString& caption, const QString& initial,
+                     QWidget* parent = nullptr);
+    ~TInputDialogForm() override;
+
+    QString Text() const;
+
+public slots:
+    void FormShow();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::TInputDialogForm> ui;
+};

@@ -1,0 +1,109 @@
+#include "ui/FolderPicker.h"
+#include "ModalDriver.h"
+#include "ui/DialogRecorder.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QListView>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+TEST(FolderPicker, SelectedFolderIsNormalisedOnEveryAssignment) {
+    const std::pair<QString, QString> cases[] = {
+        {u"D:\\Games\\"_s, u"D:\\Games"_s},
+        {u"D:\\Games"_s, u"D:\\Games"_s},
+        {u"D:"_s, u"D:\\"_s},
+        {u"C:\\"_s, u"C:\\"_s},
+        {u"C:\\\\"_s, u"C:\\"_s},
+        {u"C:\\FS9\\Addon Scenery\\\\"_s, u"C:\\FS9\\Addon Scenery\\"_s},
+        {QString(), QString()},
+        {u"/home/pilot/Sets/"_s, u"/home/pilot/Sets"_s},
+        {u"/home/pilot/Sets"_s, u"/home/pilot/Sets"_s},
+        {u"/"_s, u"/"_s},
+        {u"//"_s, u"/"_s},
+    };
+    TFolderPicker picker(u"Select Scenery Path"_s);
+    for (const auto& [given, kept] : cases) {
+        picker.SetSelectedFolder(given);
+        EXPECT_EQ(picker.SelectedFolder(), kept) << given.toStdString();
+    }
+}
+
+class FolderPickerDialog : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Root.isValid());
+        ASSERT_TRUE(QDir(Root.path()).mkpath(u"Alpha"_s));
+        ASSERT_TRUE(QDir(Root.path()).mkpath(u"Beta"_s));
+    }
+    QString Folder(const QString& name) const { return QDir::toNativeSeparators(Root.filePath(name)); }
+
+    QTemporaryDir Root;
+    TFolderPicker Picker{u"Select Scenery Path"_s};
+};
+
+// The real dialog opens in the parent with the folder highlighted and hands back what is confirmed.
+TEST_F(FolderPickerDialog, OpensAtTheSelectedFolderAndReturnsTheConfirmedOne) {
+    Picker.SetSelectedFolder(Folder(u"Alpha"_s) + QDir::separator());
+    QString title, shownIn, highlighted;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        title = dialog->windowTitle();
+        shownIn = QDir::toNativeSeparators(dialog->directory().absolutePath());
+        highlighted = QDir::toNativeSeparators(dialog->selectedFiles().value(0));
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides it
+    });
+    EXPECT_TRUE(Picker.Execute(nullptr));
+    EXPECT_EQ(title, u"Select Scenery Path"_s);
+    EXPECT_EQ(shownIn, QDir::toNativeSeparators(Root.path()));
+    EXPECT_EQ(highlighted, Folder(u"Alpha"_s));
+    EXPECT_EQ(Picker.SelectedFolder(), Folder(u"Alpha"_s));
+}
+
+// Highlighting another folder moves SelectedFolder at once, even when the run is cancelled, and the
+// next run starts there.
+TEST_F(FolderPickerDialog, FollowsTheHighlightedFolderAcrossRuns) {
+    Picker.SetSelectedFolder(Folder(u"Alpha"_s));
+    QString whileOpen;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        auto* view = dialog->findChild<QListView*>(u"listView"_s);
+        auto* model = qobject_cast<QFileSystemModel*>(view->model());
+        view->selectionModel()->setCurrentIndex(model->index(Root.filePath(u"Beta"_s)),
+                                                QItemSelectionModel::ClearAndSelect);
+        whileOpen = Picker.SelectedFolder();
+        dialog->reject();
+    });
+    EXPECT_FALSE(Picker.Execute(nullptr));
+    EXPECT_EQ(whileOpen, Folder(u"Beta"_s));
+    EXPECT_EQ(Picker.SelectedFolder(), Folder(u"Beta"_s));
+
+    QString highlighted;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        highlighted = QDir::toNativeSeparators(dialog->selectedFiles().value(0));
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides it
+    });
+    EXPECT_TRUE(Picker.Execute(nullptr));
+    EXPECT_EQ(highlighted, Folder(u"Beta"_s));
+    EXPECT_EQ(Picker.SelectedFolder(), Folder(u"Beta"_s));
+}
+
+TEST(FolderPicker, SeamRecordsAndAnswersWithoutShowing) {
+    TDialogRecorder recorder;
+    TFolderPicker picker(u"Select Default Set Path"_s);
+    picker.SetSelectedFolder(u"C:\\FS9\\Addon Scenery"_s);
+    recorder.AnswerNext(u"D:\\Games\\"_s);
+    recorder.CancelNext();
+    EXPECT_TRUE(picker.Execute(nullptr));
+    EXPECT_EQ(picker.SelectedFolder(), u"D:\\Games"_s);
+    EXPECT_FALSE(picker.Execute(nullptr));
+    EXPECT_EQ(picker.SelectedFolder(), u"D:\\Games"_s);
+    ASSERT_EQ(recorder.Requests().size(), 2u);
+    EXPECT_EQ(recorder.Requests()[0].Kind, TDialogKind::Folder);
+    EXPECT_EQ(recorder.Requests()[0].Title, u"Select Default Set Path"_s);
+    EXPECT_EQ(recorder.Requests()[0].Initial, u"C:\\FS9\\Addon Scenery"_s);
+    EXPECT_EQ(recorder.Requests()[1].Initial, u"D:\\Games"_s);
+}
+} // namespace

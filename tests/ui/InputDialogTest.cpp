@@ -1,0 +1,127 @@
+#include "ui/InputDialog.h"
+#include "ModalDriver.h"
+#include "ui/DialogRecorder.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+template <class T> T* Child(QWidget* form, const QString& name) {
+    T* child = form->findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name.toStdString();
+    return child;
+}
+
+TEST(InputDialogForm, LayoutAsDesigned) {
+    TInputDialogForm form(u"Add flatten command"_s, u"Flatten.x="_s, QString());
+    form.show();
+    EXPECT_EQ(form.windowTitle(), u"Flatten.x="_s);
+    EXPECT_EQ(form.size(), QSize(429, 64));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(Child<QLabel>(&form, u"lText"_s)->text(), u"Add flatten command"_s);
+    EXPECT_EQ(Child<QLabel>(&form, u"lText"_s)->pos(), QPoint(6, 8));
+    auto* ok = Child<QPushButton>(&form, u"bbOk"_s);
+    auto* cancel = Child<QPushButton>(&form, u"bbCancel"_s);
+    EXPECT_EQ(ok->geometry(), QRect(236, 36, 89, 25));
+    EXPECT_EQ(cancel->geometry(), QRect(332, 36, 89, 25));
+    EXPECT_EQ(ok->text(), u"OK"_s);
+    EXPECT_EQ(cancel->text(), u"Abbrechen"_s);
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_FALSE(ok->icon().isNull());
+    EXPECT_FALSE(cancel->icon().isNull());
+    EXPECT_EQ(form.palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+// The field starts 10 pixels right of the prompt, whatever its length, and always ends at x 420.
+TEST(InputDialogForm, FieldFollowsThePromptKeepingItsRightEdge) {
+    for (const QString& prompt : {u"x"_s, u"Edit flatten command"_s,
+                                  u"A much longer prompt that needs far more room than the form gives"_s}) {
+        TInputDialogForm form(prompt, u"Flatten.x="_s, QString());
+        form.show();
+        const QWidget* label = Child<QLabel>(&form, u"lText"_s);
+        const QRect field = Child<QLineEdit>(&form, u"eInput"_s)->geometry();
+        EXPECT_EQ(field.left(), label->x() + label->width() + 10) << prompt.toStdString();
+        EXPECT_EQ(field.right(), 152 + 269 - 1) << prompt.toStdString();
+        EXPECT_EQ(field.top(), 4);
+        if (label->width() > 136) {
+            EXPECT_LT(field.width(), 269) << prompt.toStdString();
+        }
+        form.hide();
+        form.show(); // a second show must not move the field again
+        EXPECT_EQ(Child<QLineEdit>(&form, u"eInput"_s)->geometry(), field);
+    }
+}
+
+TEST(InputDialogForm, LineBreaksAndNulBecomeBlanksAsTheyEnter) {
+    TInputDialogForm form(u"Edit flatten command"_s, u"Flatten.x="_s, u"one\r\ntwo"_s);
+    auto* edit = Child<QLineEdit>(&form, u"eInput"_s);
+    EXPECT_EQ(form.Text(), u"one  two"_s);
+    edit->setText(QString());
+    QGuiApplication::clipboard()->setText(u"a\nb"_s + QChar::Null + u"c\r"_s);
+    edit->paste();
+    EXPECT_EQ(form.Text(), u"a b c "_s);
+    EXPECT_EQ(edit->cursorPosition(), 6);
+}
+
+struct TClosing {
+    QString Initial;
+    QString Typed;
+    std::function<void(TInputDialogForm*)> Close;
+    QString Expected;
+};
+
+// The real modal dialog, closed by Enter, Escape, or a click on either button.
+TEST(ShowInputDialog, ReturnsTheTextOnlyWhenConfirmed) {
+    const auto key = [](Qt::Key k) {
+        return [k](TInputDialogForm* form) { QTest::keyClick(form->findChild<QLineEdit*>(u"eInput"_s), k); };
+    };
+    const auto click = [](const QString& name) {
+        return [name](TInputDialogForm* form) {
+            QTest::mouseClick(form->findChild<QPushButton*>(name), Qt::LeftButton);
+        };
+    };
+    const TClosing cases[] = {
+        {QString(), u"N47 E011 500"_s, key(Qt::Key_Return), u"N47 E011 500"_s},
+        {u"old"_s, u" new"_s, key(Qt::Key_Enter), u"old new"_s},
+        {u"old"_s, QString(), click(u"bbOk"_s), u"old"_s},
+        {u"old"_s, u"x"_s, key(Qt::Key_Escape), QString()},
+        {u"old"_s, u"x"_s, click(u"bbCancel"_s), QString()},
+        {u"a\nb"_s, QString(), click(u"bbOk"_s), u"a b"_s},
+    };
+    for (const TClosing& c : cases) {
+        QString title;
+        WhenModal<TInputDialogForm>([&](TInputDialogForm* form) {
+            title = form->windowTitle();
+            QTest::keyClicks(form->findChild<QLineEdit*>(u"eInput"_s), c.Typed);
+            c.Close(form);
+        });
+        EXPECT_EQ(ShowInputDialog(u"Edit flatten command"_s, u"Flatten.x="_s, c.Initial), c.Expected);
+        EXPECT_EQ(title, u"Flatten.x="_s);
+    }
+}
+
+TEST(ShowInputDialog, SeamRecordsAndAnswersWithoutShowing) {
+    TDialogRecorder recorder;
+    recorder.AnswerNext(u"v1"_s);
+    recorder.CancelNext();
+    recorder.AnswerNext(u"x\r\ny"_s);
+    EXPECT_EQ(ShowInputDialog(u"Add flatten command"_s, u"Flatten.x="_s), u"v1"_s);
+    EXPECT_EQ(ShowInputDialog(u"Edit flatten command"_s, u"Flatten.x="_s, u"v1"_s), QString());
+    EXPECT_EQ(ShowInputDialog(u"Edit flatten command"_s, u"Flatten.x="_s, u"v1"_s), u"x  y"_s);
+    EXPECT_EQ(ShowInputDialog(u"Edit flatten command"_s, u"Flatten.x="_s, u"v2"_s), QString());
+    ASSERT_EQ(recorder.Requests().size(), 4u);
+    const TDialogRequest& first = recorder.Requests()[0];
+    EXPECT_EQ(first.Kind, TDialogKind::Input);
+    EXPECT_EQ(first.Title, u"Flatten.x="_s);
+    EXPECT_EQ(first.Prompt, u"Add flatten command"_s);
+    EXPECT_EQ(first.Initial, QString());
+    EXPECT_EQ(recorder.Requests()[3].Initial, u"v2"_s);
+}
+} // namespace
