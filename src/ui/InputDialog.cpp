@@ -6,6 +6,7 @@
 #include "ui_InputDialog.h"
 
 #include <QShowEvent>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
