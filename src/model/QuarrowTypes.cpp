@@ -3,12 +3,11 @@
 #include "model/ProfileFile.h"
 #include "model/TextOutput.h"
 
-#include <algorithm>
+#include <array>
 
 namespace {
 
 constexpr int AreaCount = 2000;
-constexpr int FlattenKeys = 20;
 
 // "Area." and the number with at least three digits: 7 gives Area.007, 1234 gives Area.1234.
 std::string AreaSectionName(std::int32_t n) {
@@ -27,6 +26,17 @@ void WriteKey(TTextOutput& output, std::string_view key, std::string_view value)
     for (char c : value)
         line.push_back(c == '\r' || c == '\n' || c == '\0' ? ' ' : c);
     output.WriteLine(line);
+}
+
+// Flatten.0 to Flatten.19: only the first twenty entries of an area are read.
+const std::array<std::string, 20>& FlattenKeyNames() {
+    static const auto names = [] {
+        std::array<std::string, 20> keys;
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            keys[i] = "Flatten." + std::to_string(i);
+        return keys;
+    }();
+    return names;
 }
 
 const char* FlagText(bool flag) {
@@ -55,8 +65,8 @@ bool TArea::LoadFrom(const TProfileFile& file, int n) {
     TextureId = ReadInteger(file, section, "Texture_ID", -9999);
     Exclude = file.ReadString(section, "Exclude", "");
     Flatten.clear();
-    for (int i = 0; i < FlattenKeys; ++i) {
-        std::string entry = file.ReadString(section, "Flatten." + std::to_string(i), "");
+    for (const std::string& key : FlattenKeyNames()) {
+        std::string entry = file.ReadString(section, key, "");
         if (!entry.empty())
             Flatten.push_back(std::move(entry));
     }

@@ -53,6 +53,10 @@ int CompareNames(std::string_view a, std::string_view b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+bool NamesEqual(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && CompareNames(a, b) == 0;
+}
+
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
@@ -97,6 +101,7 @@ struct TIniProfile::TIndex {
     std::vector<TSection> Sections;
     std::vector<TEntry> Entries;
     std::vector<std::uint32_t> SortedSections; // by folded name, file order among equal names
+    std::optional<std::uint32_t> LastSection;
 };
 
 namespace {
@@ -109,9 +114,9 @@ public:
     void Run() {
         std::size_t pos = 0;
         while (pos < FText.size()) {
-            std::size_t end = FText.find_first_of("\r\n", pos);
-            if (end == std::string_view::npos)
-                end = FText.size();
+            std::size_t end = pos;
+            while (end < FText.size() && FText[end] != '\r' && FText[end] != '\n')
+                ++end;
             ParseLine(pos, end);
             pos = end;
             if (pos < FText.size())
@@ -186,20 +191,33 @@ std::unique_ptr<TIniProfile> TIniProfile::FromBytes(std::string bytes) {
     return std::unique_ptr<TIniProfile>(new TIniProfile(std::move(bytes)));
 }
 
-std::string TIniProfile::ReadString(std::string_view section, std::string_view key,
-                                    std::string_view defaultValue) const {
+// Reading an area asks the same section for some thirty keys, so the last section found is kept.
+std::optional<std::uint32_t> TIniProfile::FindSection(std::string_view section) const {
+    const auto& sections = FIndex->Sections;
+    const auto last = FIndex->LastSection;
+    if (last && NamesEqual(Slice(FBytes, sections[*last].Name), section))
+        return last;
     const auto& sorted = FIndex->SortedSections;
     // The first section of that name wins, even when it lacks the key and a later one has it.
-    const auto found = std::lower_bound(
-        sorted.begin(), sorted.end(), section, [this](std::uint32_t i, std::string_view name) {
-            return CompareNames(Slice(FBytes, FIndex->Sections[i].Name), name) < 0;
+    const auto found =
+        std::lower_bound(sorted.begin(), sorted.end(), section, [&](std::uint32_t i, std::string_view name) {
+            return CompareNames(Slice(FBytes, sections[i].Name), name) < 0;
         });
-    if (found == sorted.end() || CompareNames(Slice(FBytes, FIndex->Sections[*found].Name), section) != 0)
+    if (found == sorted.end() || !NamesEqual(Slice(FBytes, sections[*found].Name), section))
+        return std::nullopt;
+    FIndex->LastSection = *found;
+    return *found;
+}
+
+std::string TIniProfile::ReadString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue) const {
+    const auto index = FindSection(section);
+    if (!index)
         return std::string(defaultValue);
-    const TSection& match = FIndex->Sections[*found];
+    const TSection& match = FIndex->Sections[*index];
     for (std::uint32_t i = match.FirstEntry; i < match.FirstEntry + match.EntryCount; ++i) {
         const TEntry& entry = FIndex->Entries[i];
-        if (CompareNames(Slice(FBytes, entry.Key), key) == 0)
+        if (NamesEqual(Slice(FBytes, entry.Key), key))
             return std::string(Slice(FBytes, entry.Value));
     }
     return std::string(defaultValue);

@@ -3,11 +3,14 @@
 #include "model/ProfileFile.h"
 
 #include <QString>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 // A profile file parsed once and answered from memory, with the rules of the host's own profile
-// lookup (GetPrivateProfileStringA) for every detail that decides a result.
+// lookup (GetPrivateProfileStringA) for every detail that decides a result. Not for use from
+// several threads at once: lookups share a cache.
 class TIniProfile : public TProfileFile {
 public:
     // A missing or unreadable file gives an empty profile: every lookup answers its default.
@@ -20,6 +23,7 @@ public:
 
 private:
     struct TIndex;
+    std::optional<std::uint32_t> FindSection(std::string_view section) const;
     explicit TIniProfile(std::string bytes);
     std::string FBytes;
     std::unique_ptr<TIndex> FIndex;

@@ -1,0 +1,87 @@
+// Reading (the [General] section and the full area sweep) and writing of generated Scenery.cfg files.
+
+#include "model/QuarrowTypes.h"
+#include "platform/FileTextOutput.h"
+#include "platform/IniProfile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+std::vector<std::unique_ptr<TArea>> GeneratedAreas(int count) {
+    std::vector<std::unique_ptr<TArea>> areas;
+    for (int i = 1; i <= count; ++i) {
+        auto area = std::make_unique<TArea>();
+        area->Number = area->Layer = i;
+        area->Title = "Addon Area " + std::to_string(i);
+        area->Local = "Addon Scenery\\Area" + std::to_string(i);
+        area->TextureId = i == 1 ? 1 : -9999;
+        area->Active = i % 7 != 0;
+        area->Required = i <= 2;
+        if (i % 10 == 0) {
+            area->Exclude = "Exclude\\x.bgl";
+            area->Flatten = {"N47 W122 100", "N48 W121 120"};
+        }
+        areas.push_back(std::move(area));
+    }
+    return areas;
+}
+
+class TFileText : public TTextOutput {
+public:
+    void WriteLine(std::string_view line) override { Bytes.append(line).append("\r\n"); }
+    std::string Bytes;
+};
+
+std::string GeneratedFile(int count) {
+    TFileText text;
+    TGeneral general;
+    general.Title = "FS9 World Scenery";
+    general.WriteTo(text);
+    for (const auto& area : GeneratedAreas(count))
+        area->WriteTo(text);
+    return text.Bytes;
+}
+
+void ReadConfig(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Scenery.cfg"_s);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    const std::string bytes = GeneratedFile(static_cast<int>(state.range(0)));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    file.close();
+    for (auto _ : state) {
+        const auto profile = TIniProfile::FromFile(path);
+        TGeneral general;
+        general.LoadFrom(*profile);
+        int areas = 0;
+        SweepAreas(*profile, [&areas](std::unique_ptr<TArea>) { ++areas; });
+        benchmark::DoNotOptimize(areas);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+
+void WriteConfig(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Scenery.cfg"_s);
+    const auto areas = GeneratedAreas(static_cast<int>(state.range(0)));
+    const TGeneral general;
+    for (auto _ : state) {
+        TFileTextOutput output(path);
+        general.WriteTo(output);
+        for (const auto& area : areas)
+            area->WriteTo(output);
+        output.Commit();
+    }
+}
+
+} // namespace
+
+BENCHMARK(ReadConfig)->Arg(100)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(WriteConfig)->Arg(100)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
