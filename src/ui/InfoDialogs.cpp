@@ -1,0 +1,127 @@
+#include "InfoDialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+TBoxRecorder* ActiveRecorder = nullptr;
+
+enum class TBeep { Error, Exclamation, Question };
+
+struct TBoxLook {
+    QMessageBox::Icon Icon;
+    QString Title;
+    bool YesNo;
+};
+
+TBoxLook LookOf(TBoxKind kind) {
+    switch (kind) {
+    case TBoxKind::Warning:
+        return {QMessageBox::Warning, u"Warnung"_s, false};
+    case TBoxKind::Confirmation:
+        return {QMessageBox::Question, u"Best\u00e4tigung"_s, true};
+    case TBoxKind::Report:
+        return {QMessageBox::Critical, u"Quarrow"_s, false};
+    case TBoxKind::Error:
+    case TBoxKind::PlainError:
+        break;
+    }
+    return {QMessageBox::Critical, u"Fehler"_s, false};
+}
+
+// The modal box itself; true when "&Ja" closed it. Escape and the close box choose "&Nein".
+bool ExecBox(const TBoxLook& look, const QString& text) {
+    QMessageBox box(look.Icon, look.Title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton* yes = nullptr;
+    if (look.YesNo) {
+        yes = box.addButton(u"&Ja"_s, QMessageBox::YesRole);
+        box.setEscapeButton(box.addButton(u"&Nein"_s, QMessageBox::NoRole));
+        box.setDefaultButton(yes);
+    } else {
+        box.setDefaultButton(box.addButton(u"OK"_s, QMessageBox::AcceptRole));
+    }
+    box.exec();
+    return yes && box.clickedButton() == yes;
+}
+
+} // namespace
+
+// Reaches the recorder's private state for the box functions below.
+struct TBoxRecorderAccess {
+    static void Beep(TBeep beep) {
+        if (ActiveRecorder) {
+            ++ActiveRecorder->FBeeps;
+            return;
+        }
+#ifdef Q_OS_WIN
+        const UINT sounds[] = {MB_ICONHAND, MB_ICONEXCLAMATION, MB_ICONQUESTION};
+        MessageBeep(sounds[static_cast<int>(beep)]);
+#else
+        Q_UNUSED(beep);
+        QApplication::beep();
+#endif
+    }
+
+    static bool Show(TBoxKind kind, const QString& text) {
+        const TBoxLook look = LookOf(kind);
+        if (!ActiveRecorder) {
+            return ExecBox(look, text);
+        }
+        ActiveRecorder->FBoxes.push_back({kind, look.Title, text});
+        if (!look.YesNo || ActiveRecorder->FAnswers.empty()) {
+            return false;
+        }
+        const bool answer = ActiveRecorder->FAnswers.front();
+        ActiveRecorder->FAnswers.erase(ActiveRecorder->FAnswers.begin());
+        return answer;
+    }
+};
+
+void ShowError(const QString& text) {
+    TBoxRecorderAccess::Beep(TBeep::Error);
+    TBoxRecorderAccess::Show(TBoxKind::Error, text);
+}
+
+void ShowWarning(const QString& text) {
+    TBoxRecorderAccess::Beep(TBeep::Exclamation);
+    TBoxRecorderAccess::Show(TBoxKind::Warning, text);
+}
+
+bool AskYesNo(const QString& text) {
+    TBoxRecorderAccess::Beep(TBeep::Question);
+    return TBoxRecorderAccess::Show(TBoxKind::Confirmation, text);
+}
+
+void ShowPlainError(const QString& text) {
+    TBoxRecorderAccess::Show(TBoxKind::PlainError, text);
+}
+
+void ShowErrorReport(const QString& failureText) {
+    TBoxRecorderAccess::Show(TBoxKind::Report, failureText);
+}
+
+TBoxRecorder::TBoxRecorder() {
+    ActiveRecorder = this;
+}
+
+TBoxRecorder::~TBoxRecorder() {
+    ActiveRecorder = nullptr;
+}
+
+void TBoxRecorder::AnswerNext(bool yes) {
+    FAnswers.push_back(yes);
+}
+
+void TBoxRecorder::Clear() {
+    FBoxes.clear();
+    FAnswers.clear();
+    FBeeps = 0;
+}

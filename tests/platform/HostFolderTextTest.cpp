@@ -1,0 +1,58 @@
+#include "platform/HostFolderText.h"
+#include "WinePrefixBuilder.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Paths relative to the builder's root ("" for none); "/..." is an absolute path outside it.
+struct TFolderCase {
+    const char* Name;
+    QString Chosen;
+    QString FSPath;
+    QString Expected;
+    bool ExpectedIsNative;
+};
+
+class HostFolderTextTest : public testing::TestWithParam<TFolderCase> {};
+
+QString InRoot(const TWinePrefixBuilder& wine, const QString& relative) {
+    return relative.isEmpty() || relative.startsWith(u'/') ? relative : wine.Root() + u'/' + relative;
+}
+
+TEST_P(HostFolderTextTest, GivesTheHostsText) {
+    const TFolderCase& c = GetParam();
+    TWinePrefixBuilder wine;
+    wine.AddDriveC();
+    wine.MakeFolder(u"pfx/drive_c/FS9"_s, u"FS9.exe"_s);
+    wine.MakeFolder(u"plain/FS9"_s, u"FS9.exe"_s);
+    wine.MakeFolder(u"data/Scenery"_s);
+    wine.LinkDrive(u"d:"_s, wine.Root() + u"/data"_s);
+    wine.LinkDrive(u"z:"_s, u"/"_s);
+
+    const QString expected = c.ExpectedIsNative ? InRoot(wine, c.Expected) : c.Expected;
+    EXPECT_EQ(HostFolderText(InRoot(wine, c.Chosen), InRoot(wine, c.FSPath)), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, HostFolderTextTest,
+    testing::Values(
+        TFolderCase{"BelowTheHostFolder", u"pfx/drive_c/FS9/Addon Scenery/Alps"_s, u"pfx/drive_c/FS9/"_s,
+                    u"Addon Scenery\\Alps"_s, false},
+        TFolderCase{"OutsideOnDriveC", u"pfx/drive_c/Other/Alps"_s, u"pfx/drive_c/FS9/"_s,
+                    u"C:\\Other\\Alps"_s, false},
+        TFolderCase{"LongestDriveLinkWins", u"data/Scenery/Alps"_s, u"pfx/drive_c/FS9/"_s,
+                    u"D:\\Scenery\\Alps"_s, false},
+        TFolderCase{"DriveRoot", u"data"_s, u"pfx/drive_c/FS9/"_s, u"D:\\"_s, false},
+        TFolderCase{"ElsewhereThroughZ", u"/usr/share"_s, u"pfx/drive_c/FS9/"_s, u"Z:\\usr\\share"_s, false},
+        // Stripping is exact: another case is another folder on this disk.
+        TFolderCase{"CaseSensitiveStripping", u"pfx/drive_c/fs9/Alps"_s, u"pfx/drive_c/FS9/"_s,
+                    u"C:\\fs9\\Alps"_s, false},
+        TFolderCase{"NoPrefixBelow", u"plain/FS9/Scenery/Alps"_s, u"plain/FS9/"_s, u"Scenery\\Alps"_s, false},
+        TFolderCase{"NoPrefixOutside", u"data/Scenery"_s, u"plain/FS9/"_s, u"data/Scenery"_s, true},
+        TFolderCase{"NoHostFolder", u"data/Scenery"_s, u""_s, u"data/Scenery"_s, true}),
+    [](const testing::TestParamInfo<TFolderCase>& info) { return std::string(info.param.Name); });
+
+} // namespace
