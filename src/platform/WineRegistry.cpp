@@ -1,6 +1,7 @@
 #include "platform/WineRegistry.h"
 
 #include <QFile>
+#include <string_view>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -34,35 +35,21 @@ int ReadNumber(QStringView line, qsizetype& pos, int base, int maxDigits) {
 // The character a backslash escape stands for, pos just after the backslash; as Wine writes them:
 // C escapes, \xNNNN for UTF-16 units, octal for other control characters, else the character itself.
 QChar DecodeEscape(QStringView line, qsizetype& pos) {
+    static constexpr std::u16string_view letters = u"abefnrtv";
+    static constexpr char16_t controls[] = {7, 8, 27, 12, 10, 13, 9, 11};
     const QChar e = line[pos++];
-    switch (e.unicode()) {
-    case u'a':
-        return QChar(7);
-    case u'b':
-        return QChar(8);
-    case u'e':
-        return QChar(27);
-    case u'f':
-        return QChar(12);
-    case u'n':
-        return QChar(10);
-    case u'r':
-        return QChar(13);
-    case u't':
-        return QChar(9);
-    case u'v':
-        return QChar(11);
-    case u'x': {
+    if (const auto letter = letters.find(e.unicode()); letter != std::u16string_view::npos) {
+        return QChar(controls[letter]);
+    }
+    if (e == u'x') {
         const int unit = ReadNumber(line, pos, 16, 4);
         return unit < 0 ? e : QChar(static_cast<char16_t>(unit));
     }
-    default:
-        if (e >= u'0' && e <= u'7') {
-            --pos;
-            return QChar(static_cast<char16_t>(ReadNumber(line, pos, 8, 3)));
-        }
-        return e;
+    if (e >= u'0' && e <= u'7') {
+        --pos;
+        return QChar(static_cast<char16_t>(ReadNumber(line, pos, 8, 3)));
     }
+    return e;
 }
 
 // Decodes an escaped text from pos up to the unescaped terminator; pos ends after the terminator.

@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                     THostFileCase{u"FS9.EXE"_s, false, true}, THostFileCase{u"FS9.exe"_s, true, false},
                     THostFileCase{u"FS9.exe.bak"_s, false, false}, THostFileCase{u"FS9.ex"_s, false, false}));
 
-TEST(HostTestTest, FolderTextIsFollowedDirectlyByTheFileName) {
+TEST(HostFolderTest, FolderTextIsFollowedDirectlyByTheFileName) {
     QTemporaryDir temp;
     QDir(temp.path()).mkpath(u"FS9"_s);
     QFile file(temp.path() + u"/FS9/fs9.exe"_s);

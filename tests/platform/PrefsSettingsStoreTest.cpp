@@ -28,7 +28,7 @@ INSTANTIATE_TEST_SUITE_P(Values, PrefsSettingsStoreTest,
                                          "a, b,c", "@Variant(1)", "@String(x)", " padded ", "\"quoted\"",
                                          "semi;colon=equals#hash", "tab\there", "%20", "[General]"));
 
-TEST(PrefsSettingsStoreTest, MissingValueAndDefaultPlace) {
+TEST(PrefsSettingsFileTest, MissingValueAndDefaultPlace) {
     QTemporaryDir temp;
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", temp.path().toLocal8Bit());
@@ -42,7 +42,7 @@ TEST(PrefsSettingsStoreTest, MissingValueAndDefaultPlace) {
 }
 
 // The whole first run on this platform: host found through the Wine prefix, stored in the INI file at once.
-TEST(PrefsSettingsStoreTest, FirstRunFindsTheHostInTheWinePrefix) {
+TEST(PrefsSettingsFileTest, FirstRunFindsTheHostInTheWinePrefix) {
     TWinePrefixBuilder wine;
     wine.AddDriveC();
     wine.MakeFolder(u"pfx/drive_c/FS9"_s, u"fs9.exe"_s);

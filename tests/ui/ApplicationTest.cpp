@@ -5,6 +5,8 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -62,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, ErrorReportTest,
                                          std::pair(101, u"Zu wenig Speicherplatz."_s),
                                          std::pair(32, u"E/A-Fehler 32."_s)));
 
-TEST(ErrorReportTest, RealBoxDuringTheEventLoop) {
+TEST(ErrorReportLoopTest, RealBoxDuringTheEventLoop) {
     TFailingObject object(EInOutError::DiskFull);
     QString title;
     QString text;
@@ -75,6 +77,20 @@ TEST(ErrorReportTest, RealBoxDuringTheEventLoop) {
     EXPECT_EQ(title, u"Quarrow"_s);
     EXPECT_EQ(text, u"Zu wenig Speicherplatz."_s);
     EXPECT_EQ(object.Handled, 1);
+}
+
+// A button whose command fails: each click is reported and the button stays usable.
+TEST(ErrorReportLoopTest, FailingClickIsReportedEachTime) {
+    TBoxRecorder recorder;
+    QPushButton button(u"Save"_s);
+    QObject::connect(&button, &QPushButton::clicked, &button,
+                     [] { throw EInOutError(EInOutError::AccessDenied); });
+    button.show();
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    ASSERT_EQ(recorder.Boxes().size(), 2U);
+    EXPECT_EQ(recorder.Boxes()[1].Text, u"Dateizugriff verweigert."_s);
+    EXPECT_FALSE(button.isDown());
 }
 
 TEST(ErrorReportTextTest, FullStopOnlyAfterCharactersSortingAfterIt) {
