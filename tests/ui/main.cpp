@@ -1,11 +1,18 @@
 #include "app/Application.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 // The GUI tests run inside the program's own application object, so its error report is under test too.
+// They never touch the user's settings (Qt's own dialogs keep a history there), and they run without
+// a display also when the test list is read.
 int main(int argc, char** argv) {
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     TQuarrowApplication application(argc, argv);
     QApplication::setApplicationName(u"Quarrow"_s);
     testing::InitGoogleTest(&argc, argv);
