@@ -1,0 +1,122 @@
+// Timings of the main window's list on a 2000-area Scenery.cfg under the offscreen platform. Each
+// command's time includes the event processing that follows it, where Qt lays out and repaints.
+#include "AreaListView.h"
+#include "Main.h"
+#include "model/Global.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int AreaCount = 2000;
+
+std::string LargeCfg() {
+    std::string text =
+        "[General]\r\nTitle=FS9 World Scenery\r\nDescription=FS9 Scenery Data\r\nClean_on_Exit=TRUE\r\n\r\n";
+    for (int n = 0; n < AreaCount; ++n) {
+        const std::string number = std::to_string(n);
+        text += "[Area." + std::string(number.size() < 3 ? 3 - number.size() : 0, '0') + number + "]\r\n";
+        text += "Title=Addon Scenery Area " + number + "\r\nLayer=" + std::to_string(n + 1) +
+                "\r\nActive=TRUE\r\n";
+        text += "Required=FALSE\r\nLocal=Addon Scenery\\Area" + number + "\r\nRemote=\r\n";
+        text += "Flatten.0=47.1,8.2,47.2,8.3,400\r\n\r\n";
+    }
+    return text;
+}
+
+// The window on a host folder holding the large file, shown once so that its list is laid out.
+struct TBenchWindow {
+    QTemporaryDir Folder;
+    TPrefs BenchPrefs;
+    std::unique_ptr<THauptformular> Window;
+    TAreaListView* List = nullptr;
+
+    TBenchWindow() {
+        QFile file(Folder.filePath(QStringLiteral("Scenery.cfg")));
+        const std::string text = LargeCfg();
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0)
+            std::abort();
+        file.close();
+        BenchPrefs.FSPath = Folder.path().toLocal8Bit().toStdString() + "/";
+        Prefs = &BenchPrefs;
+        Window = std::make_unique<THauptformular>();
+        List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
+        Window->show();
+        QCoreApplication::processEvents();
+    }
+
+    // Reloads and selects every second row starting at the first given one: 1000 separate ranges.
+    void ReloadAndSelectAlternate(int first) {
+        Window->ReloadAll();
+        std::vector<char> flags(AreaCount, 0);
+        for (int row = first; row < AreaCount; row += 2)
+            flags[static_cast<std::size_t>(row)] = 1;
+        List->SelectByFlags(flags);
+        QCoreApplication::processEvents();
+    }
+};
+
+TBenchWindow& Bench() {
+    static TBenchWindow bench;
+    return bench;
+}
+
+void BM_ReloadAll(benchmark::State& state) {
+    TBenchWindow& bench = Bench();
+    for (auto _ : state) {
+        bench.Window->ReloadAll();
+        QCoreApplication::processEvents();
+    }
+    state.counters["rows"] = bench.List->RowCount();
+}
+BENCHMARK(BM_ReloadAll)->Unit(benchmark::kMillisecond);
+
+// Runs one command after a fresh load with the alternate selection, timing only the command.
+template <class Command> void TimeCommand(benchmark::State& state, int firstSelected, Command command) {
+    TBenchWindow& bench = Bench();
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench.ReloadAndSelectAlternate(firstSelected);
+        state.ResumeTiming();
+        command(*bench.Window);
+        QCoreApplication::processEvents();
+    }
+}
+
+void BM_MoveUp1000(benchmark::State& state) {
+    TimeCommand(state, 1, [](THauptformular& window) { window.bbUpClick(); });
+}
+BENCHMARK(BM_MoveUp1000)->Unit(benchmark::kMillisecond);
+
+void BM_MoveDown1000(benchmark::State& state) {
+    TimeCommand(state, 0, [](THauptformular& window) { window.bbDownClick(); });
+}
+BENCHMARK(BM_MoveDown1000)->Unit(benchmark::kMillisecond);
+
+// Rows 2, 4, ..., 1998 dragged onto row 3 (999 rows in 999 ranges).
+void BM_Drop1000(benchmark::State& state) {
+    TimeCommand(state, 2, [](THauptformular& window) { window.lvAreasDragDrop(3); });
+}
+BENCHMARK(BM_Drop1000)->Unit(benchmark::kMillisecond);
+
+void BM_Renumber2000(benchmark::State& state) {
+    TimeCommand(state, 2, [](THauptformular& window) { window.Renumber(); });
+}
+BENCHMARK(BM_Renumber2000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Bench().Window.reset();
+    return 0;
+}

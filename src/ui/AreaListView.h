@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QSignalBlocker>
+#include <QTreeWidget>
+#include <functional>
+#include <vector>
+
+class TAreaRow;
+
+// The main window's area list: four report columns, whole-row multiple selection and internal drags
+// whose verdict and effect the window decides through the three drag hooks. Row positions count from 0;
+// a target of -1 means no row under the pointer. Bulk helpers work on positions, never per-item
+// lookups, so commands on thousands of rows stay linear.
+class TAreaListView : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit TAreaListView(QWidget* parent = nullptr);
+
+    std::function<bool(int target)> DragOverHook;
+    std::function<void(int target)> DragDropHook;
+    std::function<void()> EndDragHook;
+
+    int RowCount() const { return topLevelItemCount(); }
+    TAreaRow* Row(int position) const;
+    // One flag per row, set for the selected ones.
+    std::vector<char> SelectionFlags() const;
+    int FirstSelectedRow() const;
+    bool IsRowSelected(int position) const;
+    // Replaces the whole selection in one step (one selection-change notice).
+    void SelectByFlags(const std::vector<char>& flags);
+    // Selects only this row and makes it the focused one.
+    void SelectOnly(int position);
+    // Puts the rows in this new order: every current row exactly once.
+    void Reorder(const std::vector<TAreaRow*>& order);
+
+    // While alive, cell texts change without a notice per cell; the rows are repainted once at the end.
+    class TQuietCells {
+    public:
+        explicit TQuietCells(TAreaListView& view);
+        ~TQuietCells();
+        TQuietCells(const TQuietCells&) = delete;
+        TQuietCells& operator=(const TQuietCells&) = delete;
+
+    private:
+        TAreaListView& FView;
+        QSignalBlocker FBlocker;
+    };
+
+protected:
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    int RowAt(const QPoint& position) const;
+};

@@ -1,0 +1,203 @@
+#include "Main.h"
+
+#include "AboutDlg.h"
+#include "AreaListView.h"
+#include "AreaRow.h"
+#include "FormFont.h"
+#include "model/Global.h"
+#include "platform/AnsiCodec.h"
+#include "platform/IniProfile.h"
+#include "ui_Main.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStatusTipEvent>
+#include <QStyle>
+
+using namespace Qt::Literals::StringLiterals;
+
+// The resources live in a static library: they must be registered by name before first use.
+static void InitQuarrowResources() {
+    Q_INIT_RESOURCE(Quarrow);
+}
+
+namespace {
+const QString Banner = u"Quarrow - the scenery library editor for Flight Simulator 2004"_s;
+constexpr int ClientWidth = 867;
+constexpr int ClientHeight = 488;
+constexpr int StatusBarHeight = 19;
+} // namespace
+
+// FormCreate: builds the form, its look and its connections; General and the area clipboard are members.
+THauptformular::THauptformular(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      ui(std::make_unique<Ui::THauptformular>()) {
+    InitQuarrowResources();
+    ui->setupUi(this);
+    lvAreas = ui->lvAreas;
+    ApplyLook();
+    ApplyGlyphs();
+    ConnectHandlers();
+}
+
+// FormDestroy: the rows free their areas with the list; General and the clipboard go with the window.
+THauptformular::~THauptformular() = default;
+
+void THauptformular::ApplyLook() {
+    setFont(FormFont());
+    setWindowIcon(QIcon(u":/images/Quarrow.png"_s));
+    ui->sbStatus->setFixedHeight(StatusBarHeight);
+    ui->sbStatus->setSizeGripEnabled(false);
+    setFixedSize(ClientWidth, ui->Hauptmenue->sizeHint().height() + ClientHeight);
+    for (QLabel* label : ui->centralwidget->findChildren<QLabel*>())
+        label->adjustSize();
+    QFont bold = ui->lReadOnly->font();
+    bold.setBold(true);
+    ui->lReadOnly->setFont(bold);
+    ui->lReadOnly->adjustSize();
+    QPalette red = ui->lReadOnly->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    ui->lReadOnly->setPalette(red);
+    ui->lReadOnly->hide();
+    for (QWidget* field : {static_cast<QWidget*>(ui->eLayer), static_cast<QWidget*>(ui->eLocal),
+                           static_cast<QWidget*>(ui->eRemote)})
+        SetInfoColour(field, true);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void THauptformular::ApplyGlyphs() {
+    const std::pair<QPushButton*, QStyle::StandardPixmap> glyphs[] = {
+        {ui->bbAdd, QStyle::SP_FileIcon},
+        {ui->bbDupl, QStyle::SP_FileLinkIcon},
+        {ui->bbDelete, QStyle::SP_TrashIcon},
+        {ui->bbRenumber, QStyle::SP_BrowserReload},
+        {ui->bbUp, QStyle::SP_ArrowUp},
+        {ui->bbDown, QStyle::SP_ArrowDown},
+        {ui->bbExport, QStyle::SP_ArrowForward},
+        {ui->bbExportRemove, QStyle::SP_DialogDiscardButton},
+        {ui->bbImport, QStyle::SP_ArrowBack},
+        {ui->bbSave, QStyle::SP_DialogSaveButton},
+        {ui->bbRevert, QStyle::SP_DialogResetButton},
+        {ui->bbLocal, QStyle::SP_DirOpenIcon},
+        {ui->bbRemote, QStyle::SP_DirOpenIcon},
+        {ui->bbFlattenAdd, QStyle::SP_FileDialogNewFolder},
+        {ui->bbFlattenEdit, QStyle::SP_FileDialogDetailedView},
+        {ui->bbFlattenDelete, QStyle::SP_DialogDiscardButton},
+    };
+    // QIcon derives the greyed image of the disabled state from the normal one.
+    for (const auto& [button, glyph] : glyphs)
+        button->setIcon(style()->standardIcon(glyph));
+}
+
+// The handlers of the commands still to come (clipboard, area sets, settings, saving) are connected
+// where they are built.
+void THauptformular::ConnectHandlers() {
+    connect(ui->bbAdd, &QPushButton::clicked, this, &THauptformular::bbAddClick);
+    connect(ui->cmAreaNew, &QAction::triggered, this, &THauptformular::bbAddClick);
+    connect(ui->bbDupl, &QPushButton::clicked, this, &THauptformular::bbDuplClick);
+    connect(ui->cmAreaDuplicate, &QAction::triggered, this, &THauptformular::bbDuplClick);
+    connect(ui->bbDelete, &QPushButton::clicked, this, &THauptformular::bbDeleteClick);
+    connect(ui->cmAreaDelete, &QAction::triggered, this, &THauptformular::bbDeleteClick);
+    connect(ui->bbRenumber, &QPushButton::clicked, this, &THauptformular::bbRenumberClick);
+    connect(ui->cmAreaRenumber, &QAction::triggered, this, &THauptformular::bbRenumberClick);
+    connect(ui->bbUp, &QPushButton::clicked, this, &THauptformular::bbUpClick);
+    connect(ui->bbDown, &QPushButton::clicked, this, &THauptformular::bbDownClick);
+    connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
+    connect(ui->cmHelpAbout, &QAction::triggered, this, &THauptformular::cmHelpAboutClick);
+    connect(lvAreas, &QTreeWidget::itemSelectionChanged, this, &THauptformular::lvAreasChange);
+    lvAreas->DragOverHook = [this](int target) { return lvAreasDragOver(target); };
+    lvAreas->DragDropHook = [this](int target) { lvAreasDragDrop(target); };
+    lvAreas->EndDragHook = [this] { lvAreasEndDrag(); };
+}
+
+// Editable fields have the normal background, protected and display-only ones the info colour.
+void THauptformular::SetInfoColour(QWidget* field, bool info) {
+    QPalette colours = field->palette();
+    const QPalette::ColorRole source = info ? QPalette::ToolTipBase : QPalette::Base;
+    colours.setColor(QPalette::Base, QPalette().color(source));
+    field->setPalette(colours);
+}
+
+// The hint of the control or menu item under the pointer; the banner where there is none.
+bool THauptformular::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        ShowHintText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void THauptformular::ShowHintText(const QString& hint) {
+    ui->sbStatus->showMessage(hint.isEmpty() ? Banner : hint);
+}
+
+void THauptformular::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+// Qt paints every widget through a back buffer already, so showing only needs the load.
+void THauptformular::FormShow() {
+    ReloadAll();
+}
+
+void THauptformular::ReloadAll() {
+    ShowHintText(QString());
+    ReadSceneryCfg();
+    ui->eCfgTitle->setText(AnsiToUnicode(General.Title));
+    ui->eDescription->setText(AnsiToUnicode(General.Description));
+    ui->cbCleanOnExit->setChecked(General.CleanOnExit);
+    if (lvAreas->RowCount() > 0) {
+        lvAreas->SelectOnly(0);
+        CurrentItem = lvAreas->Row(0);
+    } else {
+        CurrentItem = nullptr;
+    }
+    Modified = false;
+}
+
+// The rows are built before they join the list, so the list takes them in one insertion.
+void THauptformular::ReadSceneryCfg() {
+    CurrentItem = nullptr;
+    lvAreas->clear();
+    const std::string path = Prefs->FSPath + "Scenery.cfg";
+    const std::unique_ptr<TIniProfile> file = TIniProfile::FromFile(QString::fromLocal8Bit(path));
+    General.LoadFrom(*file);
+    QList<QTreeWidgetItem*> rows;
+    SweepAreas(*file, [this, &rows](std::unique_ptr<TArea> area) {
+        auto* row = new TAreaRow(std::move(area));
+        UpdateRow(*row);
+        rows.append(row);
+    });
+    lvAreas->addTopLevelItems(rows);
+}
+
+void THauptformular::UpdateRow(TAreaRow& row) {
+    const TArea& area = row.Area();
+    row.setText(0, QString::number(area.Layer));
+    row.setText(1, AnsiToUnicode(area.Title));
+    row.setText(2, area.Active ? u"A"_s : QString());
+    row.setText(3, area.Required ? u"R"_s : QString());
+}
+
+// The editor follows the first selected row; with nothing selected it keeps what it shows.
+void THauptformular::lvAreasChange() {
+    const int first = lvAreas->FirstSelectedRow();
+    if (first < 0)
+        return;
+    CurrentItem = lvAreas->Row(first);
+}
+
+void THauptformular::cmFileExitClick() {
+    close();
+}
+
+void THauptformular::cmHelpAboutClick() {
+    TAboutBox box(this);
+    box.exec();
+}

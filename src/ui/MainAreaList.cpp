@@ -1,0 +1,172 @@
+// The area list commands of the main window: numbering, adding, duplicating, deleting and moving.
+#include "Main.h"
+
+#include "AreaListView.h"
+#include "AreaRow.h"
+#include "InfoDialogs.h"
+#include "platform/AnsiCodec.h"
+
+#include <algorithm>
+#include <limits>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// The number after the largest one; a list that already holds the largest integer keeps it instead of
+// wrapping round to a negative one.
+std::int32_t NumberAfter(std::int32_t largest) {
+    return largest == std::numeric_limits<std::int32_t>::max() ? largest : largest + 1;
+}
+
+QString Quoted(const std::string& title) {
+    return u"\""_s + AnsiToUnicode(title) + u"\""_s;
+}
+} // namespace
+
+int THauptformular::MaxAreaNumber() const {
+    int largest = -1;
+    for (int row = 0; row < lvAreas->RowCount(); ++row)
+        largest = std::max(largest, lvAreas->Row(row)->Area().Number);
+    return largest;
+}
+
+int THauptformular::MaxLayer() const {
+    int largest = -1;
+    for (int row = 0; row < lvAreas->RowCount(); ++row)
+        largest = std::max(largest, lvAreas->Row(row)->Area().Layer);
+    return largest;
+}
+
+void THauptformular::Renumber() {
+    {
+        TAreaListView::TQuietCells quiet(*lvAreas);
+        for (int row = 0; row < lvAreas->RowCount(); ++row) {
+            TAreaRow& item = *lvAreas->Row(row);
+            item.Area().Number = row + 1;
+            item.Area().Layer = row + 1;
+            item.setText(0, QString::number(row + 1));
+        }
+    }
+    Modified = true;
+}
+
+void THauptformular::bbRenumberClick() {
+    Renumber();
+}
+
+void THauptformular::bbAddClick() {
+    auto area = std::make_unique<TArea>();
+    area->Number = NumberAfter(MaxAreaNumber());
+    area->Layer = NumberAfter(MaxLayer());
+    auto* row = new TAreaRow(std::move(area));
+    UpdateRow(*row);
+    lvAreas->addTopLevelItem(row);
+    lvAreas->SelectOnly(lvAreas->RowCount() - 1);
+    lvAreas->scrollToItem(row);
+    Modified = true;
+}
+
+// Copies of the selected rows go to the end in list order, each numbered after the largest so far.
+void THauptformular::bbDuplClick() {
+    const std::vector<char> selected = lvAreas->SelectionFlags();
+    if (std::find(selected.begin(), selected.end(), 1) == selected.end()) {
+        ShowError(u"No area selected!"_s);
+        return;
+    }
+    std::int32_t number = MaxAreaNumber();
+    std::int32_t layer = MaxLayer();
+    QList<QTreeWidgetItem*> copies;
+    for (std::size_t position = 0; position < selected.size(); ++position) {
+        if (!selected[position])
+            continue;
+        auto copy = std::make_unique<TArea>();
+        copy->Assign(lvAreas->Row(static_cast<int>(position))->Area());
+        copy->Title = "Copy of " + copy->Title;
+        copy->Number = number = NumberAfter(number);
+        copy->Layer = layer = NumberAfter(layer);
+        auto* row = new TAreaRow(std::move(copy));
+        UpdateRow(*row);
+        copies.append(row);
+    }
+    lvAreas->addTopLevelItems(copies);
+    Modified = true;
+}
+
+// Asks for each selected row from the bottom up; required areas are never deleted. Deleting a row is
+// no change of selection for the editor, which stops naming a deleted row at once.
+void THauptformular::bbDeleteClick() {
+    const std::vector<char> selected = lvAreas->SelectionFlags();
+    if (std::find(selected.begin(), selected.end(), 1) == selected.end()) {
+        ShowError(u"No area selected!"_s);
+        return;
+    }
+    for (int position = static_cast<int>(selected.size()) - 1; position >= 0; --position) {
+        if (!selected[static_cast<std::size_t>(position)])
+            continue;
+        TAreaRow* row = lvAreas->Row(position);
+        const TArea& area = row->Area();
+        if (area.Required) {
+            ShowError(u"Area "_s + Quoted(area.Title) + u" is marked as REQUIRED and cannot be deleted!"_s);
+            continue;
+        }
+        if (!AskYesNo(u"Do you really want to delete area "_s + Quoted(area.Title) + u"?"_s))
+            continue;
+        if (CurrentItem == row)
+            CurrentItem = nullptr;
+        const QSignalBlocker quiet(lvAreas);
+        delete row;
+        Modified = true;
+    }
+}
+
+void THauptformular::ExchangeRows(int upper, int lower) {
+    TAreaRow& first = *lvAreas->Row(upper);
+    TAreaRow& second = *lvAreas->Row(lower);
+    first.SwapAreas(second);
+    UpdateRow(first);
+    UpdateRow(second);
+}
+
+// Each selected row changes places with the one above, top down, and takes its selection along, so a
+// block of rows moves up one place per click. The new selection is set once, after the renumbering.
+void THauptformular::bbUpClick() {
+    std::vector<char> selected = lvAreas->SelectionFlags();
+    if (std::find(selected.begin(), selected.end(), 1) == selected.end()) {
+        ShowError(u"No areas selected!"_s);
+        return;
+    }
+    {
+        TAreaListView::TQuietCells quiet(*lvAreas);
+        for (std::size_t position = 1; position < selected.size(); ++position) {
+            if (!selected[position])
+                continue;
+            ExchangeRows(static_cast<int>(position) - 1, static_cast<int>(position));
+            selected[position] = 0;
+            selected[position - 1] = 1;
+        }
+    }
+    Renumber();
+    lvAreas->SelectByFlags(selected);
+}
+
+// The mirror of bbUpClick, bottom up; a selected last row stays where it is.
+void THauptformular::bbDownClick() {
+    std::vector<char> selected = lvAreas->SelectionFlags();
+    if (std::find(selected.begin(), selected.end(), 1) == selected.end()) {
+        ShowError(u"No areas selected!"_s);
+        return;
+    }
+    {
+        TAreaListView::TQuietCells quiet(*lvAreas);
+        for (int position = static_cast<int>(selected.size()) - 2; position >= 0; --position) {
+            const auto index = static_cast<std::size_t>(position);
+            if (!selected[index])
+                continue;
+            ExchangeRows(position, position + 1);
+            selected[index] = 0;
+            selected[index + 1] = 1;
+        }
+    }
+    Renumber();
+    lvAreas->SelectByFlags(selected);
+}

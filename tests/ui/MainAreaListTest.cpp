@@ -1,0 +1,242 @@
+#include "InfoDialogs.h"
+#include "MainWindowFixture.h"
+
+#include <numeric>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+std::vector<std::string> Sequence(int first, int last) {
+    std::vector<std::string> numbers;
+    for (int i = first; i <= last; ++i)
+        numbers.push_back(std::to_string(i));
+    return numbers;
+}
+
+std::vector<int> Range(int count) {
+    std::vector<int> positions(static_cast<std::size_t>(count));
+    std::iota(positions.begin(), positions.end(), 0);
+    return positions;
+}
+
+class TAreaListTest : public TMainWindowTest {};
+
+TEST_F(TAreaListTest, AddOnEmptyListGivesAreaZeroSelectedAndCurrent) {
+    WriteCfg("");
+    Window->ReloadAll();
+    Window->bbAddClick();
+    ASSERT_EQ(List->RowCount(), 1);
+    EXPECT_EQ(Cells(0), std::vector<std::string>{"0"});
+    EXPECT_EQ(Titles(), std::vector<std::string>{"<Untitled>"});
+    EXPECT_EQ(Cells(2), std::vector<std::string>{"A"});
+    EXPECT_EQ(Cells(3), std::vector<std::string>{""});
+    EXPECT_EQ(List->Row(0)->Area().Number, 0);
+    EXPECT_EQ(Selected(), std::vector<int>{0});
+    EXPECT_EQ(Window->CurrentItem, List->Row(0));
+    EXPECT_TRUE(Window->Modified);
+}
+
+TEST_F(TAreaListTest, AddAfterTwelveAreasTakesNextLayerAndNumberWithoutRenumbering) {
+    std::vector<TCfgArea> areas = Numbered(12);
+    areas[11].Number = 40;
+    Load(areas);
+    Select({2, 3});
+    Window->bbAddClick();
+    ASSERT_EQ(List->RowCount(), 13);
+    EXPECT_EQ(List->Row(12)->text(0), u"13"_s);
+    EXPECT_EQ(List->Row(12)->Area().Layer, 13);
+    EXPECT_EQ(List->Row(12)->Area().Number, 41);
+    EXPECT_EQ(List->Row(11)->Area().Number, 40);
+    EXPECT_EQ(Selected(), std::vector<int>{12});
+    EXPECT_EQ(Window->CurrentItem, List->Row(12));
+}
+
+TEST_F(TAreaListTest, AddAfterTheLargestLayerKeepsItInsteadOfWrapping) {
+    Load({{1, "Top", 2147483647}});
+    Window->bbAddClick();
+    EXPECT_EQ(List->Row(1)->Area().Layer, 2147483647);
+}
+
+TEST_F(TAreaListTest, DuplicateAppendsCopiesOfSelectedRowsInOrderWithFreshNumbers) {
+    std::vector<TCfgArea> areas = Numbered(8);
+    areas[1].Layer = 30;
+    Load(areas);
+    Select({5, 3});
+    Window->bbDuplClick();
+    std::vector<std::string> expected = TitlesOf(Range(8));
+    expected.push_back("Copy of T3");
+    expected.push_back("Copy of T5");
+    EXPECT_EQ(Titles(), expected);
+    EXPECT_EQ(List->Row(8)->Area().Number, 9);
+    EXPECT_EQ(List->Row(9)->Area().Number, 10);
+    EXPECT_EQ(List->Row(8)->text(0), u"31"_s);
+    EXPECT_EQ(List->Row(9)->text(0), u"32"_s);
+    EXPECT_EQ(List->Row(8)->Area().Local, "Scenery\\4");
+    EXPECT_EQ(Selected(), (std::vector<int>{3, 5}));
+    EXPECT_EQ(List->Row(1)->text(0), u"30"_s);
+    EXPECT_TRUE(Window->Modified);
+}
+
+TEST_F(TAreaListTest, CommandsWithoutSelectionReportAndChangeNothing) {
+    const struct {
+        void (THauptformular::*Command)();
+        QString Text;
+    } cases[] = {
+        {&THauptformular::bbDuplClick, u"No area selected!"_s},
+        {&THauptformular::bbDeleteClick, u"No area selected!"_s},
+        {&THauptformular::bbUpClick, u"No areas selected!"_s},
+        {&THauptformular::bbDownClick, u"No areas selected!"_s},
+    };
+    Load(Numbered(4));
+    for (const auto& command : cases) {
+        List->clearSelection();
+        TBoxRecorder boxes;
+        (Window.get()->*command.Command)();
+        ASSERT_EQ(boxes.Boxes().size(), 1u) << command.Text.toStdString();
+        EXPECT_EQ(boxes.Boxes()[0].Kind, TBoxKind::Error);
+        EXPECT_EQ(boxes.Boxes()[0].Text, command.Text);
+        EXPECT_EQ(Titles(), TitlesOf(Range(4)));
+        EXPECT_FALSE(Window->Modified);
+    }
+}
+
+TEST_F(TAreaListTest, DeleteAsksBottomUpAndKeepsRowsAnsweredNo) {
+    Load(Numbered(8));
+    Select({2, 4, 6});
+    TBoxRecorder boxes;
+    boxes.AnswerNext(true);
+    boxes.AnswerNext(false);
+    boxes.AnswerNext(true);
+    Window->bbDeleteClick();
+    ASSERT_EQ(boxes.Boxes().size(), 3u);
+    const QString expected[] = {u"Do you really want to delete area \"T6\"?"_s,
+                                u"Do you really want to delete area \"T4\"?"_s,
+                                u"Do you really want to delete area \"T2\"?"_s};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(boxes.Boxes()[static_cast<std::size_t>(i)].Kind, TBoxKind::Confirmation);
+        EXPECT_EQ(boxes.Boxes()[static_cast<std::size_t>(i)].Text, expected[i]);
+    }
+    EXPECT_EQ(Titles(), TitlesOf({0, 1, 3, 4, 5, 7}));
+    EXPECT_EQ(Cells(0), (std::vector<std::string>{"1", "2", "4", "5", "6", "8"}));
+    EXPECT_TRUE(Window->Modified);
+}
+
+TEST_F(TAreaListTest, DeleteKeepsRequiredAreasAndReportsEach) {
+    std::vector<TCfgArea> areas = Numbered(6);
+    areas[3].Required = true;
+    areas[3].Title = "Z\xfcrich";
+    Load(areas);
+    Select({3, 5});
+    TBoxRecorder boxes;
+    boxes.AnswerNext(true);
+    Window->bbDeleteClick();
+    ASSERT_EQ(boxes.Boxes().size(), 2u);
+    EXPECT_EQ(boxes.Boxes()[0].Text, u"Do you really want to delete area \"T5\"?"_s);
+    EXPECT_EQ(boxes.Boxes()[1].Kind, TBoxKind::Error);
+    EXPECT_EQ(boxes.Boxes()[1].Text, u"Area \"Z\u00fcrich\" is marked as REQUIRED and cannot be deleted!"_s);
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"T0", "T1", "T2", "Z\xc3\xbcrich", "T4"}));
+}
+
+TEST_F(TAreaListTest, DeletingTheCurrentRowLeavesNoCurrentRow) {
+    Load(Numbered(5));
+    Select({3});
+    ASSERT_EQ(Window->CurrentItem, List->Row(3));
+    TBoxRecorder boxes;
+    boxes.AnswerNext(true);
+    Window->bbDeleteClick();
+    EXPECT_EQ(Window->CurrentItem, nullptr);
+    EXPECT_EQ(List->RowCount(), 4);
+}
+
+TEST_F(TAreaListTest, MoveUpCarriesSelectionAndRenumbers) {
+    Load(Numbered(10));
+    Select({4, 5, 7});
+    Window->bbUpClick();
+    EXPECT_EQ(Titles(), TitlesOf({0, 1, 2, 4, 5, 3, 7, 6, 8, 9}));
+    EXPECT_EQ(Selected(), (std::vector<int>{3, 4, 6}));
+    EXPECT_EQ(Cells(0), Sequence(1, 10));
+    EXPECT_EQ(List->Row(6)->Area().Number, 7);
+    EXPECT_EQ(Window->CurrentItem, List->Row(3));
+    EXPECT_TRUE(Window->Modified);
+}
+
+TEST_F(TAreaListTest, MoveDownCarriesSelectionAndLeavesALastRowInPlace) {
+    const struct {
+        std::vector<int> Before;
+        std::vector<int> Order;
+        std::vector<int> After;
+    } cases[] = {
+        {{2, 4}, {0, 1, 3, 2, 5, 4}, {3, 5}},
+        {{5}, {0, 1, 2, 3, 4, 5}, {5}},
+        {{3, 5}, {0, 1, 2, 4, 3, 5}, {4, 5}},
+    };
+    for (const auto& move : cases) {
+        Load(Numbered(6));
+        Select(move.Before);
+        Window->bbDownClick();
+        EXPECT_EQ(Titles(), TitlesOf(move.Order));
+        EXPECT_EQ(Selected(), move.After);
+        EXPECT_EQ(Cells(0), Sequence(1, 6));
+        EXPECT_TRUE(Window->Modified);
+    }
+}
+
+TEST_F(TAreaListTest, RenumberMakesNumbersAndLayersThePositions) {
+    Load({{1, "A", 10}, {2, "B", 20}, {5, "C", 50}, {9, "D", 7}});
+    Window->bbRenumberClick();
+    EXPECT_EQ(Cells(0), Sequence(1, 4));
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(List->Row(row)->Area().Number, row + 1);
+        EXPECT_EQ(List->Row(row)->Area().Layer, row + 1);
+    }
+    EXPECT_TRUE(Window->Modified);
+}
+
+TEST_F(TAreaListTest, DragOverRefusesProtectedAndSelectedRows) {
+    const struct {
+        std::vector<int> Selection;
+        int Target;
+        bool Accepted;
+    } cases[] = {
+        {{0}, 5, false},    {{1}, 5, false}, {{1, 4}, -1, false}, {{4}, 0, false}, {{4}, 1, false},
+        {{4, 6}, 6, false}, {{4}, 2, true},  {{4, 6}, 5, true},   {{4}, -1, true},
+    };
+    Load(Numbered(8));
+    for (const auto& drag : cases) {
+        Select(drag.Selection);
+        EXPECT_EQ(Window->lvAreasDragOver(drag.Target), drag.Accepted)
+            << "target " << drag.Target << " first selected " << drag.Selection[0];
+    }
+}
+
+TEST_F(TAreaListTest, DropPutsDraggedAreasAboveTheTargetUnselected) {
+    Load(Numbered(12));
+    Select({6, 9});
+    Window->lvAreasDragDrop(3);
+    EXPECT_EQ(Titles(), TitlesOf({0, 1, 2, 6, 9, 3, 4, 5, 7, 8, 10, 11}));
+    EXPECT_TRUE(Selected().empty());
+    EXPECT_EQ(Cells(0), Sequence(1, 12));
+    EXPECT_EQ(List->Row(3)->Area().Number, 4);
+    EXPECT_EQ(Window->CurrentItem, nullptr);
+    EXPECT_TRUE(Window->Modified);
+}
+
+TEST_F(TAreaListTest, DropBelowTheLastRowPutsDraggedAreasAtTheEnd) {
+    Load(Numbered(6));
+    Select({4, 2});
+    Window->CurrentItem = List->Row(3);
+    Window->lvAreasDragDrop(-1);
+    EXPECT_EQ(Titles(), TitlesOf({0, 1, 3, 5, 2, 4}));
+    EXPECT_EQ(Window->CurrentItem->text(1), u"T3"_s);
+}
+
+TEST_F(TAreaListTest, RefusedDropChangesNothing) {
+    Load(Numbered(6));
+    Select({1, 4});
+    Window->lvAreasDragDrop(3);
+    EXPECT_EQ(Titles(), TitlesOf(Range(6)));
+    EXPECT_FALSE(Window->Modified);
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "AreaListView.h"
+#include "AreaRow.h"
+#include "Main.h"
+#include "model/Global.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+// One area section of a test Scenery.cfg.
+struct TCfgArea {
+    int Number;
+    std::string Title;
+    int Layer;
+    bool Active = true;
+    bool Required = false;
+};
+
+// A main window working on a Scenery.cfg in a temporary host folder, with Prefs pointing there.
+class TMainWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Folder.isValid());
+        SavedPrefs = Prefs;
+        Prefs = &TestPrefs;
+        TestPrefs.FSPath = Folder.path().toLocal8Bit().toStdString() + "/";
+        Window = std::make_unique<THauptformular>();
+        List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
+        ASSERT_NE(List, nullptr);
+    }
+    void TearDown() override {
+        Window.reset();
+        Prefs = SavedPrefs;
+    }
+
+    QString CfgPath() const { return Folder.filePath(QStringLiteral("Scenery.cfg")); }
+
+    void WriteCfg(const std::string& bytes) const {
+        QFile file(CfgPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+
+    static std::string CfgText(const std::vector<TCfgArea>& areas) {
+        std::string text =
+            "[General]\r\nTitle=Test World\r\nDescription=Test Data\r\nClean_on_Exit=TRUE\r\n\r\n";
+        for (const TCfgArea& area : areas) {
+            char section[32];
+            std::snprintf(section, sizeof section, "[Area.%03d]\r\n", area.Number);
+            text += section;
+            text += "Title=" + area.Title + "\r\nLayer=" + std::to_string(area.Layer) + "\r\n";
+            text += std::string("Active=") + (area.Active ? "TRUE" : "FALSE") + "\r\n";
+            text += std::string("Required=") + (area.Required ? "TRUE" : "FALSE") + "\r\n";
+            text += "Local=Scenery\\" + std::to_string(area.Number) + "\r\nRemote=\r\n\r\n";
+        }
+        return text;
+    }
+
+    // Areas titled T0, T1, ... after their load position, numbered and layered 1, 2, ...
+    static std::vector<TCfgArea> Numbered(int count) {
+        std::vector<TCfgArea> areas;
+        for (int i = 0; i < count; ++i)
+            areas.push_back({i + 1, "T" + std::to_string(i), i + 1});
+        return areas;
+    }
+
+    void Load(const std::vector<TCfgArea>& areas) {
+        WriteCfg(CfgText(areas));
+        Window->ReloadAll();
+    }
+
+    std::vector<std::string> Cells(int column) const {
+        std::vector<std::string> cells;
+        for (int row = 0; row < List->RowCount(); ++row)
+            cells.push_back(List->Row(row)->text(column).toStdString());
+        return cells;
+    }
+    std::vector<std::string> Titles() const { return Cells(1); }
+
+    std::vector<int> Selected() const {
+        std::vector<int> rows;
+        const std::vector<char> flags = List->SelectionFlags();
+        for (std::size_t row = 0; row < flags.size(); ++row)
+            if (flags[row])
+                rows.push_back(static_cast<int>(row));
+        return rows;
+    }
+
+    void Select(const std::vector<int>& rows) const {
+        std::vector<char> flags(static_cast<std::size_t>(List->RowCount()), 0);
+        for (int row : rows)
+            flags[static_cast<std::size_t>(row)] = 1;
+        List->SelectByFlags(flags);
+    }
+
+    template <class T> T* Child(const char* name) const {
+        return Window->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    QTemporaryDir Folder;
+    TPrefs TestPrefs;
+    TPrefs* SavedPrefs = nullptr;
+    std::unique_ptr<THauptformular> Window;
+    TAreaListView* List = nullptr;
+};
+
+// Titles T<i> for each listed load position.
+inline std::vector<std::string> TitlesOf(const std::vector<int>& positions) {
+    std::vector<std::string> titles;
+    for (int position : positions)
+        titles.push_back("T" + std::to_string(position));
+    return titles;
+}
