@@ -103,13 +103,13 @@ TAreaListView::TQuietCells::~TQuietCells() {
 
 // The drag carries the selected rows; what the drop does is the window's business, so nothing is
 // removed here whatever action the drop reports.
-void TAreaListView::startDrag(Qt::DropActions supportedActions) {
+void TAreaListView::startDrag(Qt::DropActions) {
     const QModelIndexList rows = selectedIndexes();
     if (rows.isEmpty())
         return;
     auto* drag = new QDrag(this);
     drag->setMimeData(model()->mimeData(rows));
-    drag->exec(supportedActions & Qt::MoveAction);
+    drag->exec(Qt::MoveAction);
     if (EndDragHook)
         EndDragHook();
 }

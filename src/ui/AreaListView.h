@@ -47,7 +47,7 @@ public:
     };
 
 protected:
-    void startDrag(Qt::DropActions supportedActions) override;
+    void startDrag(Qt::DropActions actions) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
