@@ -7,6 +7,8 @@
 #include <QFileSystemModel>
 #include <QListView>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -71,8 +73,15 @@ TEST_F(FolderPickerDialog, FollowsTheHighlightedFolderAcrossRuns) {
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
         auto* view = dialog->findChild<QListView*>(u"listView"_s);
         auto* model = qobject_cast<QFileSystemModel*>(view->model());
-        view->selectionModel()->setCurrentIndex(model->index(Root.filePath(u"Beta"_s)),
-                                                QItemSelectionModel::ClearAndSelect);
+        // The dialog highlights its starting folder once it has read the folder: wait for that first.
+        ASSERT_TRUE(WaitUntil([&] { return model->rowCount(model->index(Root.path())) >= 2; }));
+        QApplication::processEvents();
+        QAbstractItemView* shown =
+            dialog->viewMode() == QFileDialog::Detail
+                ? static_cast<QAbstractItemView*>(dialog->findChild<QTreeView*>(u"treeView"_s))
+                : view;
+        const QModelIndex beta = model->index(Root.filePath(u"Beta"_s));
+        QTest::mouseClick(shown->viewport(), Qt::LeftButton, {}, shown->visualRect(beta).center());
         whileOpen = Picker.SelectedFolder();
         dialog->reject();
     });

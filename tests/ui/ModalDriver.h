@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -17,4 +19,18 @@ template <class T> void WhenModal(std::function<void(T*)> action, int triesLeft 
         else
             ADD_FAILURE() << "no modal dialog appeared";
     });
+}
+
+// Runs the event loop until the condition holds (true) or about five seconds have passed (false), for
+// what a dialog does in the background, such as reading a folder.
+inline bool WaitUntil(const std::function<bool()>& condition) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.hasExpired(5000))
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+    return true;
 }
