@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FolderPicker.h"
 #include "model/QuarrowTypes.h"
 
 #include <QMainWindow>
@@ -11,6 +12,7 @@ class THauptformular;
 }
 class TAreaRow;
 class TAreaListView;
+class QLineEdit;
 
 // The program's one main window: the ordered area list with its commands, the area editor, the
 // General fields, the menu and the status bar. Each list row owns its area; the window owns General
@@ -34,6 +36,11 @@ public:
     int MaxAreaNumber() const;
     int MaxLayer() const;
     void Renumber();
+    // Fills the editor from the area; a field that already holds its text is left untouched.
+    void ShowArea(const TArea& area);
+    // Enables the editor and the commands as the current row and the selection allow; a required
+    // area is made active as if its box were ticked.
+    void UpdateControls(TArea& area);
 
     bool lvAreasDragOver(int target) const;
     void lvAreasDragDrop(int target);
@@ -47,6 +54,16 @@ public slots:
     void bbUpClick();
     void bbDownClick();
     void lvAreasChange();
+    void eTitleChange();
+    void eExcludeChange();
+    void cbActiveClick();
+    void cbRequiredClick();
+    void bbLocalClick();
+    void bbRemoteClick();
+    void bbFlattenAddClick();
+    void bbFlattenEditClick();
+    void lbxFlattenDblClick();
+    void bbFlattenDeleteClick();
     void cmFileExitClick();
     void cmHelpAboutClick();
 
@@ -62,7 +79,14 @@ private:
     void ShowHintText(const QString& hint);
     void ExchangeRows(int upper, int lower);
     static void SetInfoColour(QWidget* field, bool info);
+    bool CurrentEditable() const;
+    void SetEditorEditable(bool editable);
+    void UpdateListCommands(bool editable);
+    TArea* EditedArea();
+    void BrowseFolder(QLineEdit* field, std::string TArea::*folder);
+    void StoreFlatten();
 
     std::unique_ptr<Ui::THauptformular> ui;
     TAreaListView* lvAreas;
+    TFolderPicker stbPath{QStringLiteral("Select Scenery Path")};
 };

@@ -18,6 +18,14 @@ std::int32_t NumberAfter(std::int32_t largest) {
     return largest == std::numeric_limits<std::int32_t>::max() ? largest : largest + 1;
 }
 
+// False, after telling the user, when no row is selected.
+bool AnySelected(const std::vector<char>& selected, const QString& error) {
+    if (std::find(selected.begin(), selected.end(), 1) != selected.end())
+        return true;
+    ShowError(error);
+    return false;
+}
+
 QString Quoted(const std::string& title) {
     return u"\""_s + AnsiToUnicode(title) + u"\""_s;
 }
@@ -69,10 +77,8 @@ void THauptformular::bbAddClick() {
 // Copies of the selected rows go to the end in list order, each numbered after the largest so far.
 void THauptformular::bbDuplClick() {
     const std::vector<char> selected = lvAreas->SelectionFlags();
-    if (std::find(selected.begin(), selected.end(), 1) == selected.end()) {
-        ShowError(u"No area selected!"_s);
+    if (!AnySelected(selected, u"No area selected!"_s))
         return;
-    }
     std::int32_t number = MaxAreaNumber();
     std::int32_t layer = MaxLayer();
     QList<QTreeWidgetItem*> copies;
@@ -96,10 +102,8 @@ void THauptformular::bbDuplClick() {
 // no change of selection for the editor, which stops naming a deleted row at once.
 void THauptformular::bbDeleteClick() {
     const std::vector<char> selected = lvAreas->SelectionFlags();
-    if (std::find(selected.begin(), selected.end(), 1) == selected.end()) {
-        ShowError(u"No area selected!"_s);
+    if (!AnySelected(selected, u"No area selected!"_s))
         return;
-    }
     for (int position = static_cast<int>(selected.size()) - 1; position >= 0; --position) {
         if (!selected[static_cast<std::size_t>(position)])
             continue;
@@ -131,10 +135,8 @@ void THauptformular::ExchangeRows(int upper, int lower) {
 // block of rows moves up one place per click. The new selection is set once, after the renumbering.
 void THauptformular::bbUpClick() {
     std::vector<char> selected = lvAreas->SelectionFlags();
-    if (std::find(selected.begin(), selected.end(), 1) == selected.end()) {
-        ShowError(u"No areas selected!"_s);
+    if (!AnySelected(selected, u"No areas selected!"_s))
         return;
-    }
     {
         TAreaListView::TQuietCells quiet(*lvAreas);
         for (std::size_t position = 1; position < selected.size(); ++position) {
@@ -152,10 +154,8 @@ void THauptformular::bbUpClick() {
 // The mirror of bbUpClick, bottom up; a selected last row stays where it is.
 void THauptformular::bbDownClick() {
     std::vector<char> selected = lvAreas->SelectionFlags();
-    if (std::find(selected.begin(), selected.end(), 1) == selected.end()) {
-        ShowError(u"No areas selected!"_s);
+    if (!AnySelected(selected, u"No areas selected!"_s))
         return;
-    }
     {
         TAreaListView::TQuietCells quiet(*lvAreas);
         for (int position = static_cast<int>(selected.size()) - 2; position >= 0; --position) {
