@@ -2,22 +2,14 @@
 
 #include "ButtonKinds.h"
 #include "DialogRecorder.h"
+#include "FormFont.h"
 #include "SingleLine.h"
 #include "ui_InputDialog.h"
 
 #include <QShowEvent>
 #include <algorithm>
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace {
-// The form's font where the system has it; the style hint picks the platform's sans-serif elsewhere.
-QFont FormFont() {
-    QFont font(u"MS Sans Serif"_s, 8);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
-
 void PaintBlack(QWidget* widget) {
     QPalette palette = widget->palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})

@@ -4,6 +4,7 @@
 #include "AreaListView.h"
 #include "AreaRow.h"
 #include "FormFont.h"
+#include "SingleLine.h"
 #include "model/Global.h"
 #include "platform/AnsiCodec.h"
 #include "platform/IniProfile.h"
@@ -109,6 +110,19 @@ void THauptformular::ConnectHandlers() {
     connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
     connect(ui->cmHelpAbout, &QAction::triggered, this, &THauptformular::cmHelpAboutClick);
     connect(lvAreas, &QTreeWidget::itemSelectionChanged, this, &THauptformular::lvAreasChange);
+    // Text set from code runs the handlers too; they ignore it while the editor is being filled.
+    connect(ui->eTitle, &QLineEdit::textChanged, this, &THauptformular::eTitleChange);
+    connect(ui->eExclude, &QLineEdit::textChanged, this, &THauptformular::eExcludeChange);
+    connect(ui->cbActive, &QCheckBox::toggled, this, &THauptformular::cbActiveClick);
+    connect(ui->cbRequired, &QCheckBox::toggled, this, &THauptformular::cbRequiredClick);
+    connect(ui->bbLocal, &QPushButton::clicked, this, &THauptformular::bbLocalClick);
+    connect(ui->bbRemote, &QPushButton::clicked, this, &THauptformular::bbRemoteClick);
+    connect(ui->bbFlattenAdd, &QPushButton::clicked, this, &THauptformular::bbFlattenAddClick);
+    connect(ui->bbFlattenEdit, &QPushButton::clicked, this, &THauptformular::bbFlattenEditClick);
+    connect(ui->bbFlattenDelete, &QPushButton::clicked, this, &THauptformular::bbFlattenDeleteClick);
+    connect(ui->lbxFlatten, &QListWidget::itemDoubleClicked, this, &THauptformular::lbxFlattenDblClick);
+    for (QLineEdit* field : {ui->eTitle, ui->eExclude, ui->eCfgTitle, ui->eDescription})
+        KeepSingleLine(field);
     lvAreas->DragOverHook = [this](int target) { return lvAreasDragOver(target); };
     lvAreas->DragDropHook = [this](int target) { lvAreasDragDrop(target); };
     lvAreas->EndDragHook = [this] { lvAreasEndDrag(); };
@@ -183,14 +197,6 @@ void THauptformular::UpdateRow(TAreaRow& row) {
     row.setText(1, AnsiToUnicode(area.Title));
     row.setText(2, area.Active ? u"A"_s : QString());
     row.setText(3, area.Required ? u"R"_s : QString());
-}
-
-// The editor follows the first selected row; with nothing selected it keeps what it shows.
-void THauptformular::lvAreasChange() {
-    const int first = lvAreas->FirstSelectedRow();
-    if (first < 0)
-        return;
-    CurrentItem = lvAreas->Row(first);
 }
 
 void THauptformular::cmFileExitClick() {

@@ -1,0 +1,393 @@
+#include "InfoDialogs.h"
+#include "MainWindowFixture.h"
+#include "ui/DialogRecorder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <set>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Every command whose state the editor decides, and those it must never disable.
+const char* const Commands[] = {
+    "bbAdd",        "bbDupl",          "bbDelete",        "bbRenumber",     "bbUp",
+    "bbDown",       "bbExport",        "bbExportRemove",  "bbImport",       "bbSave",
+    "bbRevert",     "bbLocal",         "bbRemote",        "cbActive",       "cbRequired",
+    "bbFlattenAdd", "bbFlattenEdit",   "bbFlattenDelete", "cmEditCut",      "cmEditCopy",
+    "cmEditPaste",  "cmAreaNew",       "cmAreaDuplicate", "cmAreaDelete",   "cmAreaRenumber",
+    "cmAreaExport", "cmAreaCutExport", "cmAreaImport",    "cmFileSettings", "cmFileExit",
+    "cmHelpAbout",  "eCfgTitle",       "eDescription",    "cbCleanOnExit"};
+
+const std::set<std::string> ProtectedDisabled = {
+    "bbDupl",          "bbDelete",        "bbUp",           "bbDown",
+    "bbImport",        "bbExport",        "bbExportRemove", "bbLocal",
+    "bbRemote",        "cbActive",        "cbRequired",     "bbFlattenAdd",
+    "bbFlattenEdit",   "bbFlattenDelete", "cmEditCut",      "cmEditCopy",
+    "cmEditPaste",     "cmAreaDuplicate", "cmAreaDelete",   "cmAreaExport",
+    "cmAreaCutExport", "cmAreaImport"};
+
+struct TCommandCase {
+    const char* Name;
+    int Rows;
+    std::vector<int> Required;
+    std::vector<int> Selection;
+    bool Protected;
+    std::set<std::string> Disabled;
+};
+
+const TCommandCase CommandCases[] = {
+    {"row 0", 6, {}, {0}, true, ProtectedDisabled},
+    {"row 1", 6, {}, {1}, true, ProtectedDisabled},
+    {"rows 2 and 5, 5 last", 6, {}, {2, 5}, false, {"bbUp", "bbDown"}},
+    {"rows 2 and 5 of 8", 8, {}, {2, 5}, false, {"bbUp"}},
+    {"middle row", 8, {}, {4}, false, {}},
+    {"last row", 8, {}, {7}, false, {"bbDown"}},
+    {"required current",
+     8,
+     {3},
+     {3},
+     false,
+     {"cbActive", "bbDelete", "bbExportRemove", "cmEditCut", "cmAreaDelete", "cmAreaCutExport"}},
+    {"required elsewhere in the selection",
+     8,
+     {5},
+     {3, 5},
+     false,
+     {"bbDelete", "bbExportRemove", "cmEditCut", "cmAreaDelete", "cmAreaCutExport"}},
+    {"protected required row", 6, {1}, {1}, true, ProtectedDisabled},
+};
+
+class TAreaEditorTest : public TMainWindowTest {
+protected:
+    void Load(int rows, const std::vector<int>& required = {}) {
+        std::vector<TCfgArea> areas = Numbered(rows);
+        for (int row : required)
+            areas[static_cast<std::size_t>(row)].Required = true;
+        TMainWindowTest::Load(areas);
+    }
+    bool Enabled(const char* name) const {
+        const QObject* control = Window->findChild<QObject*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control && control->property("enabled").toBool();
+    }
+    TArea& AreaAt(int row) const { return List->Row(row)->Area(); }
+    bool Shows(const char* name) const { return !Child<QWidget>(name)->isHidden(); }
+
+    TBoxRecorder Boxes;
+    TDialogRecorder Dialogs;
+};
+
+TEST_F(TAreaEditorTest, SelectionDecidesEveryCommandAndTheEditorsLook) {
+    for (const TCommandCase& c : CommandCases) {
+        SCOPED_TRACE(c.Name);
+        Load(c.Rows, c.Required);
+        Select(c.Selection);
+        for (const char* name : Commands)
+            EXPECT_EQ(Enabled(name), !c.Disabled.count(name)) << name;
+        EXPECT_EQ(Shows("lReadOnly"), c.Protected);
+        for (const char* field : {"eTitle", "eExclude"})
+            EXPECT_EQ(Child<QLineEdit>(field)->isReadOnly(), c.Protected) << field;
+        const QPalette::ColorRole look = c.Protected ? QPalette::ToolTipBase : QPalette::Base;
+        for (const char* field : {"eTitle", "eExclude", "lbxFlatten"})
+            EXPECT_EQ(Child<QWidget>(field)->palette().color(QPalette::Base), QPalette().color(look))
+                << field;
+        EXPECT_FALSE(Window->Modified);
+    }
+}
+
+TEST_F(TAreaEditorTest, ReadOnlyLabelSaysSoInBoldRed) {
+    Load(3);
+    Select({1});
+    const auto* label = Child<QLabel>("lReadOnly");
+    EXPECT_EQ(label->text(), u"This scenery layer can not be edited!"_s);
+    EXPECT_TRUE(label->font().bold());
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::red));
+}
+
+TEST_F(TAreaEditorTest, ShowAreaFillsEveryField) {
+    Load(4);
+    TArea& area = AreaAt(3);
+    area.Title = "Alpen \xE9t\xE9";
+    area.Remote = "\\\\server\\alps";
+    area.Exclude = "exclude.bgl";
+    area.Active = false;
+    area.Required = true;
+    area.Flatten = {"N47 E11 500", "N48 E12 600"};
+    Select({3});
+    EXPECT_EQ(Child<QLineEdit>("eLayer")->text(), u"4"_s);
+    EXPECT_EQ(Child<QLineEdit>("eTitle")->text(), u"Alpen été"_s);
+    EXPECT_EQ(Child<QLineEdit>("eLocal")->text(), u"Scenery\\4"_s);
+    EXPECT_EQ(Child<QLineEdit>("eRemote")->text(), u"\\\\server\\alps"_s);
+    EXPECT_EQ(Child<QLineEdit>("eExclude")->text(), u"exclude.bgl"_s);
+    EXPECT_TRUE(Child<QCheckBox>("cbRequired")->isChecked());
+    const auto* flatten = Child<QListWidget>("lbxFlatten");
+    ASSERT_EQ(flatten->count(), 2);
+    EXPECT_EQ(flatten->item(1)->text(), u"N48 E12 600"_s);
+    // The required area came up inactive: ticking its box is a change like a click.
+    EXPECT_TRUE(Child<QCheckBox>("cbActive")->isChecked());
+    EXPECT_TRUE(area.Active);
+    EXPECT_EQ(List->Row(3)->text(2), u"A"_s);
+    EXPECT_TRUE(Window->Modified);
+    EXPECT_EQ(area.Title, "Alpen \xE9t\xE9");
+}
+
+TEST_F(TAreaEditorTest, TickingRequiredMakesTheAreaActiveAndUndeletable) {
+    std::vector<TCfgArea> areas = Numbered(6);
+    areas[3].Active = false;
+    TMainWindowTest::Load(areas);
+    Select({3});
+    ASSERT_FALSE(Window->Modified);
+    Child<QCheckBox>("cbRequired")->click();
+    const auto* active = Child<QCheckBox>("cbActive");
+    EXPECT_TRUE(active->isChecked());
+    EXPECT_FALSE(active->isEnabled());
+    EXPECT_TRUE(AreaAt(3).Active);
+    EXPECT_TRUE(AreaAt(3).Required);
+    EXPECT_EQ(List->Row(3)->text(2), u"A"_s);
+    EXPECT_EQ(List->Row(3)->text(3), u"R"_s);
+    for (const char* name : {"bbDelete", "bbExportRemove", "cmAreaDelete", "cmAreaCutExport", "cmEditCut"})
+        EXPECT_FALSE(Enabled(name)) << name;
+    EXPECT_TRUE(Window->Modified);
+
+    Child<QCheckBox>("cbRequired")->click();
+    EXPECT_TRUE(active->isEnabled());
+    EXPECT_TRUE(Enabled("bbDelete"));
+    EXPECT_EQ(List->Row(3)->text(3), QString());
+}
+
+TEST_F(TAreaEditorTest, ActiveBoxAndExcludeWriteIntoTheArea) {
+    Load(4);
+    Select({2});
+    Child<QCheckBox>("cbActive")->click();
+    EXPECT_FALSE(AreaAt(2).Active);
+    EXPECT_EQ(List->Row(2)->text(2), QString());
+    Child<QLineEdit>("eExclude")->setText(u"a\r\nb\0c"_s);
+    EXPECT_EQ(AreaAt(2).Exclude, std::string("a  b c"));
+    EXPECT_TRUE(Window->Modified);
+}
+
+TEST_F(TAreaEditorTest, TypingTheTitleRewritesTheNameCellAndKeepsTheCaret) {
+    Load(4);
+    Select({2});
+    auto* title = Child<QLineEdit>("eTitle");
+    title->clear();
+    const QString typed = u"Alps"_s;
+    for (int i = 0; i < typed.size(); ++i) {
+        QTest::keyClick(title, typed[i].toLatin1());
+        EXPECT_EQ(List->Row(2)->text(1), typed.left(i + 1));
+        EXPECT_EQ(title->cursorPosition(), i + 1);
+    }
+    EXPECT_EQ(AreaAt(2).Title, "Alps");
+
+    // A refill while typing in the middle leaves the caret and the selection alone.
+    title->setCursorPosition(2);
+    QTest::keyClicks(title, u"xx"_s);
+    title->setSelection(1, 2);
+    Window->lvAreasChange();
+    EXPECT_EQ(title->text(), u"Alxxps"_s);
+    EXPECT_EQ(title->selectionStart(), 1);
+    EXPECT_EQ(title->selectedText(), u"lx"_s);
+    EXPECT_EQ(List->Row(2)->text(1), u"Alxxps"_s);
+}
+
+TEST_F(TAreaEditorTest, PastedLineBreaksBecomeBlanksInTitleAndGeneralFields) {
+    Load(4);
+    Select({2});
+    QApplication::clipboard()->setText(u"North\r\nAlps"_s);
+    for (const char* name : {"eTitle", "eCfgTitle", "eDescription", "eExclude"}) {
+        auto* field = Child<QLineEdit>(name);
+        field->clear();
+        field->paste();
+        EXPECT_EQ(field->text(), u"North  Alps"_s) << name;
+    }
+    EXPECT_EQ(AreaAt(2).Title, "North  Alps");
+    EXPECT_EQ(List->Row(2)->text(1), u"North  Alps"_s);
+}
+
+TEST_F(TAreaEditorTest, HandlersAreInertWithoutACurrentRow) {
+    Load(3);
+    Select({2});
+    Window->CurrentItem = nullptr;
+    Window->bbLocalClick();
+    Window->bbFlattenAddClick();
+    Child<QLineEdit>("eTitle")->setText(u"changed"_s);
+    EXPECT_TRUE(Dialogs.Requests().empty());
+    EXPECT_EQ(AreaAt(2).Title, "T2");
+    EXPECT_FALSE(Window->Modified);
+}
+
+struct TFolderCase {
+    const char* Name;
+    QString FSPath;
+    QString Chosen;
+    QString Stored; // relative to the temporary folder when it starts with '@'
+};
+
+TEST_F(TAreaEditorTest, ChosenFoldersAreStoredInTheHostsForm) {
+    const QString root = QDir::toNativeSeparators(Folder.path()) + QDir::separator();
+    const QString alps = root + QDir::toNativeSeparators(u"FS9/Addon Scenery/Alps"_s);
+    const TFolderCase cases[] = {
+        {"below the host folder", root + u"FS9"_s + QDir::separator(), alps, u"Addon Scenery\\Alps"_s},
+        {"host folder in other case", root + u"fs9"_s + QDir::separator(), alps, alps},
+        {"outside the host folder", root + u"FS9"_s + QDir::separator(),
+         root + QDir::toNativeSeparators(u"Scenery/Alps"_s),
+         root + QDir::toNativeSeparators(u"Scenery/Alps"_s)},
+    };
+    Load(4);
+    Select({3});
+    for (const TFolderCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TestPrefs.FSPath = c.FSPath.toLocal8Bit().toStdString();
+        Dialogs.AnswerNext(c.Chosen);
+        Window->bbLocalClick();
+        Dialogs.AnswerNext(c.Chosen);
+        Window->bbRemoteClick();
+        EXPECT_EQ(AreaAt(3).Local, c.Stored.toLocal8Bit().toStdString());
+        EXPECT_EQ(AreaAt(3).Remote, c.Stored.toLocal8Bit().toStdString());
+        EXPECT_EQ(Child<QLineEdit>("eLocal")->text(), c.Stored);
+        EXPECT_EQ(Child<QLineEdit>("eRemote")->text(), c.Stored);
+    }
+}
+
+TEST_F(TAreaEditorTest, FolderPickerStartsInAddonSceneryThenWhereTheLastBrowseEnded) {
+    Load(4);
+    Select({3});
+    TestPrefs.FSPath = "C:\\FS9\\";
+    Dialogs.CancelNext();
+    Window->bbLocalClick();
+    EXPECT_FALSE(Window->Modified);
+    EXPECT_EQ(AreaAt(3).Local, "Scenery\\4");
+    Dialogs.AnswerNext(u"C:\\FS9\\Addon Scenery\\Alps\\"_s);
+    Window->bbLocalClick();
+    EXPECT_EQ(AreaAt(3).Local, "Addon Scenery\\Alps");
+    EXPECT_TRUE(Window->Modified);
+    Window->bbRemoteClick();
+    const std::vector<TDialogRequest>& requests = Dialogs.Requests();
+    ASSERT_EQ(requests.size(), 3u);
+    for (const TDialogRequest& request : requests) {
+        EXPECT_EQ(request.Kind, TDialogKind::Folder);
+        EXPECT_EQ(request.Title, u"Select Scenery Path"_s);
+    }
+    EXPECT_EQ(requests[0].Initial, u"C:\\FS9\\Addon Scenery"_s);
+    EXPECT_EQ(requests[1].Initial, u"C:\\FS9\\Addon Scenery"_s);
+    EXPECT_EQ(requests[2].Initial, u"C:\\FS9\\Addon Scenery\\Alps"_s);
+}
+
+#ifndef Q_OS_WIN
+TEST_F(TAreaEditorTest, FolderOutsideAWineHostIsStoredAsItsWindowsPath) {
+    const QString root = Folder.path();
+    ASSERT_TRUE(QDir(root).mkpath(u"pfx/dosdevices"_s));
+    ASSERT_TRUE(QDir(root).mkpath(u"pfx/drive_c/FS9"_s));
+    ASSERT_TRUE(QDir(root).mkpath(u"data/Scenery/Alps"_s));
+    ASSERT_TRUE(QFile::link(u"../drive_c"_s, root + u"/pfx/dosdevices/c:"_s));
+    ASSERT_TRUE(QFile::link(root + u"/data"_s, root + u"/pfx/dosdevices/d:"_s));
+    Load(4);
+    Select({3});
+    TestPrefs.FSPath = (root + u"/pfx/drive_c/FS9/"_s).toLocal8Bit().toStdString();
+    Dialogs.AnswerNext(root + u"/data/Scenery/Alps"_s);
+    Window->bbLocalClick();
+    EXPECT_EQ(AreaAt(3).Local, "D:\\Scenery\\Alps");
+}
+#endif
+
+class TFlattenTest : public TAreaEditorTest {
+protected:
+    void SetUp() override {
+        TAreaEditorTest::SetUp();
+        Load(4);
+        AreaAt(3).Flatten = {"N47 E11 500", "N48 E12 600"};
+        Select({3});
+        Flatten = Child<QListWidget>("lbxFlatten");
+    }
+    QListWidget* Flatten = nullptr;
+    const std::vector<std::string> Original = {"N47 E11 500", "N48 E12 600"};
+};
+
+TEST_F(TFlattenTest, CancelOrAnEmptyAnswerChangesNothing) {
+    Flatten->setCurrentRow(1);
+    for (bool cancel : {true, false}) {
+        for (void (THauptformular::*handler)() :
+             {&THauptformular::bbFlattenAddClick, &THauptformular::bbFlattenEditClick}) {
+            cancel ? Dialogs.CancelNext() : Dialogs.AnswerNext(QString());
+            (Window.get()->*handler)();
+            EXPECT_EQ(AreaAt(3).Flatten, Original);
+            EXPECT_EQ(Flatten->count(), 2);
+            EXPECT_FALSE(Window->Modified);
+        }
+    }
+    ASSERT_EQ(Dialogs.Requests().size(), 4u);
+    EXPECT_TRUE(Boxes.Boxes().empty());
+}
+
+TEST_F(TFlattenTest, AddAndEditAskWithTheirTextsAndStoreTheList) {
+    Dialogs.AnswerNext(u"N49 E13\n700"_s);
+    Window->bbFlattenAddClick();
+    EXPECT_EQ(AreaAt(3).Flatten, (std::vector<std::string>{"N47 E11 500", "N48 E12 600", "N49 E13 700"}));
+    Flatten->setCurrentRow(0);
+    Dialogs.AnswerNext(u"N46 E10 400"_s);
+    Window->bbFlattenEditClick();
+    EXPECT_EQ(AreaAt(3).Flatten, (std::vector<std::string>{"N46 E10 400", "N48 E12 600", "N49 E13 700"}));
+    EXPECT_EQ(Flatten->item(0)->text(), u"N46 E10 400"_s);
+    EXPECT_TRUE(Window->Modified);
+    const std::vector<TDialogRequest>& requests = Dialogs.Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].Prompt, u"Add flatten command"_s);
+    EXPECT_EQ(requests[0].Title, u"Flatten.x="_s);
+    EXPECT_EQ(requests[0].Initial, QString());
+    EXPECT_EQ(requests[1].Prompt, u"Edit flatten command"_s);
+    EXPECT_EQ(requests[1].Title, u"Flatten.x="_s);
+    EXPECT_EQ(requests[1].Initial, u"N47 E11 500"_s);
+}
+
+TEST_F(TFlattenTest, EditAndDeleteWithoutSelectionReportAndChangeNothing) {
+    Flatten->clearSelection();
+    Window->bbFlattenEditClick();
+    Window->bbFlattenDeleteClick();
+    ASSERT_EQ(Boxes.Boxes().size(), 2u);
+    for (const TShownBox& box : Boxes.Boxes()) {
+        EXPECT_EQ(box.Kind, TBoxKind::Error);
+        EXPECT_EQ(box.Text, u"No flatten command selected!"_s);
+    }
+    EXPECT_TRUE(Dialogs.Requests().empty());
+    EXPECT_EQ(AreaAt(3).Flatten, Original);
+    EXPECT_FALSE(Window->Modified);
+}
+
+TEST_F(TFlattenTest, DeleteAsksAndRemovesOnlyOnYes) {
+    Flatten->setCurrentRow(0);
+    Window->bbFlattenDeleteClick();
+    EXPECT_EQ(AreaAt(3).Flatten, Original);
+    EXPECT_FALSE(Window->Modified);
+    Boxes.AnswerNext(true);
+    Window->bbFlattenDeleteClick();
+    EXPECT_EQ(AreaAt(3).Flatten, std::vector<std::string>{"N48 E12 600"});
+    EXPECT_TRUE(Window->Modified);
+    ASSERT_EQ(Boxes.Boxes().size(), 2u);
+    EXPECT_EQ(Boxes.Boxes()[1].Kind, TBoxKind::Confirmation);
+    EXPECT_EQ(Boxes.Boxes()[1].Text, u"Do you really want to delete the selected flatten command?"_s);
+}
+
+TEST_F(TFlattenTest, DoubleClickEditsOnlyAnEditableRow) {
+    Flatten->setCurrentRow(0);
+    emit Flatten->itemDoubleClicked(Flatten->item(0));
+    ASSERT_EQ(Dialogs.Requests().size(), 1u);
+    EXPECT_EQ(Dialogs.Requests()[0].Prompt, u"Edit flatten command"_s);
+
+    AreaAt(1).Flatten = Original;
+    Select({1});
+    Flatten->setCurrentRow(0);
+    emit Flatten->itemDoubleClicked(Flatten->item(0));
+    EXPECT_EQ(Dialogs.Requests().size(), 1u);
+}
+
+} // namespace
