@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -103,15 +102,6 @@ TEST_F(TAreaEditorTest, SelectionDecidesEveryCommandAndTheEditorsLook) {
                 << field;
         EXPECT_FALSE(Window->Modified);
     }
-}
-
-TEST_F(TAreaEditorTest, ReadOnlyLabelSaysSoInBoldRed) {
-    Load(3);
-    Select({1});
-    const auto* label = Child<QLabel>("lReadOnly");
-    EXPECT_EQ(label->text(), u"This scenery layer can not be edited!"_s);
-    EXPECT_TRUE(label->font().bold());
-    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
 TEST_F(TAreaEditorTest, ShowAreaFillsEveryField) {
