@@ -7,6 +7,7 @@
 #include "SingleLine.h"
 #include "model/Global.h"
 #include "platform/AnsiCodec.h"
+#include "platform/FileTextOutput.h"
 #include "platform/IniProfile.h"
 #include "ui_Main.h"
 
@@ -35,6 +36,7 @@ THauptformular::THauptformular(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      CreateOutput([](const QString& path) { return std::make_unique<TFileTextOutput>(path); }),
       ui(std::make_unique<Ui::THauptformular>()) {
     InitQuarrowResources();
     ui->setupUi(this);
@@ -107,6 +109,8 @@ void THauptformular::ConnectHandlers() {
     connect(ui->cmAreaRenumber, &QAction::triggered, this, &THauptformular::bbRenumberClick);
     connect(ui->bbUp, &QPushButton::clicked, this, &THauptformular::bbUpClick);
     connect(ui->bbDown, &QPushButton::clicked, this, &THauptformular::bbDownClick);
+    connect(ui->bbSave, &QPushButton::clicked, this, &THauptformular::bbSaveClick);
+    connect(ui->bbRevert, &QPushButton::clicked, this, &THauptformular::bbRevertClick);
     connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
     connect(ui->cmHelpAbout, &QAction::triggered, this, &THauptformular::cmHelpAboutClick);
     connect(lvAreas, &QTreeWidget::itemSelectionChanged, this, &THauptformular::lvAreasChange);
@@ -179,8 +183,7 @@ void THauptformular::ReloadAll() {
 void THauptformular::ReadSceneryCfg() {
     CurrentItem = nullptr;
     lvAreas->clear();
-    const std::string path = Prefs->FSPath + "Scenery.cfg";
-    const std::unique_ptr<TIniProfile> file = TIniProfile::FromFile(QString::fromLocal8Bit(path));
+    const std::unique_ptr<TIniProfile> file = TIniProfile::FromFile(SceneryCfgPath());
     General.LoadFrom(*file);
     QList<QTreeWidgetItem*> rows;
     SweepAreas(*file, [this, &rows](std::unique_ptr<TArea> area) {

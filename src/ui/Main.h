@@ -4,6 +4,7 @@
 #include "model/QuarrowTypes.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -13,6 +14,7 @@ class THauptformular;
 class TAreaRow;
 class TAreaListView;
 class QLineEdit;
+class TFileTextOutput;
 
 // The program's one main window: the ordered area list with its commands, the area editor, the
 // General fields, the menu and the status bar. Each list row owns its area; the window owns General
@@ -29,6 +31,8 @@ public:
     TAreaRow* CurrentItem = nullptr;
     std::vector<std::unique_ptr<TArea>> AreaClipboard;
     bool Updating = false;
+    // Opens the output that saving writes Scenery.cfg through; tests put failing outputs here.
+    std::function<std::unique_ptr<TFileTextOutput>(const QString& path)> CreateOutput;
 
     void ReloadAll();
     void ReadSceneryCfg();
@@ -41,6 +45,9 @@ public:
     // Enables the editor and the commands as the current row and the selection allow; a required
     // area is made active as if its box were ticked.
     void UpdateControls(TArea& area);
+    // The window may close: asks first while there are unsaved changes.
+    bool FormCloseQuery();
+    static QString SceneryCfgPath();
 
     bool lvAreasDragOver(int target) const;
     void lvAreasDragDrop(int target);
@@ -64,12 +71,15 @@ public slots:
     void bbFlattenEditClick();
     void lbxFlattenDblClick();
     void bbFlattenDeleteClick();
+    void bbSaveClick();
+    void bbRevertClick();
     void cmFileExitClick();
     void cmHelpAboutClick();
 
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ApplyLook();
@@ -77,6 +87,8 @@ private:
     void ConnectHandlers();
     void FormShow();
     void ShowHintText(const QString& hint);
+    bool BackupGoesAhead();
+    void WriteSceneryCfg();
     void ExchangeRows(int upper, int lower);
     static void SetInfoColour(QWidget* field, bool info);
     bool CurrentEditable() const;

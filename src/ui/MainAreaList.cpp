@@ -55,6 +55,9 @@ void THauptformular::Renumber() {
             item.setText(0, QString::number(row + 1));
         }
     }
+    // Rewritten cells give no selection notice, so the editor's layer is refreshed here.
+    if (CurrentItem)
+        ShowArea(CurrentItem->Area());
     Modified = true;
 }
 

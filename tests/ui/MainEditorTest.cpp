@@ -166,6 +166,14 @@ TEST_F(TAreaEditorTest, ActiveBoxAndExcludeWriteIntoTheArea) {
     EXPECT_TRUE(Window->Modified);
 }
 
+TEST_F(TAreaEditorTest, RenumberingShowsTheCurrentAreasNewLayer) {
+    TMainWindowTest::Load({{1, "A", 1}, {2, "B", 2}, {7, "C", 40}});
+    Select({2});
+    EXPECT_EQ(Child<QLineEdit>("eLayer")->text(), u"40"_s);
+    Window->bbRenumberClick();
+    EXPECT_EQ(Child<QLineEdit>("eLayer")->text(), u"3"_s);
+}
+
 TEST_F(TAreaEditorTest, TypingTheTitleRewritesTheNameCellAndKeepsTheCaret) {
     Load(4);
     Select({2});

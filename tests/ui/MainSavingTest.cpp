@@ -1,0 +1,214 @@
+#include "InfoDialogs.h"
+#include "MainWindowFixture.h"
+#include "model/InOutError.h"
+#include "platform/FileTextOutput.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString BackupQuestion = u"Backup file could not be created. Overwrite scenery.cfg anyway?"_s;
+const QString NotSaved = u"Scenery.cfg not saved!"_s;
+const QString QuitQuestion = u"Changes will be lost. Quit anyway?"_s;
+const QString RevertQuestion = u"Changes will be lost. Continue anyway?"_s;
+
+const std::string SavedGeneral =
+    "[General]\r\nTitle=Test World\r\nDescription=Test Data\r\nClean_on_Exit=TRUE\r\n\r\n";
+
+std::string SavedArea(int number, const std::string& title, const std::string& local) {
+    const std::string digits = (number < 10 ? "00" : number < 100 ? "0" : "") + std::to_string(number);
+    return "[Area." + digits + "]\r\nTitle=" + title + "\r\nLayer=" + std::to_string(number) +
+           "\r\nActive=TRUE\r\nRequired=FALSE\r\nLocal=" + local + "\r\nRemote=\r\n\r\n";
+}
+
+// A file output that fails like a full disk once it has written the given number of lines.
+class TFailingOutput : public TFileTextOutput {
+public:
+    TFailingOutput(const QString& path, int lines) : TFileTextOutput(path), FLinesLeft(lines) {}
+    void WriteLine(std::string_view line) override {
+        if (FLinesLeft-- == 0)
+            throw EInOutError(EInOutError::DiskFull);
+        TFileTextOutput::WriteLine(line);
+    }
+
+private:
+    int FLinesLeft;
+};
+
+class MainSaving : public TMainWindowTest {
+protected:
+    std::string FileBytes(const QString& path) const {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return "<missing>";
+        return file.readAll().toStdString();
+    }
+    QString BackupPath() const { return Folder.filePath(u"Scenery.qrw"_s); }
+
+    // Saving through a real click, so a failure travels through the application's error report.
+    void ClickSave() {
+        Window->show();
+        QTest::mouseClick(Child<QPushButton>("bbSave"), Qt::LeftButton);
+    }
+
+    std::vector<std::pair<TBoxKind, QString>> Shown() const {
+        std::vector<std::pair<TBoxKind, QString>> shown;
+        for (const TShownBox& box : Boxes.Boxes())
+            shown.emplace_back(box.Kind, box.Text);
+        return shown;
+    }
+
+    TBoxRecorder Boxes;
+};
+
+TEST_F(MainSaving, RenumbersAndWritesEveryRowInOrderAfterABackup) {
+    Load({{3, "A", 5}, {10, "B", 2}, {11, "C", 9}});
+    const std::string old = FileBytes(CfgPath());
+    Window->bbSaveClick();
+    EXPECT_EQ(FileBytes(CfgPath()), SavedGeneral + SavedArea(1, "A", "Scenery\\3") +
+                                        SavedArea(2, "B", "Scenery\\10") + SavedArea(3, "C", "Scenery\\11"));
+    EXPECT_EQ(FileBytes(BackupPath()), old);
+    EXPECT_EQ(Cells(0), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_FALSE(Window->Modified);
+    EXPECT_TRUE(Boxes.Boxes().empty());
+}
+
+TEST_F(MainSaving, TakesTheGeneralFieldsAsTheyStand) {
+    Load({{1, "A", 1}});
+    Child<QLineEdit>("eCfgTitle")->setText(u"Zürich World"_s);
+    Child<QLineEdit>("eDescription")->setText(u"Line\r\nbreak"_s);
+    Child<QCheckBox>("cbCleanOnExit")->setChecked(false);
+    TestPrefs.Backup = false;
+    Window->bbSaveClick();
+    const std::string general =
+        "[General]\r\nTitle=Z\xFCrich World\r\nDescription=Line  break\r\nClean_on_Exit=FALSE\r\n\r\n";
+    EXPECT_EQ(FileBytes(CfgPath()).substr(0, general.size()), general);
+    EXPECT_FALSE(QFile::exists(BackupPath()));
+}
+
+struct TMissingCfgCase {
+    const char* Name;
+    bool Answer;
+    bool Written;
+};
+
+class MainSavingWithoutCfg : public MainSaving, public testing::WithParamInterface<TMissingCfgCase> {};
+
+TEST_P(MainSavingWithoutCfg, AsksWhetherToGoOnWithoutBackup) {
+    Window->ReloadAll();
+    Window->bbAddClick();
+    Boxes.AnswerNext(GetParam().Answer);
+    Window->bbSaveClick();
+    std::vector<std::pair<TBoxKind, QString>> expected{{TBoxKind::Confirmation, BackupQuestion}};
+    if (!GetParam().Written)
+        expected.emplace_back(TBoxKind::Error, NotSaved);
+    EXPECT_EQ(Shown(), expected);
+    EXPECT_EQ(FileBytes(CfgPath()),
+              GetParam().Written ? "[General]\r\nTitle=\r\nDescription=\r\nClean_on_Exit=FALSE\r\n\r\n" +
+                                       SavedArea(1, "<Untitled>", "")
+                                 : "<missing>");
+    EXPECT_EQ(Window->Modified, !GetParam().Written);
+    EXPECT_FALSE(QFile::exists(BackupPath()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, MainSavingWithoutCfg,
+                         testing::Values(TMissingCfgCase{"Yes", true, true},
+                                         TMissingCfgCase{"No", false, false}),
+                         [](const testing::TestParamInfo<TMissingCfgCase>& info) { return info.param.Name; });
+
+TEST_F(MainSaving, FailureMidWriteLeavesTheOldFileWholeAndReportsIt) {
+    Load(Numbered(5));
+    const std::string old = FileBytes(CfgPath());
+    TestPrefs.Backup = false;
+    Window->bbRenumberClick();
+    Window->CreateOutput = [](const QString& path) { return std::make_unique<TFailingOutput>(path, 12); };
+    ClickSave();
+    EXPECT_EQ(FileBytes(CfgPath()), old);
+    EXPECT_TRUE(Window->Modified);
+    ASSERT_EQ(Boxes.Boxes().size(), 1u);
+    EXPECT_EQ(Boxes.Boxes()[0].Kind, TBoxKind::Report);
+    EXPECT_EQ(Boxes.Boxes()[0].Text, u"Zu wenig Speicherplatz."_s);
+    EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files), QStringList{u"Scenery.cfg"_s});
+}
+
+TEST_F(MainSaving, MissingHostFolderIsReportedAndKeepsTheChanges) {
+    TestPrefs.FSPath = Folder.filePath(u"gone"_s).toStdString() + "/";
+    TestPrefs.Backup = false;
+    Window->ReloadAll();
+    Window->bbAddClick();
+    ClickSave();
+    ASSERT_EQ(Boxes.Boxes().size(), 1u);
+    EXPECT_EQ(Boxes.Boxes()[0].Text, u"Ungültiger Dateiname."_s);
+    EXPECT_TRUE(Window->Modified);
+}
+
+// The reader never reads sections from 2000 on: such a save would lose areas on the next load.
+TEST_F(MainSaving, RefusesMoreAreasThanTheFileCanHold) {
+    Load(Numbered(1999));
+    const std::string old = FileBytes(CfgPath());
+    Window->bbAddClick();
+    Window->bbSaveClick();
+    EXPECT_EQ(Shown(),
+              (std::vector<std::pair<TBoxKind, QString>>{
+                  {TBoxKind::Error, u"Scenery.cfg not saved! The list holds 2000 areas, but at most 1999 "
+                                    u"areas can be saved."_s}}));
+    EXPECT_EQ(FileBytes(CfgPath()), old);
+    EXPECT_TRUE(Window->Modified);
+}
+
+TEST_F(MainSaving, CloseAsksOnlyWhileModified) {
+    Load(Numbered(3));
+    Window->show();
+    EXPECT_TRUE(Window->close());
+    EXPECT_TRUE(Boxes.Boxes().empty());
+
+    Window->show();
+    Window->bbAddClick();
+    Boxes.AnswerNext(false);
+    EXPECT_FALSE(Window->close());
+    EXPECT_TRUE(Window->isVisible());
+    EXPECT_EQ(Shown(), (std::vector<std::pair<TBoxKind, QString>>{{TBoxKind::Confirmation, QuitQuestion}}));
+
+    Boxes.Clear();
+    Window->bbSaveClick();
+    EXPECT_TRUE(Window->close());
+    EXPECT_TRUE(Boxes.Boxes().empty());
+}
+
+TEST_F(MainSaving, ExitPassesThroughTheCloseQuery) {
+    Load(Numbered(3));
+    Window->show();
+    Window->bbAddClick();
+    Boxes.AnswerNext(true);
+    Window->cmFileExitClick();
+    EXPECT_FALSE(Window->isVisible());
+    EXPECT_EQ(Shown(), (std::vector<std::pair<TBoxKind, QString>>{{TBoxKind::Confirmation, QuitQuestion}}));
+}
+
+TEST_F(MainSaving, RevertReloadsAtOnceWhenUnchangedAndAsksOtherwise) {
+    Load(Numbered(3));
+    WriteCfg(CfgText(Numbered(2)));
+    Window->bbRevertClick();
+    EXPECT_TRUE(Boxes.Boxes().empty());
+    EXPECT_EQ(Titles(), TitlesOf({0, 1}));
+    EXPECT_FALSE(Window->Modified);
+
+    Window->bbAddClick();
+    Boxes.AnswerNext(false);
+    Window->bbRevertClick();
+    EXPECT_EQ(Titles().size(), 3u);
+    Boxes.AnswerNext(true);
+    Window->bbRevertClick();
+    EXPECT_EQ(Titles(), TitlesOf({0, 1}));
+    EXPECT_FALSE(Window->Modified);
+    EXPECT_EQ(Shown(), (std::vector<std::pair<TBoxKind, QString>>{{TBoxKind::Confirmation, RevertQuestion},
+                                                                  {TBoxKind::Confirmation, RevertQuestion}}));
+}
+
+} // namespace
