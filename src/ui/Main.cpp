@@ -109,7 +109,9 @@ void THauptformular::ConnectHandlers() {
     connect(ui->cmAreaRenumber, &QAction::triggered, this, &THauptformular::bbRenumberClick);
     connect(ui->bbUp, &QPushButton::clicked, this, &THauptformular::bbUpClick);
     connect(ui->bbDown, &QPushButton::clicked, this, &THauptformular::bbDownClick);
-    connect(ui->bbSave, &QPushButton::clicked, this, &THauptformular::bbSaveClick);
+    // Saving can fail with a file error: queued, the failure reaches the error report without
+    // unwinding through the button's own code.
+    connect(ui->bbSave, &QPushButton::clicked, this, &THauptformular::bbSaveClick, Qt::QueuedConnection);
     connect(ui->bbRevert, &QPushButton::clicked, this, &THauptformular::bbRevertClick);
     connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
     connect(ui->cmHelpAbout, &QAction::triggered, this, &THauptformular::cmHelpAboutClick);

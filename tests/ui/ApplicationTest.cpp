@@ -4,6 +4,7 @@
 #include "model/InOutError.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -79,15 +80,18 @@ TEST(ErrorReportLoopTest, RealBoxDuringTheEventLoop) {
     EXPECT_EQ(object.Handled, 1);
 }
 
-// A button whose command fails: each click is reported and the button stays usable.
+// A button whose command fails, connected as the program connects such commands (queued): each click
+// is reported and the button stays usable.
 TEST(ErrorReportLoopTest, FailingClickIsReportedEachTime) {
     TBoxRecorder recorder;
     QPushButton button(u"Save"_s);
-    QObject::connect(&button, &QPushButton::clicked, &button,
-                     [] { throw EInOutError(EInOutError::AccessDenied); });
+    QObject::connect(
+        &button, &QPushButton::clicked, &button, [] { throw EInOutError(EInOutError::AccessDenied); },
+        Qt::QueuedConnection);
     button.show();
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::mouseClick(&button, Qt::LeftButton);
+    QApplication::processEvents();
     ASSERT_EQ(recorder.Boxes().size(), 2U);
     EXPECT_EQ(recorder.Boxes()[1].Text, u"Dateizugriff verweigert."_s);
     EXPECT_FALSE(button.isDown());

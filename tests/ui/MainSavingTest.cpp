@@ -55,6 +55,7 @@ protected:
     void ClickSave() {
         Window->show();
         QTest::mouseClick(Child<QPushButton>("bbSave"), Qt::LeftButton);
+        QApplication::processEvents();
     }
 
     std::vector<std::pair<TBoxKind, QString>> Shown() const {
