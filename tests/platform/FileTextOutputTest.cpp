@@ -65,21 +65,4 @@ TEST(FileTextOutput, FailuresCarryTheReportsCodes) {
     EXPECT_EQ(FailureCode(dir.filePath(u"folder"_s)), EInOutError::AccessDenied);
 }
 
-struct TTextCase {
-    int Code;
-    const char* Text;
-};
-
-class InOutErrorText : public testing::TestWithParam<TTextCase> {};
-
-TEST_P(InOutErrorText, NamesTheFailure) {
-    EXPECT_STREQ(EInOutError(GetParam().Code).what(), GetParam().Text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Codes, InOutErrorText,
-    testing::Values(TTextCase{2, "Datei nicht gefunden"}, TTextCase{3, "Ungültiger Dateiname"},
-                    TTextCase{4, "Zu viele geöffnete Dateien"}, TTextCase{5, "Dateizugriff verweigert"},
-                    TTextCase{101, "Zu wenig Speicherplatz"}, TTextCase{32, "E/A-Fehler 32"}));
-
 } // namespace

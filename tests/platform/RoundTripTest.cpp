@@ -1,11 +1,8 @@
 #include "model/QuarrowTypes.h"
-#include "platform/FileTextOutput.h"
 #include "platform/IniProfile.h"
 #include "support/StringOutput.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -82,24 +79,6 @@ TEST(RoundTrip, WritersFormIsRewrittenByteForByte) {
         "[Area.002]\r\nTitle=B\r\nLayer=5\r\nActive=FALSE\r\nRequired=FALSE\r\n"
         "Local=Addon Scenery\\B\r\nRemote=R\r\nExclude=x\r\nFlatten.0=a\r\nFlatten.1=b\r\n\r\n";
     EXPECT_EQ(Write(Read(*TIniProfile::FromBytes(file))), file);
-}
-
-TEST(RoundTrip, WrittenFileReadsBackFromDisk) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"Scenery.cfg"_s);
-    TLibrary library;
-    library.General.Title = "G";
-    library.Areas.push_back(std::make_unique<TArea>());
-    library.Areas.back()->Number = 12;
-    library.Areas.back()->Local = "L";
-    {
-        TFileTextOutput output(path);
-        library.General.WriteTo(output);
-        library.Areas.back()->WriteTo(output);
-        output.Commit();
-    }
-    const auto reread = Read(*TIniProfile::FromFile(path));
-    EXPECT_EQ(Write(reread), Write(library));
 }
 
 } // namespace

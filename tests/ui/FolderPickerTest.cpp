@@ -1,6 +1,5 @@
 #include "ui/FolderPicker.h"
 #include "ModalDriver.h"
-#include "ui/DialogRecorder.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -99,20 +98,4 @@ TEST_F(FolderPickerDialog, FollowsTheHighlightedFolderAcrossRuns) {
     EXPECT_EQ(Picker.SelectedFolder(), Folder(u"Beta"_s));
 }
 
-TEST(FolderPicker, SeamRecordsAndAnswersWithoutShowing) {
-    TDialogRecorder recorder;
-    TFolderPicker picker(u"Select Default Set Path"_s);
-    picker.SetSelectedFolder(u"C:\\FS9\\Addon Scenery"_s);
-    recorder.AnswerNext(u"D:\\Games\\"_s);
-    recorder.CancelNext();
-    EXPECT_TRUE(picker.Execute(nullptr));
-    EXPECT_EQ(picker.SelectedFolder(), u"D:\\Games"_s);
-    EXPECT_FALSE(picker.Execute(nullptr));
-    EXPECT_EQ(picker.SelectedFolder(), u"D:\\Games"_s);
-    ASSERT_EQ(recorder.Requests().size(), 2u);
-    EXPECT_EQ(recorder.Requests()[0].Kind, TDialogKind::Folder);
-    EXPECT_EQ(recorder.Requests()[0].Title, u"Select Default Set Path"_s);
-    EXPECT_EQ(recorder.Requests()[0].Initial, u"C:\\FS9\\Addon Scenery"_s);
-    EXPECT_EQ(recorder.Requests()[1].Initial, u"D:\\Games"_s);
-}
 } // namespace

@@ -35,6 +35,15 @@ const std::set<std::string> ProtectedDisabled = {
     "cmEditPaste",     "cmAreaDuplicate", "cmAreaDelete",   "cmAreaExport",
     "cmAreaCutExport", "cmAreaImport"};
 
+// The list commands a required area in the selection must not offer.
+const std::set<std::string> Undeletable = {"bbDelete", "bbExportRemove", "cmEditCut", "cmAreaDelete",
+                                           "cmAreaCutExport"};
+
+std::set<std::string> With(std::set<std::string> names, const char* name) {
+    names.insert(name);
+    return names;
+}
+
 struct TCommandCase {
     const char* Name;
     int Rows;
@@ -51,18 +60,8 @@ const TCommandCase CommandCases[] = {
     {"rows 2 and 5 of 8", 8, {}, {2, 5}, false, {"bbUp"}},
     {"middle row", 8, {}, {4}, false, {}},
     {"last row", 8, {}, {7}, false, {"bbDown"}},
-    {"required current",
-     8,
-     {3},
-     {3},
-     false,
-     {"cbActive", "bbDelete", "bbExportRemove", "cmEditCut", "cmAreaDelete", "cmAreaCutExport"}},
-    {"required elsewhere in the selection",
-     8,
-     {5},
-     {3, 5},
-     false,
-     {"bbDelete", "bbExportRemove", "cmEditCut", "cmAreaDelete", "cmAreaCutExport"}},
+    {"required current", 8, {3}, {3}, false, With(Undeletable, "cbActive")},
+    {"required elsewhere in the selection", 8, {5}, {3, 5}, false, Undeletable},
     {"protected required row", 6, {1}, {1}, true, ProtectedDisabled},
 };
 
@@ -145,8 +144,8 @@ TEST_F(TAreaEditorTest, TickingRequiredMakesTheAreaActiveAndUndeletable) {
     EXPECT_TRUE(AreaAt(3).Required);
     EXPECT_EQ(List->Row(3)->text(2), u"A"_s);
     EXPECT_EQ(List->Row(3)->text(3), u"R"_s);
-    for (const char* name : {"bbDelete", "bbExportRemove", "cmAreaDelete", "cmAreaCutExport", "cmEditCut"})
-        EXPECT_FALSE(Enabled(name)) << name;
+    for (const std::string& name : Undeletable)
+        EXPECT_FALSE(Enabled(name.c_str())) << name;
     EXPECT_TRUE(Window->Modified);
 
     Child<QCheckBox>("cbRequired")->click();
@@ -337,14 +336,13 @@ TEST_F(TFlattenTest, AddAndEditAskWithTheirTextsAndStoreTheList) {
     EXPECT_EQ(AreaAt(3).Flatten, (std::vector<std::string>{"N46 E10 400", "N48 E12 600", "N49 E13 700"}));
     EXPECT_EQ(Flatten->item(0)->text(), u"N46 E10 400"_s);
     EXPECT_TRUE(Window->Modified);
-    const std::vector<TDialogRequest>& requests = Dialogs.Requests();
-    ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[0].Prompt, u"Add flatten command"_s);
-    EXPECT_EQ(requests[0].Title, u"Flatten.x="_s);
-    EXPECT_EQ(requests[0].Initial, QString());
-    EXPECT_EQ(requests[1].Prompt, u"Edit flatten command"_s);
-    EXPECT_EQ(requests[1].Title, u"Flatten.x="_s);
-    EXPECT_EQ(requests[1].Initial, u"N47 E11 500"_s);
+    std::vector<std::tuple<TDialogKind, QString, QString, QString>> asked;
+    for (const TDialogRequest& request : Dialogs.Requests())
+        asked.emplace_back(request.Kind, request.Prompt, request.Title, request.Initial);
+    EXPECT_EQ(asked,
+              (decltype(asked){
+                  {TDialogKind::Input, u"Add flatten command"_s, u"Flatten.x="_s, QString()},
+                  {TDialogKind::Input, u"Edit flatten command"_s, u"Flatten.x="_s, u"N47 E11 500"_s}}));
 }
 
 TEST_F(TFlattenTest, EditAndDeleteWithoutSelectionReportAndChangeNothing) {
