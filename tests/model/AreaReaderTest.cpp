@@ -38,45 +38,22 @@ TEST(AreaReader, MissingKeysGiveTheReadDefaults) {
     EXPECT_TRUE(area.Flatten.empty());
 }
 
-struct TFlagCase {
-    const char* Line;
-    bool Active;
-};
-
-class AreaActiveFlag : public testing::TestWithParam<TFlagCase> {};
-
-TEST_P(AreaActiveFlag, IsTrueOnlyForTrueInAnyCase) {
-    EXPECT_EQ(ReadOne(GetParam().Line).Active, GetParam().Active);
+TEST(AreaReader, ActiveIsTrueOnlyForTrueInAnyCase) {
+    const std::pair<const char*, bool> cases[] = {
+        {"Active=true", true},   {"Active=True", true},     {"Active=TRUE", true},
+        {"Active= TRUE ", true}, {"Active=\"TRUE\"", true}, {"Active=1", false},
+        {"Active=YES", false},   {"Active=TRUE1", false},   {"", false}};
+    for (const auto& [line, active] : cases)
+        EXPECT_EQ(ReadOne(line).Active, active) << line;
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, AreaActiveFlag,
-                         testing::Values(TFlagCase{"Active=true", true}, TFlagCase{"Active=True", true},
-                                         TFlagCase{"Active=TRUE", true}, TFlagCase{"Active= TRUE ", true},
-                                         TFlagCase{"Active=\"TRUE\"", true}, TFlagCase{"Active=1", false},
-                                         TFlagCase{"Active=YES", false}, TFlagCase{"Active=TRUE1", false},
-                                         TFlagCase{"", false}));
-
-struct TLayerCase {
-    const char* Line;
-    std::int32_t Layer;
-};
-
-class AreaLayer : public testing::TestWithParam<TLayerCase> {};
-
-TEST_P(AreaLayer, ReadsIntegersAsTheHostDoes) {
-    EXPECT_EQ(ReadOne(GetParam().Line).Layer, GetParam().Layer);
-}
-
-INSTANTIATE_TEST_SUITE_P(Lines, AreaLayer,
-                         testing::Values(TLayerCase{"Layer=0x1A", 26}, TLayerCase{"Layer=$1A", 26},
-                                         TLayerCase{"Layer=-3", -3}, TLayerCase{"Layer=-$1A", -26},
-                                         TLayerCase{"Layer=$FFFFFFFF", -1}, TLayerCase{"Layer=abc", 0},
-                                         TLayerCase{"Layer=12abc", 0}, TLayerCase{"Layer = 12 ", 12},
-                                         TLayerCase{"", 0}));
-
-TEST(AreaReader, TextureIdDefaultsToMinus9999) {
-    EXPECT_EQ(ReadOne("Texture_ID=abc").TextureId, -9999);
+// The number rules themselves are IntegerText's; here what reaches the record, and the defaults.
+TEST(AreaReader, IntegersFallBackToTheirDefaults) {
+    EXPECT_EQ(ReadOne("Layer = $1A ").Layer, 26);
+    EXPECT_EQ(ReadOne("Layer=-3").Layer, -3);
+    EXPECT_EQ(ReadOne("Layer=12abc").Layer, 0);
     EXPECT_EQ(ReadOne("Texture_ID=1").TextureId, 1);
+    EXPECT_EQ(ReadOne("Texture_ID=abc").TextureId, -9999);
 }
 
 TEST(AreaReader, QuotesAndBlanksAroundValuesAreDropped) {

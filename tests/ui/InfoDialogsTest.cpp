@@ -43,23 +43,15 @@ template <class TCall> TSeenBox DriveBox(TCall call, TClose close) {
     TSeenBox seen;
     WhenModal<QMessageBox>([&seen, close](QMessageBox* box) {
         seen = Seen(box);
-        switch (close) {
-        case TClose::Ok:
-            ButtonNamed(box, u"OK"_s)->click();
-            break;
-        case TClose::Yes:
-            ButtonNamed(box, u"&Ja"_s)->click();
-            break;
-        case TClose::No:
-            ButtonNamed(box, u"&Nein"_s)->click();
-            break;
-        case TClose::Escape:
+        if (close == TClose::Escape)
             QTest::keyClick(box, Qt::Key_Escape);
-            break;
-        case TClose::CloseBox:
+        else if (close == TClose::CloseBox)
             box->close();
-            break;
-        }
+        else
+            ButtonNamed(box, close == TClose::Ok    ? u"OK"_s
+                             : close == TClose::Yes ? u"&Ja"_s
+                                                    : u"&Nein"_s)
+                ->click();
     });
     call();
     return seen;

@@ -41,6 +41,8 @@ private:
     int FLinesLeft;
 };
 
+using TShown = std::vector<std::pair<TBoxKind, QString>>;
+
 class MainSaving : public TMainWindowTest {
 protected:
     std::string FileBytes(const QString& path) const {
@@ -58,8 +60,8 @@ protected:
         QApplication::processEvents();
     }
 
-    std::vector<std::pair<TBoxKind, QString>> Shown() const {
-        std::vector<std::pair<TBoxKind, QString>> shown;
+    TShown Shown() const {
+        TShown shown;
         for (const TShownBox& box : Boxes.Boxes())
             shown.emplace_back(box.Kind, box.Text);
         return shown;
@@ -106,7 +108,7 @@ TEST_P(MainSavingWithoutCfg, AsksWhetherToGoOnWithoutBackup) {
     Window->bbAddClick();
     Boxes.AnswerNext(GetParam().Answer);
     Window->bbSaveClick();
-    std::vector<std::pair<TBoxKind, QString>> expected{{TBoxKind::Confirmation, BackupQuestion}};
+    TShown expected{{TBoxKind::Confirmation, BackupQuestion}};
     if (!GetParam().Written)
         expected.emplace_back(TBoxKind::Error, NotSaved);
     EXPECT_EQ(Shown(), expected);
@@ -132,9 +134,7 @@ TEST_F(MainSaving, FailureMidWriteLeavesTheOldFileWholeAndReportsIt) {
     ClickSave();
     EXPECT_EQ(FileBytes(CfgPath()), old);
     EXPECT_TRUE(Window->Modified);
-    ASSERT_EQ(Boxes.Boxes().size(), 1u);
-    EXPECT_EQ(Boxes.Boxes()[0].Kind, TBoxKind::Report);
-    EXPECT_EQ(Boxes.Boxes()[0].Text, u"Zu wenig Speicherplatz."_s);
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Report, u"Zu wenig Speicherplatz."_s}}));
     EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files), QStringList{u"Scenery.cfg"_s});
 }
 
@@ -144,8 +144,7 @@ TEST_F(MainSaving, MissingHostFolderIsReportedAndKeepsTheChanges) {
     Window->ReloadAll();
     Window->bbAddClick();
     ClickSave();
-    ASSERT_EQ(Boxes.Boxes().size(), 1u);
-    EXPECT_EQ(Boxes.Boxes()[0].Text, u"Ungültiger Dateiname."_s);
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Report, u"Ungültiger Dateiname."_s}}));
     EXPECT_TRUE(Window->Modified);
 }
 
@@ -156,9 +155,8 @@ TEST_F(MainSaving, RefusesMoreAreasThanTheFileCanHold) {
     Window->bbAddClick();
     Window->bbSaveClick();
     EXPECT_EQ(Shown(),
-              (std::vector<std::pair<TBoxKind, QString>>{
-                  {TBoxKind::Error, u"Scenery.cfg not saved! The list holds 2000 areas, but at most 1999 "
-                                    u"areas can be saved."_s}}));
+              (TShown{{TBoxKind::Error, u"Scenery.cfg not saved! The list holds 2000 areas, but at most 1999 "
+                                        u"areas can be saved."_s}}));
     EXPECT_EQ(FileBytes(CfgPath()), old);
     EXPECT_TRUE(Window->Modified);
 }
@@ -174,7 +172,7 @@ TEST_F(MainSaving, CloseAsksOnlyWhileModified) {
     Boxes.AnswerNext(false);
     EXPECT_FALSE(Window->close());
     EXPECT_TRUE(Window->isVisible());
-    EXPECT_EQ(Shown(), (std::vector<std::pair<TBoxKind, QString>>{{TBoxKind::Confirmation, QuitQuestion}}));
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, QuitQuestion}}));
 
     Boxes.Clear();
     Window->bbSaveClick();
@@ -189,7 +187,7 @@ TEST_F(MainSaving, ExitPassesThroughTheCloseQuery) {
     Boxes.AnswerNext(true);
     Window->cmFileExitClick();
     EXPECT_FALSE(Window->isVisible());
-    EXPECT_EQ(Shown(), (std::vector<std::pair<TBoxKind, QString>>{{TBoxKind::Confirmation, QuitQuestion}}));
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, QuitQuestion}}));
 }
 
 TEST_F(MainSaving, RevertReloadsAtOnceWhenUnchangedAndAsksOtherwise) {
@@ -208,8 +206,8 @@ TEST_F(MainSaving, RevertReloadsAtOnceWhenUnchangedAndAsksOtherwise) {
     Window->bbRevertClick();
     EXPECT_EQ(Titles(), TitlesOf({0, 1}));
     EXPECT_FALSE(Window->Modified);
-    EXPECT_EQ(Shown(), (std::vector<std::pair<TBoxKind, QString>>{{TBoxKind::Confirmation, RevertQuestion},
-                                                                  {TBoxKind::Confirmation, RevertQuestion}}));
+    EXPECT_EQ(Shown(),
+              (TShown{{TBoxKind::Confirmation, RevertQuestion}, {TBoxKind::Confirmation, RevertQuestion}}));
 }
 
 } // namespace
