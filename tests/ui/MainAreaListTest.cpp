@@ -1,4 +1,3 @@
-#include "InfoDialogs.h"
 #include "MainWindowFixture.h"
 
 #include <numeric>
@@ -91,11 +90,9 @@ TEST_F(TAreaListTest, CommandsWithoutSelectionReportAndChangeNothing) {
     Load(Numbered(4));
     for (const auto& command : cases) {
         List->clearSelection();
-        TBoxRecorder boxes;
+        Boxes.Clear();
         (Window.get()->*command.Command)();
-        ASSERT_EQ(boxes.Boxes().size(), 1u) << command.Text.toStdString();
-        EXPECT_EQ(boxes.Boxes()[0].Kind, TBoxKind::Error);
-        EXPECT_EQ(boxes.Boxes()[0].Text, command.Text);
+        EXPECT_EQ(Shown(), (TShown{{TBoxKind::Error, command.Text}}));
         EXPECT_EQ(Titles(), TitlesOf(Range(4)));
         EXPECT_FALSE(Window->Modified);
     }
@@ -104,19 +101,13 @@ TEST_F(TAreaListTest, CommandsWithoutSelectionReportAndChangeNothing) {
 TEST_F(TAreaListTest, DeleteAsksBottomUpAndKeepsRowsAnsweredNo) {
     Load(Numbered(8));
     Select({2, 4, 6});
-    TBoxRecorder boxes;
-    boxes.AnswerNext(true);
-    boxes.AnswerNext(false);
-    boxes.AnswerNext(true);
+    Boxes.AnswerNext(true);
+    Boxes.AnswerNext(false);
+    Boxes.AnswerNext(true);
     Window->bbDeleteClick();
-    ASSERT_EQ(boxes.Boxes().size(), 3u);
-    const QString expected[] = {u"Do you really want to delete area \"T6\"?"_s,
-                                u"Do you really want to delete area \"T4\"?"_s,
-                                u"Do you really want to delete area \"T2\"?"_s};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(boxes.Boxes()[static_cast<std::size_t>(i)].Kind, TBoxKind::Confirmation);
-        EXPECT_EQ(boxes.Boxes()[static_cast<std::size_t>(i)].Text, expected[i]);
-    }
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, u"Do you really want to delete area \"T6\"?"_s},
+                               {TBoxKind::Confirmation, u"Do you really want to delete area \"T4\"?"_s},
+                               {TBoxKind::Confirmation, u"Do you really want to delete area \"T2\"?"_s}}));
     EXPECT_EQ(Titles(), TitlesOf({0, 1, 3, 4, 5, 7}));
     EXPECT_EQ(Cells(0), (std::vector<std::string>{"1", "2", "4", "5", "6", "8"}));
     EXPECT_TRUE(Window->Modified);
@@ -128,13 +119,11 @@ TEST_F(TAreaListTest, DeleteKeepsRequiredAreasAndReportsEach) {
     areas[3].Title = "Z\xfcrich";
     Load(areas);
     Select({3, 5});
-    TBoxRecorder boxes;
-    boxes.AnswerNext(true);
+    Boxes.AnswerNext(true);
     Window->bbDeleteClick();
-    ASSERT_EQ(boxes.Boxes().size(), 2u);
-    EXPECT_EQ(boxes.Boxes()[0].Text, u"Do you really want to delete area \"T5\"?"_s);
-    EXPECT_EQ(boxes.Boxes()[1].Kind, TBoxKind::Error);
-    EXPECT_EQ(boxes.Boxes()[1].Text, u"Area \"Z\u00fcrich\" is marked as REQUIRED and cannot be deleted!"_s);
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, u"Do you really want to delete area \"T5\"?"_s},
+                               {TBoxKind::Error,
+                                u"Area \"Z\u00fcrich\" is marked as REQUIRED and cannot be deleted!"_s}}));
     EXPECT_EQ(Titles(), (std::vector<std::string>{"T0", "T1", "T2", "Z\xc3\xbcrich", "T4"}));
 }
 
@@ -142,8 +131,7 @@ TEST_F(TAreaListTest, DeletingTheCurrentRowLeavesNoCurrentRow) {
     Load(Numbered(5));
     Select({3});
     ASSERT_EQ(Window->CurrentItem, List->Row(3));
-    TBoxRecorder boxes;
-    boxes.AnswerNext(true);
+    Boxes.AnswerNext(true);
     Window->bbDeleteClick();
     EXPECT_EQ(Window->CurrentItem, nullptr);
     EXPECT_EQ(List->RowCount(), 4);

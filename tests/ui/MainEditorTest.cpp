@@ -1,4 +1,3 @@
-#include "InfoDialogs.h"
 #include "MainWindowFixture.h"
 #include "ui/DialogRecorder.h"
 
@@ -81,7 +80,6 @@ protected:
     TArea& AreaAt(int row) const { return List->Row(row)->Area(); }
     bool Shows(const char* name) const { return !Child<QWidget>(name)->isHidden(); }
 
-    TBoxRecorder Boxes;
     TDialogRecorder Dialogs;
 };
 
@@ -349,11 +347,8 @@ TEST_F(TFlattenTest, EditAndDeleteWithoutSelectionReportAndChangeNothing) {
     Flatten->clearSelection();
     Window->bbFlattenEditClick();
     Window->bbFlattenDeleteClick();
-    ASSERT_EQ(Boxes.Boxes().size(), 2u);
-    for (const TShownBox& box : Boxes.Boxes()) {
-        EXPECT_EQ(box.Kind, TBoxKind::Error);
-        EXPECT_EQ(box.Text, u"No flatten command selected!"_s);
-    }
+    const std::pair<TBoxKind, QString> noSelection{TBoxKind::Error, u"No flatten command selected!"_s};
+    EXPECT_EQ(Shown(), (TShown{noSelection, noSelection}));
     EXPECT_TRUE(Dialogs.Requests().empty());
     EXPECT_EQ(AreaAt(3).Flatten, Original);
     EXPECT_FALSE(Window->Modified);
@@ -368,9 +363,9 @@ TEST_F(TFlattenTest, DeleteAsksAndRemovesOnlyOnYes) {
     Window->bbFlattenDeleteClick();
     EXPECT_EQ(AreaAt(3).Flatten, std::vector<std::string>{"N48 E12 600"});
     EXPECT_TRUE(Window->Modified);
-    ASSERT_EQ(Boxes.Boxes().size(), 2u);
-    EXPECT_EQ(Boxes.Boxes()[1].Kind, TBoxKind::Confirmation);
-    EXPECT_EQ(Boxes.Boxes()[1].Text, u"Do you really want to delete the selected flatten command?"_s);
+    const std::pair<TBoxKind, QString> question{
+        TBoxKind::Confirmation, u"Do you really want to delete the selected flatten command?"_s};
+    EXPECT_EQ(Shown(), (TShown{question, question}));
 }
 
 TEST_F(TFlattenTest, DoubleClickEditsOnlyAnEditableRow) {

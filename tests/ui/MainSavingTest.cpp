@@ -1,4 +1,3 @@
-#include "InfoDialogs.h"
 #include "MainWindowFixture.h"
 #include "model/InOutError.h"
 #include "platform/FileTextOutput.h"
@@ -41,8 +40,6 @@ private:
     int FLinesLeft;
 };
 
-using TShown = std::vector<std::pair<TBoxKind, QString>>;
-
 class MainSaving : public TMainWindowTest {
 protected:
     std::string FileBytes(const QString& path) const {
@@ -59,15 +56,6 @@ protected:
         QTest::mouseClick(Child<QPushButton>("bbSave"), Qt::LeftButton);
         QApplication::processEvents();
     }
-
-    TShown Shown() const {
-        TShown shown;
-        for (const TShownBox& box : Boxes.Boxes())
-            shown.emplace_back(box.Kind, box.Text);
-        return shown;
-    }
-
-    TBoxRecorder Boxes;
 };
 
 TEST_F(MainSaving, RenumbersAndWritesEveryRowInOrderAfterABackup) {

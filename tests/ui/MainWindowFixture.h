@@ -2,6 +2,7 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
+#include "InfoDialogs.h"
 #include "Main.h"
 #include "model/Global.h"
 
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 // One area section of a test Scenery.cfg.
@@ -20,7 +22,10 @@ struct TCfgArea {
     bool Required = false;
 };
 
-// A main window working on a Scenery.cfg in a temporary host folder, with Prefs pointing there.
+using TShown = std::vector<std::pair<TBoxKind, QString>>;
+
+// A main window working on a Scenery.cfg in a temporary host folder, with Prefs pointing there; message
+// boxes are recorded, not shown.
 class TMainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -101,6 +106,15 @@ protected:
         return Window->findChild<T*>(QString::fromLatin1(name));
     }
 
+    // The kind and text of every box shown so far, in order.
+    TShown Shown() const {
+        TShown shown;
+        for (const TShownBox& box : Boxes.Boxes())
+            shown.emplace_back(box.Kind, box.Text);
+        return shown;
+    }
+
+    TBoxRecorder Boxes;
     QTemporaryDir Folder;
     TPrefs TestPrefs;
     TPrefs* SavedPrefs = nullptr;
