@@ -66,6 +66,7 @@ TEST(RealFiles, KnownContentsAreRead) {
     EXPECT_EQ(library.Areas[119]->Layer, 120);
 }
 
+// Every byte from 0x80 up in a title and a folder comes back unchanged.
 TEST(RoundTrip, WritersFormIsRewrittenByteForByte) {
     std::string title = "Z\xFCrich ";
     for (int b = 0x80; b <= 0xFF; ++b)
@@ -75,7 +76,9 @@ TEST(RoundTrip, WritersFormIsRewrittenByteForByte) {
         "[Area.001]\r\nTitle=" +
         title +
         "\r\nTexture_ID=1\r\nLayer=1\r\nActive=TRUE\r\n"
-        "Required=TRUE\r\nLocal=Scenery\\W\xF6rld\r\nRemote=\r\n\r\n"
+        "Required=TRUE\r\nLocal=Scenery\\" +
+        title +
+        "\r\nRemote=\r\n\r\n"
         "[Area.002]\r\nTitle=B\r\nLayer=5\r\nActive=FALSE\r\nRequired=FALSE\r\n"
         "Local=Addon Scenery\\B\r\nRemote=R\r\nExclude=x\r\nFlatten.0=a\r\nFlatten.1=b\r\n\r\n";
     EXPECT_EQ(Write(Read(*TIniProfile::FromBytes(file))), file);
