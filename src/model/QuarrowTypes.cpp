@@ -104,10 +104,13 @@ void TGeneral::WriteTo(TTextOutput& output) const {
     output.WriteLine("");
 }
 
+// A section without an area leaves the fresh record untouched, so it serves the next number too.
 void SweepAreas(const TProfileFile& file, const TAreaVisitor& visitor) {
+    auto area = std::make_unique<TArea>();
     for (int n = 0; n < AreaCount; ++n) {
-        auto area = std::make_unique<TArea>();
-        if (area->LoadFrom(file, n))
+        if (area->LoadFrom(file, n)) {
             visitor(std::move(area));
+            area = std::make_unique<TArea>();
+        }
     }
 }
