@@ -14,7 +14,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-const QString NoFlattenSelected = u"No flatten command selected!"_s;
 const QString FlattenCaption = u"Flatten.x="_s;
 
 // Qt's setText resets caret and selection even for the same text, so an unchanged field is left alone.
@@ -23,9 +22,14 @@ void SetTextIfDifferent(QLineEdit* field, const QString& text) {
         field->setText(text);
 }
 
-QListWidgetItem* SelectedItem(const QListWidget* list) {
+// The selected flatten command, or none after telling the user so.
+QListWidgetItem* SelectedCommand(const QListWidget* list) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
+    if (selected.isEmpty()) {
+        ShowError(u"No flatten command selected!"_s);
+        return nullptr;
+    }
+    return selected.first();
 }
 } // namespace
 
@@ -191,11 +195,9 @@ void THauptformular::bbFlattenAddClick() {
 void THauptformular::bbFlattenEditClick() {
     if (!EditedArea())
         return;
-    QListWidgetItem* item = SelectedItem(ui->lbxFlatten);
-    if (!item) {
-        ShowError(NoFlattenSelected);
+    QListWidgetItem* item = SelectedCommand(ui->lbxFlatten);
+    if (!item)
         return;
-    }
     const QString command = ShowInputDialog(u"Edit flatten command"_s, FlattenCaption, item->text());
     if (command.isEmpty())
         return;
@@ -212,11 +214,9 @@ void THauptformular::lbxFlattenDblClick() {
 void THauptformular::bbFlattenDeleteClick() {
     if (!EditedArea())
         return;
-    QListWidgetItem* item = SelectedItem(ui->lbxFlatten);
-    if (!item) {
-        ShowError(NoFlattenSelected);
+    QListWidgetItem* item = SelectedCommand(ui->lbxFlatten);
+    if (!item)
         return;
-    }
     if (!AskYesNo(u"Do you really want to delete the selected flatten command?"_s))
         return;
     delete item;
