@@ -7,15 +7,9 @@
 #include "platform/SystemHostLocator.h"
 #include "platform/WinePaths.h"
 
-#include <memory>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-std::unique_ptr<QWidget> CreateMainWindow() {
-    return std::make_unique<THauptformular>();
-}
 
 void WarnUser(const std::string& text) {
     ShowWarning(QString::fromUtf8(text));
@@ -38,8 +32,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(u"Quarrow"_s);
     int result = 0;
     {
-        const std::unique_ptr<QWidget> mainWindow = CreateMainWindow();
-        mainWindow->show();
+        THauptformular mainWindow;
+        mainWindow.show();
         result = QApplication::exec();
     }
     GlobalEnd();

@@ -18,6 +18,14 @@ std::int32_t NumberAfter(std::int32_t largest) {
     return largest == std::numeric_limits<std::int32_t>::max() ? largest : largest + 1;
 }
 
+// The largest value of the field over all rows' areas, -1 for an empty list.
+int Largest(const TAreaListView& list, std::int32_t TArea::*field) {
+    int largest = -1;
+    for (int row = 0; row < list.RowCount(); ++row)
+        largest = std::max(largest, list.Row(row)->Area().*field);
+    return largest;
+}
+
 // False, after telling the user, when no row is selected.
 bool AnySelected(const std::vector<char>& selected, const QString& error) {
     if (std::find(selected.begin(), selected.end(), 1) != selected.end())
@@ -32,17 +40,11 @@ QString Quoted(const std::string& title) {
 } // namespace
 
 int THauptformular::MaxAreaNumber() const {
-    int largest = -1;
-    for (int row = 0; row < lvAreas->RowCount(); ++row)
-        largest = std::max(largest, lvAreas->Row(row)->Area().Number);
-    return largest;
+    return Largest(*lvAreas, &TArea::Number);
 }
 
 int THauptformular::MaxLayer() const {
-    int largest = -1;
-    for (int row = 0; row < lvAreas->RowCount(); ++row)
-        largest = std::max(largest, lvAreas->Row(row)->Area().Layer);
-    return largest;
+    return Largest(*lvAreas, &TArea::Layer);
 }
 
 void THauptformular::Renumber() {
