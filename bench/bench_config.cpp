@@ -1,8 +1,9 @@
 // Reading (the [General] section and the full area sweep) and writing of generated Scenery.cfg files.
 
+#include "model/ConfigurationFile.h"
+#include "model/ProfileFile.h"
 #include "model/QuarrowTypes.h"
-#include "platform/FileTextOutput.h"
-#include "platform/IniProfile.h"
+#include "platform/SystemFileAccess.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -55,8 +56,9 @@ void ReadConfig(benchmark::State& state) {
     const std::string bytes = GeneratedFile(static_cast<int>(state.range(0)));
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     file.close();
+    const TSystemFileAccess files;
     for (auto _ : state) {
-        const auto profile = TIniProfile::FromFile(path);
+        const auto profile = files.ReadProfile(path.toStdString()).Profile;
         TGeneral general;
         general.LoadFrom(*profile);
         int areas = 0;
@@ -70,14 +72,13 @@ void WriteConfig(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Scenery.cfg"_s);
     const auto areas = GeneratedAreas(static_cast<int>(state.range(0)));
+    std::vector<const TArea*> order;
+    for (const auto& area : areas)
+        order.push_back(area.get());
     const TGeneral general;
-    for (auto _ : state) {
-        TFileTextOutput output(path);
-        general.WriteTo(output);
-        for (const auto& area : areas)
-            area->WriteTo(output);
-        output.Commit();
-    }
+    const TSystemFileAccess files;
+    for (auto _ : state)
+        WriteConfiguration(files, path.toStdString(), &general, order);
 }
 
 } // namespace

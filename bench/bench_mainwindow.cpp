@@ -3,6 +3,7 @@
 #include "AreaListView.h"
 #include "Main.h"
 #include "model/Global.h"
+#include "platform/SystemFileAccess.h"
 
 #include <QApplication>
 #include <QFile>
@@ -32,6 +33,7 @@ std::string LargeCfg() {
 // The window on a host folder holding the large file, shown once so that its list is laid out.
 struct TBenchWindow {
     QTemporaryDir Folder;
+    TSystemFileAccess Files;
     TPrefs BenchPrefs;
     std::unique_ptr<THauptformular> Window;
     TAreaListView* List = nullptr;
@@ -44,7 +46,7 @@ struct TBenchWindow {
         file.close();
         BenchPrefs.FSPath = Folder.path().toLocal8Bit().toStdString() + "/";
         Prefs = &BenchPrefs;
-        Window = std::make_unique<THauptformular>();
+        Window = std::make_unique<THauptformular>(Files);
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         Window->show();
         QCoreApplication::processEvents();

@@ -4,6 +4,7 @@
 #include "Main.h"
 #include "model/Global.h"
 #include "platform/PrefsSettingsStore.h"
+#include "platform/SystemFileAccess.h"
 #include "platform/SystemHostLocator.h"
 #include "platform/WinePaths.h"
 
@@ -32,7 +33,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(u"Quarrow"_s);
     int result = 0;
     {
-        THauptformular mainWindow;
+        const TSystemFileAccess files;
+        THauptformular mainWindow(files);
         mainWindow.show();
         result = QApplication::exec();
     }

@@ -1,19 +1,19 @@
 #include "platform/FileCopy.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "model/InOutError.h"
+#include "platform/FileReading.h"
+#include "platform/FileTextOutput.h"
 
 bool CopyFileReplacing(const QString& source, const QString& target) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    const TFileBytes read = ReadRegularFile(source);
+    if (read.State != TFileBytes::TState::Read)
         return false;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError || out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
+    try {
+        TFileTextOutput output(target);
+        output.WriteBytes(read.Bytes);
+        output.Commit();
+    } catch (const EInOutError&) {
         return false;
     }
-    return out.commit();
+    return true;
 }

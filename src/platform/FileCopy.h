@@ -2,6 +2,7 @@
 
 #include <QString>
 
-// Copies a file over an existing one. The target is replaced only once the copy is complete, so a
-// failure part way leaves the old target whole. False when anything fails (a missing source too).
+// Copies a regular file over an existing one. The target is replaced only once the copy has fully
+// reached the disk, so a failure part way leaves the old target whole. False when anything fails (a
+// missing or unreadable source too).
 bool CopyFileReplacing(const QString& source, const QString& target);

@@ -26,6 +26,7 @@ int CodeFromErrno(int errorNumber) {
     case EISDIR:
         return EInOutError::AccessDenied;
     case ENOSPC:
+    case EFBIG:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
@@ -52,13 +53,23 @@ TFileTextOutput::TFileTextOutput(const QString& path) : FFile(path) {
 }
 
 void TFileTextOutput::WriteLine(std::string_view line) {
+    WriteBytes(line);
+    WriteBytes("\r\n");
+}
+
+void TFileTextOutput::WriteBytes(std::string_view bytes) {
     errno = 0;
-    const auto length = static_cast<qint64>(line.size());
-    if (FFile.write(line.data(), length) != length || FFile.write("\r\n", 2) != 2)
+    const auto length = static_cast<qint64>(bytes.size());
+    if (FFile.write(bytes.data(), length) != length)
         Fail(errno);
 }
 
+// Qt 6.4's commit() reports success even when its own final flush failed, and then puts the cut-off
+// file in place: the buffer is flushed and checked first, so commit() has nothing left to lose.
 void TFileTextOutput::Commit() {
+    errno = 0;
+    if (!FFile.flush() || FFile.error() != QFileDevice::NoError)
+        Fail(errno);
     errno = 0;
     if (!FFile.commit())
         Fail(errno);

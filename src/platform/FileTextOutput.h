@@ -1,18 +1,19 @@
 #pragma once
 
-#include "model/TextOutput.h"
+#include "model/FileAccess.h"
 
 #include <QSaveFile>
 #include <QString>
 
-// A text file written beside the old one and put in its place only by Commit, so a failure part way
-// leaves the old file whole. Every failure throws EInOutError; a destroyed, uncommitted output
-// discards what it wrote.
-class TFileTextOutput : public TTextOutput {
+// A file written beside the old one and put in its place only by Commit, once all of it has reached
+// the file, so a failure part way (a full disk, a file-size limit, a removed medium) leaves the old
+// file whole. Every failure throws EInOutError; a destroyed, uncommitted output discards what it wrote.
+class TFileTextOutput : public TCommittingOutput {
 public:
     explicit TFileTextOutput(const QString& path);
     void WriteLine(std::string_view line) override;
-    void Commit();
+    void WriteBytes(std::string_view bytes);
+    void Commit() override;
 
 private:
     [[noreturn]] void Fail(int errorNumber);

@@ -2,7 +2,6 @@
 
 #include "platform/AnsiCodec.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cstdint>
@@ -55,6 +54,10 @@ int CompareNames(std::string_view a, std::string_view b) {
 
 bool NamesEqual(std::string_view a, std::string_view b) {
     return a.size() == b.size() && CompareNames(a, b) == 0;
+}
+
+std::string_view CutAtNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
 }
 
 std::string_view Trim(std::string_view text) {
@@ -130,17 +133,18 @@ private:
                 static_cast<std::uint32_t>(part.size())};
     }
 
-    // The lookup hands out C strings: a NUL ends whatever name or value it stands in.
+    // The line is split first (a header runs to its last ']', a key ends at the first '='); then a NUL
+    // ends the name or value it stands in, since the lookup hands out C strings.
     void ParseLine(std::size_t begin, std::size_t end) {
-        std::string_view line = FText.substr(begin, end - begin);
-        line = Trim(line.substr(0, line.find('\0')));
+        const std::string_view line = Trim(FText.substr(begin, end - begin));
         if (line.starts_with('['))
             return ParseHeader(line);
         const std::size_t equals = line.find('=');
         if (!FInSection || equals == std::string_view::npos)
             return;
-        std::string_view value = Unquote(Trim(line.substr(equals + 1)));
-        FEntries.push_back({RangeOf(Trim(line.substr(0, equals))), RangeOf(value.substr(0, MaxValueLength))});
+        const std::string_view value = Unquote(Trim(CutAtNul(line.substr(equals + 1))));
+        FEntries.push_back(
+            {RangeOf(Trim(CutAtNul(line.substr(0, equals)))), RangeOf(value.substr(0, MaxValueLength))});
         ++FSections.back().EntryCount;
     }
 
@@ -149,8 +153,8 @@ private:
         const std::size_t close = line.rfind(']');
         FInSection = close != std::string_view::npos;
         if (FInSection)
-            FSections.push_back(
-                {RangeOf(Trim(line.substr(1, close - 1))), static_cast<std::uint32_t>(FEntries.size()), 0});
+            FSections.push_back({RangeOf(Trim(CutAtNul(line.substr(1, close - 1)))),
+                                 static_cast<std::uint32_t>(FEntries.size()), 0});
     }
 
     std::string_view FText;
@@ -178,14 +182,6 @@ TIniProfile::TIniProfile(std::string bytes)
 }
 
 TIniProfile::~TIniProfile() = default;
-
-std::unique_ptr<TIniProfile> TIniProfile::FromFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FromBytes({});
-    const QByteArray bytes = file.readAll();
-    return FromBytes(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
 
 std::unique_ptr<TIniProfile> TIniProfile::FromBytes(std::string bytes) {
     return std::unique_ptr<TIniProfile>(new TIniProfile(std::move(bytes)));

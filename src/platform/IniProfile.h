@@ -2,7 +2,6 @@
 
 #include "model/ProfileFile.h"
 
-#include <QString>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -13,8 +12,6 @@
 // several threads at once: lookups share a cache.
 class TIniProfile : public TProfileFile {
 public:
-    // A missing or unreadable file gives an empty profile: every lookup answers its default.
-    static std::unique_ptr<TIniProfile> FromFile(const QString& path);
     static std::unique_ptr<TIniProfile> FromBytes(std::string bytes);
     ~TIniProfile() override;
 

@@ -4,11 +4,12 @@
 #include "AreaListView.h"
 #include "AreaRow.h"
 #include "FormFont.h"
+#include "InfoDialogs.h"
 #include "SingleLine.h"
+#include "model/FileAccess.h"
 #include "model/Global.h"
+#include "model/ProfileFile.h"
 #include "platform/AnsiCodec.h"
-#include "platform/FileTextOutput.h"
-#include "platform/IniProfile.h"
 #include "ui_Main.h"
 
 #include <QLabel>
@@ -32,12 +33,11 @@ constexpr int StatusBarHeight = 19;
 } // namespace
 
 // FormCreate: builds the form, its look and its connections; General and the area clipboard are members.
-THauptformular::THauptformular(QWidget* parent)
+THauptformular::THauptformular(const TFileAccess& files, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      CreateOutput([](const QString& path) { return std::make_unique<TFileTextOutput>(path); }),
-      ui(std::make_unique<Ui::THauptformular>()) {
+      Files(files), ui(std::make_unique<Ui::THauptformular>()) {
     InitQuarrowResources();
     ui->setupUi(this);
     lvAreas = ui->lvAreas;
@@ -181,11 +181,17 @@ void THauptformular::ReloadAll() {
     Modified = false;
 }
 
-// The rows are built before they join the list, so the list takes them in one insertion.
+// The rows are built before they join the list, so the list takes them in one insertion. A missing
+// file is a fresh installation; one that exists but cannot be read is said, never shown as empty.
 void THauptformular::ReadSceneryCfg() {
     CurrentItem = nullptr;
     lvAreas->clear();
-    const std::unique_ptr<TIniProfile> file = TIniProfile::FromFile(SceneryCfgPath());
+    const TProfileRead read = Files.ReadProfile(SceneryCfgPath());
+    FReadFailed = !read.Failure.empty();
+    if (FReadFailed)
+        ShowError(u"Scenery.cfg could not be read: "_s + QString::fromLocal8Bit(SceneryCfgPath()) + u": "_s +
+                  QString::fromUtf8(read.Failure));
+    const TProfileFile* file = read.Profile.get();
     General.LoadFrom(*file);
     QList<QTreeWidgetItem*> rows;
     SweepAreas(*file, [this, &rows](std::unique_ptr<TArea> area) {

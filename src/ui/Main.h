@@ -14,7 +14,7 @@ class THauptformular;
 class TAreaRow;
 class TAreaListView;
 class QLineEdit;
-class TFileTextOutput;
+class TFileAccess;
 
 // The program's one main window: the ordered area list with its commands, the area editor, the
 // General fields, the menu and the status bar. Each list row owns its area; the window owns General
@@ -22,7 +22,8 @@ class TFileTextOutput;
 class THauptformular : public QMainWindow {
     Q_OBJECT
 public:
-    explicit THauptformular(QWidget* parent = nullptr);
+    // The file access reads and writes Scenery.cfg and its backup; it outlives the window.
+    explicit THauptformular(const TFileAccess& files, QWidget* parent = nullptr);
     ~THauptformular() override;
 
     TGeneral General;
@@ -31,8 +32,6 @@ public:
     TAreaRow* CurrentItem = nullptr;
     std::vector<std::unique_ptr<TArea>> AreaClipboard;
     bool Updating = false;
-    // Opens the output that saving writes Scenery.cfg through; tests put failing outputs here.
-    std::function<std::unique_ptr<TFileTextOutput>(const QString& path)> CreateOutput;
 
     void ReloadAll();
     void ReadSceneryCfg();
@@ -47,7 +46,7 @@ public:
     void UpdateControls(TArea& area);
     // The window may close: asks first while there are unsaved changes.
     bool FormCloseQuery();
-    static QString SceneryCfgPath();
+    static std::string SceneryCfgPath();
 
     bool lvAreasDragOver(int target) const;
     void lvAreasDragDrop(int target);
@@ -87,6 +86,7 @@ private:
     void ConnectHandlers();
     void FormShow();
     void ShowHintText(const QString& hint);
+    bool SaveGoesAhead();
     bool BackupGoesAhead();
     void WriteSceneryCfg();
     void ExchangeRows(int upper, int lower);
@@ -98,6 +98,9 @@ private:
     void BrowseFolder(QLineEdit* field, std::string TArea::*folder);
     void StoreFlatten();
 
+    const TFileAccess& Files;
+    // The last load met a Scenery.cfg it could not read: saving would replace a library unseen.
+    bool FReadFailed = false;
     std::unique_ptr<Ui::THauptformular> ui;
     TAreaListView* lvAreas;
     TFolderPicker stbPath{QStringLiteral("Select Scenery Path")};

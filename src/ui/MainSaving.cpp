@@ -3,10 +3,10 @@
 #include "AreaListView.h"
 #include "AreaRow.h"
 #include "InfoDialogs.h"
+#include "model/ConfigurationFile.h"
+#include "model/FileAccess.h"
 #include "model/Global.h"
 #include "platform/AnsiCodec.h"
-#include "platform/FileCopy.h"
-#include "platform/FileTextOutput.h"
 #include "ui_Main.h"
 
 #include <QCloseEvent>
@@ -18,13 +18,13 @@ namespace {
 // Sections from 2000 on are never read back: a longer list would lose its last areas on the next load.
 constexpr int MaxSavedAreas = 1999;
 
-QString HostFile(const char* name) {
-    return QString::fromLocal8Bit(Prefs->FSPath + name);
+std::string HostFile(const char* name) {
+    return Prefs->FSPath + name;
 }
 
 } // namespace
 
-QString THauptformular::SceneryCfgPath() {
+std::string THauptformular::SceneryCfgPath() {
     return HostFile("Scenery.cfg");
 }
 
@@ -39,18 +39,26 @@ void THauptformular::bbSaveClick() {
     General.Title = FieldTextToAnsi(ui->eCfgTitle->text());
     General.Description = FieldTextToAnsi(ui->eDescription->text());
     General.CleanOnExit = ui->cbCleanOnExit->isChecked();
-    if (!BackupGoesAhead()) {
+    if (!SaveGoesAhead()) {
         ShowError(u"Scenery.cfg not saved!"_s);
         return;
     }
     WriteSceneryCfg();
     Modified = false;
+    FReadFailed = false;
+}
+
+// Every question that can stop the save comes before anything is copied or written.
+bool THauptformular::SaveGoesAhead() {
+    if (FReadFailed && !AskYesNo(u"Scenery.cfg could not be read when it was loaded. Overwrite it anyway?"_s))
+        return false;
+    return BackupGoesAhead();
 }
 
 // The old file is copied to the backup first when the preference asks for it; the user decides
 // whether to go on without one.
 bool THauptformular::BackupGoesAhead() {
-    if (!Prefs->Backup || CopyFileReplacing(SceneryCfgPath(), HostFile("Scenery.qrw")))
+    if (!Prefs->Backup || Files.CopyReplacing(SceneryCfgPath(), HostFile("Scenery.qrw")))
         return true;
     return AskYesNo(u"Backup file could not be created. Overwrite scenery.cfg anyway?"_s);
 }
@@ -58,11 +66,11 @@ bool THauptformular::BackupGoesAhead() {
 // The new file replaces the old one only when it is complete: a failure part way (a full disk, a
 // removed medium) throws before the commit and leaves the user's Scenery.cfg as it was.
 void THauptformular::WriteSceneryCfg() {
-    const std::unique_ptr<TFileTextOutput> output = CreateOutput(SceneryCfgPath());
-    General.WriteTo(*output);
+    std::vector<const TArea*> areas;
+    areas.reserve(static_cast<std::size_t>(lvAreas->RowCount()));
     for (int position = 0; position < lvAreas->RowCount(); ++position)
-        lvAreas->Row(position)->Area().WriteTo(*output);
-    output->Commit();
+        areas.push_back(&lvAreas->Row(position)->Area());
+    WriteConfiguration(Files, SceneryCfgPath(), &General, areas);
 }
 
 void THauptformular::bbRevertClick() {

@@ -1,5 +1,7 @@
 #include "platform/FileTextOutput.h"
 #include "model/InOutError.h"
+#include "platform/FileCopy.h"
+#include "support/FileSizeLimit.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -63,6 +65,45 @@ TEST(FileTextOutput, FailuresCarryTheReportsCodes) {
     EXPECT_EQ(FailureCode(dir.filePath(u"missing/Scenery.cfg"_s)), EInOutError::PathNotFound);
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder"_s));
     EXPECT_EQ(FailureCode(dir.filePath(u"folder"_s)), EInOutError::AccessDenied);
+}
+
+// The kernel refuses the bytes past the limit only when Qt's buffer reaches it in the final flush,
+// which Qt's own commit() then reports as success.
+TEST(FileTextOutput, RealWriteFailureInTheFinalFlushKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Scenery.cfg"_s);
+    WriteFile(path, "old contents");
+    int code = 0;
+    {
+        const TFileSizeLimit limit(2000);
+        try {
+            TFileTextOutput output(path);
+            output.WriteLine(std::string(3870, 'x'));
+            output.Commit();
+        } catch (const EInOutError& error) {
+            code = error.Code();
+        }
+    }
+    EXPECT_EQ(code, EInOutError::DiskFull);
+    EXPECT_EQ(Contents(path), "old contents");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Scenery.cfg"_s});
+}
+
+TEST(FileCopy, RealWriteFailureKeepsTheOldTarget) {
+    QTemporaryDir dir;
+    const QString source = dir.filePath(u"Scenery.cfg"_s), target = dir.filePath(u"Scenery.qrw"_s);
+    WriteFile(source, QByteArray(3872, 'n'));
+    WriteFile(target, "old backup");
+    bool copied = true;
+    {
+        const TFileSizeLimit limit(2000);
+        copied = CopyFileReplacing(source, target);
+    }
+    EXPECT_FALSE(copied);
+    EXPECT_EQ(Contents(target), "old backup");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"Scenery.cfg"_s, u"Scenery.qrw"_s}));
+    EXPECT_TRUE(CopyFileReplacing(source, target));
+    EXPECT_EQ(Contents(target), QByteArray(3872, 'n'));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "model/QuarrowTypes.h"
 #include "platform/IniProfile.h"
+#include "platform/SystemFileAccess.h"
 #include "support/StringOutput.h"
 
 #include <QDir>
@@ -22,6 +23,11 @@ TLibrary Read(const TProfileFile& profile) {
     return library;
 }
 
+std::unique_ptr<TProfileFile> ReadRealFile(const QString& name) {
+    const QString path = QStringLiteral(QUARROW_REAL_DATA) + u'/' + name;
+    return TSystemFileAccess().ReadProfile(path.toStdString()).Profile;
+}
+
 std::string Write(const TLibrary& library) {
     TStringOutput output;
     library.General.WriteTo(output);
@@ -37,7 +43,7 @@ QStringList RealFiles() {
 TEST(RealFiles, ReadWriteAndReadBackGiveEqualRecords) {
     ASSERT_EQ(RealFiles().size(), 3);
     for (const QString& name : RealFiles()) {
-        const auto original = Read(*TIniProfile::FromFile(QStringLiteral(QUARROW_REAL_DATA) + u'/' + name));
+        const auto original = Read(*ReadRealFile(name));
         EXPECT_GE(original.Areas.size(), 3u) << name.toStdString();
         const std::string written = Write(original);
         const auto reread = Read(*TIniProfile::FromBytes(written));
@@ -53,8 +59,7 @@ TEST(RealFiles, ReadWriteAndReadBackGiveEqualRecords) {
 }
 
 TEST(RealFiles, KnownContentsAreRead) {
-    const auto library =
-        Read(*TIniProfile::FromFile(QStringLiteral(QUARROW_REAL_DATA) + u"/fsx-tpn-fsx.cfg"_s));
+    const auto library = Read(*ReadRealFile(u"fsx-tpn-fsx.cfg"_s));
     EXPECT_EQ(library.General.Title, "FS9 World Scenery");
     EXPECT_TRUE(library.General.CleanOnExit);
     ASSERT_EQ(library.Areas.size(), 120u);

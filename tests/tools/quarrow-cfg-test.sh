@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # quarrow-cfg on every real file: its output is a fixed point of itself, --renumber numbers areas
-# 1 to n, and an output that cannot be written gives a message and a non-zero status.
+# 1 to n, an input that exists but cannot be read is an error, and an output that cannot be written
+# gives a message and status 1 and stays as it was, also when the kernel refuses the final bytes.
 set -euo pipefail
 tool="$1"
 data="$2"
@@ -25,4 +26,19 @@ if "$tool" roundtrip "$data/fsx-tpn-fsx.cfg" "$work/no/such/folder/out.cfg" 2> "
     echo "writing into a missing folder succeeded"; exit 1
 fi
 grep -q "Ungültiger Dateiname" "$work/err.txt" || { cat "$work/err.txt"; exit 1; }
+mkdir "$work/folder.cfg"
+echo "old output" > "$work/kept.cfg"
+status=0
+"$tool" roundtrip "$work/folder.cfg" "$work/kept.cfg" 2> "$work/err.txt" || status=$?
+[ "$status" = 2 ] || { echo "unreadable input gave status $status"; exit 1; }
+grep -q "cannot read $work/folder.cfg: not a regular file" "$work/err.txt" || { cat "$work/err.txt"; exit 1; }
+[ "$(cat "$work/kept.cfg")" = "old output" ] || { echo "output changed after a failed read"; exit 1; }
+
+# A 2 KiB file-size limit, with SIGXFSZ ignored: the write fails in the final flush, as on a full disk.
+status=0
+(trap '' XFSZ; ulimit -f 2; exec "$tool" roundtrip "$data/fsx-tpn-fsx.cfg" "$work/kept.cfg") 2> "$work/err.txt" || status=$?
+[ "$status" = 1 ] || { echo "write past the file-size limit gave status $status"; exit 1; }
+grep -q "Zu wenig Speicherplatz (code 101)" "$work/err.txt" || { cat "$work/err.txt"; exit 1; }
+[ "$(cat "$work/kept.cfg")" = "old output" ] || { echo "output replaced by a cut-off file"; exit 1; }
+[ "$(ls "$work" | grep -c kept)" = 1 ] || { ls "$work"; echo "temporary file left"; exit 1; }
 echo "quarrow-cfg: all checks passed"

@@ -1,12 +1,14 @@
 #include "MainWindowFixture.h"
-#include "model/InOutError.h"
-#include "platform/FileTextOutput.h"
+#include "platform/FileReading.h"
+#include "support/FileSizeLimit.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -25,20 +27,6 @@ std::string SavedArea(int number, const std::string& title, const std::string& l
     return "[Area." + digits + "]\r\nTitle=" + title + "\r\nLayer=" + std::to_string(number) +
            "\r\nActive=TRUE\r\nRequired=FALSE\r\nLocal=" + local + "\r\nRemote=\r\n\r\n";
 }
-
-// A file output that fails like a full disk once it has written the given number of lines.
-class TFailingOutput : public TFileTextOutput {
-public:
-    TFailingOutput(const QString& path, int lines) : TFileTextOutput(path), FLinesLeft(lines) {}
-    void WriteLine(std::string_view line) override {
-        if (FLinesLeft-- == 0)
-            throw EInOutError(EInOutError::DiskFull);
-        TFileTextOutput::WriteLine(line);
-    }
-
-private:
-    int FLinesLeft;
-};
 
 class MainSaving : public TMainWindowTest {
 protected:
@@ -113,17 +101,86 @@ INSTANTIATE_TEST_SUITE_P(Answers, MainSavingWithoutCfg,
                                          TMissingCfgCase{"No", false, false}),
                          [](const testing::TestParamInfo<TMissingCfgCase>& info) { return info.param.Name; });
 
-TEST_F(MainSaving, FailureMidWriteLeavesTheOldFileWholeAndReportsIt) {
-    Load(Numbered(5));
+// A real write failure in the kernel (the file-size limit acts as a full disk would): neither the old
+// Scenery.cfg nor the old backup may be replaced by a cut-off copy, and the save must not look done.
+TEST_F(MainSaving, RealWriteFailureKeepsTheLibraryAndTheBackup) {
+    Load(Numbered(40));
     const std::string old = FileBytes(CfgPath());
-    TestPrefs.Backup = false;
+    ASSERT_GT(old.size(), 3000u);
+    ASSERT_TRUE(QFile(CfgPath()).copy(BackupPath()));
+    QFile(CfgPath()).resize(old.size() - 1);
     Window->bbRenumberClick();
-    Window->CreateOutput = [](const QString& path) { return std::make_unique<TFailingOutput>(path, 12); };
-    ClickSave();
-    EXPECT_EQ(FileBytes(CfgPath()), old);
+    Boxes.AnswerNext(true);
+    {
+        const TFileSizeLimit limit(2000);
+        ClickSave();
+    }
+    EXPECT_EQ(FileBytes(CfgPath()), old.substr(0, old.size() - 1));
+    EXPECT_EQ(FileBytes(BackupPath()), old);
     EXPECT_TRUE(Window->Modified);
-    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Report, u"Zu wenig Speicherplatz."_s}}));
-    EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files), QStringList{u"Scenery.cfg"_s});
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, BackupQuestion},
+                               {TBoxKind::Report, u"Zu wenig Speicherplatz."_s}}));
+    EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files), (QStringList{u"Scenery.cfg"_s, u"Scenery.qrw"_s}));
+}
+
+struct TUnreadableCase {
+    const char* Name;
+    std::function<bool(const QString& path)> Make; // false: skip (permissions do not bind root)
+    const char* Reason;
+};
+
+class MainSavingUnreadable : public MainSaving, public testing::WithParamInterface<TUnreadableCase> {};
+
+// A library that exists but could not be read is never shown as empty and then saved over unasked.
+TEST_P(MainSavingUnreadable, IsSaidAtLoadAndAskedAboutAtSave) {
+    if (!GetParam().Make(CfgPath()))
+        GTEST_SKIP() << "permissions do not bind this user";
+    Window->ReloadAll();
+    EXPECT_EQ(List->RowCount(), 0);
+    Window->bbAddClick();
+    Boxes.AnswerNext(false);
+    Window->bbSaveClick();
+    const QString read =
+        u"Scenery.cfg could not be read: "_s + CfgPath() + u": "_s + QLatin1StringView(GetParam().Reason);
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Error, read},
+                               {TBoxKind::Confirmation, u"Scenery.cfg could not be read when it was loaded. "
+                                                        u"Overwrite it anyway?"_s},
+                               {TBoxKind::Error, NotSaved}}));
+    EXPECT_TRUE(Window->Modified);
+    EXPECT_EQ(QDir(Folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{u"Scenery.cfg"_s});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, MainSavingUnreadable,
+    testing::Values(
+        TUnreadableCase{"Folder", [](const QString& p) { return QDir().mkdir(p); }, "not a regular file"},
+        TUnreadableCase{"Fifo", [](const QString& p) { return mkfifo(QFile::encodeName(p), 0600) == 0; },
+                        "not a regular file"},
+        TUnreadableCase{"Unreadable",
+                        [](const QString& p) {
+                            QFile file(p);
+                            return file.open(QIODevice::WriteOnly) && file.write("[General]") > 0 &&
+                                   file.setPermissions(QFile::WriteOwner) && geteuid() != 0;
+                        },
+                        "Permission denied"},
+        TUnreadableCase{"OverTheCap",
+                        [](const QString& p) {
+                            return QFile(p).open(QIODevice::WriteOnly) && QFile(p).resize(MaxReadSize + 1);
+                        },
+                        "larger than 64 MiB"}),
+    [](const testing::TestParamInfo<TUnreadableCase>& info) { return std::string(info.param.Name); });
+
+TEST_F(MainSaving, RevertAfterAFailedReadClearsTheQuestion) {
+    ASSERT_TRUE(QDir().mkdir(CfgPath()));
+    Window->ReloadAll();
+    ASSERT_TRUE(QDir().rmdir(CfgPath()));
+    Window->bbRevertClick();
+    TestPrefs.Backup = false;
+    Window->bbAddClick();
+    Window->bbSaveClick();
+    EXPECT_EQ(Shown().size(), 1u);
+    EXPECT_FALSE(Window->Modified);
 }
 
 TEST_F(MainSaving, MissingHostFolderIsReportedAndKeepsTheChanges) {

@@ -5,6 +5,7 @@
 #include "InfoDialogs.h"
 #include "Main.h"
 #include "model/Global.h"
+#include "platform/SystemFileAccess.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -33,7 +34,7 @@ protected:
         SavedPrefs = Prefs;
         Prefs = &TestPrefs;
         TestPrefs.FSPath = Folder.path().toLocal8Bit().toStdString() + "/";
-        Window = std::make_unique<THauptformular>();
+        Window = std::make_unique<THauptformular>(Files);
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         ASSERT_NE(List, nullptr);
     }
@@ -115,6 +116,7 @@ protected:
     }
 
     TBoxRecorder Boxes;
+    TSystemFileAccess Files;
     QTemporaryDir Folder;
     TPrefs TestPrefs;
     TPrefs* SavedPrefs = nullptr;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/TextOutput.h"
+
+#include <memory>
+#include <string>
+
+class TProfileFile;
+
+// A text output whose file takes the old one's place only in Commit, once every byte has reached it.
+class TCommittingOutput : public TTextOutput {
+public:
+    // Puts the complete file in place; throws EInOutError, leaving the old file as it was, when any
+    // part of it could not be written.
+    virtual void Commit() = 0;
+};
+
+// What reading a profile file gave.
+struct TProfileRead {
+    // Never null: a missing or unreadable file gives a profile that answers every default.
+    std::unique_ptr<TProfileFile> Profile;
+    // Why an existing file could not be read (UTF-8); empty when it was read or does not exist.
+    std::string Failure;
+};
+
+// The files the program reads and writes, reached through one seam so that the window, the command
+// line tool and the tests share the same no-loss rules. Paths are in the local 8-bit encoding.
+class TFileAccess {
+public:
+    virtual ~TFileAccess() = default;
+    // A missing file reads as an empty profile; any other failure to read it is said in Failure.
+    virtual TProfileRead ReadProfile(const std::string& path) const = 0;
+    // Throws EInOutError when the file cannot be created.
+    virtual std::unique_ptr<TCommittingOutput> CreateOutput(const std::string& path) const = 0;
+    // Copies the file over the target; false when anything fails, the target then being as it was.
+    virtual bool CopyReplacing(const std::string& source, const std::string& target) const = 0;
+};

@@ -1,0 +1,75 @@
+#include "platform/FileReading.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using TState = TFileBytes::TState;
+
+struct TReadCase {
+    const char* Name;
+    // Puts something at the path; false skips the case (a permission test running as root).
+    std::function<bool(const QString& path)> Make;
+    TState State;
+    std::string Expected; // the bytes when read, the reason when failed
+};
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+class ReadingAFile : public testing::TestWithParam<TReadCase> {};
+
+TEST_P(ReadingAFile, ReadsOrSaysWhyNot) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Scenery.cfg"_s);
+    if (!GetParam().Make(path))
+        GTEST_SKIP() << "permissions do not bind this user";
+    const TFileBytes read = ReadRegularFile(path);
+    EXPECT_EQ(read.State, GetParam().State);
+    EXPECT_EQ(GetParam().State == TState::Failed ? read.Failure : read.Bytes, GetParam().Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ReadingAFile,
+    testing::Values(
+        TReadCase{"Regular", [](const QString& p) { return WriteBytes(p, "[General]\r\n\x00\xFF"_ba); },
+                  TState::Read, std::string("[General]\r\n\0\xFF", 13)},
+        TReadCase{"Missing", [](const QString&) { return true; }, TState::Missing, ""},
+        TReadCase{"Folder", [](const QString& p) { return QDir().mkdir(p); }, TState::Failed,
+                  "not a regular file"},
+        // Opening a FIFO for reading would wait for a writer: it must be refused at once.
+        TReadCase{"Fifo", [](const QString& p) { return mkfifo(QFile::encodeName(p), 0600) == 0; },
+                  TState::Failed, "not a regular file"},
+        TReadCase{"LinkLoop", [](const QString& p) { return QFile::link(p, p); }, TState::Failed,
+                  "Too many levels of symbolic links"},
+        TReadCase{"Unreadable",
+                  [](const QString& p) {
+                      return WriteBytes(p, "x") && chmod(QFile::encodeName(p), 0200) == 0 && geteuid() != 0;
+                  },
+                  TState::Failed, "Permission denied"},
+        // Sparse: the size is checked before anything is read, so no memory grows with it.
+        TReadCase{"OverTheCap",
+                  [](const QString& p) { return WriteBytes(p, "x") && QFile(p).resize(MaxReadSize + 1); },
+                  TState::Failed, "larger than 64 MiB"}),
+    [](const testing::TestParamInfo<TReadCase>& info) { return std::string(info.param.Name); });
+
+TEST(ReadingAFile, AtTheCapIsReadWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Scenery.cfg"_s);
+    ASSERT_TRUE(WriteBytes(path, "x") && QFile(path).resize(MaxReadSize));
+    const TFileBytes read = ReadRegularFile(path);
+    EXPECT_EQ(read.State, TState::Read);
+    EXPECT_EQ(read.Bytes.size(), MaxReadSize);
+}
+
+} // namespace
