@@ -6,19 +6,22 @@
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QItemSelection>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 constexpr int ColumnCount = 4;
-}
+constexpr int NoDropLine = -2;
+} // namespace
 
 TAreaListView::TAreaListView(QWidget* parent) : QTreeWidget(parent) {
     setColumnCount(ColumnCount);
     setHeaderLabels({u"No."_s, u"Name"_s, u"A"_s, u"R"_s});
-    const int widths[ColumnCount] = {30, 230, 22, 22};
-    for (int column = 0; column < ColumnCount; ++column)
-        header()->resizeSection(column, widths[column]);
+    header()->setMinimumSectionSize(1);
     header()->setStretchLastSection(false);
     header()->setSectionsClickable(false);
     header()->setSectionsMovable(true);
@@ -29,12 +32,34 @@ TAreaListView::TAreaListView(QWidget* parent) : QTreeWidget(parent) {
     setSelectionMode(ExtendedSelection);
     setEditTriggers(NoEditTriggers);
     setDragDropMode(InternalMove);
+    // Qt's own indicator offers drops onto and below rows; the list draws its own line above the target.
     setDropIndicatorShown(false);
     // The selection stays as visible when the list has no focus.
     QPalette colours = palette();
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
     setPalette(colours);
+}
+
+// "No." holds the largest number a library can have, and the columns together fill the list beside its
+// vertical scroll bar, so no horizontal scroll bar appears however many rows there are.
+void TAreaListView::FitColumns() {
+    const QStyle* style = this->style();
+    QStyleOptionViewItem cell;
+    cell.initFrom(this);
+    cell.features = QStyleOptionViewItem::HasDisplay;
+    cell.text = u"1999"_s;
+    const int headerMargin = 2 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+    const int numberWidth =
+        std::max(style->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), this).width(),
+                 fontMetrics().horizontalAdvance(u"No."_s) + headerMargin);
+    const int available =
+        width() - 2 * frameWidth() - style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    constexpr int FlagWidth = 22;
+    const int widths[ColumnCount] = {numberWidth, available - numberWidth - 2 * FlagWidth, FlagWidth,
+                                     FlagWidth};
+    for (int column = 0; column < ColumnCount; ++column)
+        header()->resizeSection(column, widths[column]);
 }
 
 TAreaRow* TAreaListView::Row(int position) const {
@@ -119,9 +144,38 @@ void TAreaListView::dragMoveEvent(QDragMoveEvent* event) {
     if (event->source() == this && DragOverHook && DragOverHook(RowAt(event->position().toPoint()))) {
         event->setDropAction(Qt::MoveAction);
         event->accept();
+        ShowDropLine(RowAt(event->position().toPoint()));
     } else {
         event->ignore();
+        ShowDropLine(NoDropLine);
     }
+}
+
+void TAreaListView::dragLeaveEvent(QDragLeaveEvent* event) {
+    QTreeWidget::dragLeaveEvent(event);
+    ShowDropLine(NoDropLine);
+}
+
+// A line above the target row, or below the last row for a drop past the end (-1); NoDropLine hides it.
+void TAreaListView::ShowDropLine(int target) {
+    int y = -1;
+    if (target >= 0)
+        y = visualItemRect(topLevelItem(target)).top();
+    else if (target == -1)
+        y = RowCount() > 0 ? visualItemRect(topLevelItem(RowCount() - 1)).bottom() + 1 : 0;
+    if (y != FDropLineY) {
+        FDropLineY = y;
+        viewport()->update();
+    }
+}
+
+void TAreaListView::paintEvent(QPaintEvent* event) {
+    QTreeWidget::paintEvent(event);
+    if (FDropLineY < 0)
+        return;
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Text), 2));
+    painter.drawLine(0, FDropLineY, viewport()->width(), FDropLineY);
 }
 
 void TAreaListView::dropEvent(QDropEvent* event) {
@@ -129,6 +183,7 @@ void TAreaListView::dropEvent(QDropEvent* event) {
         DragDropHook(RowAt(event->position().toPoint()));
     event->setDropAction(Qt::MoveAction);
     event->accept();
+    ShowDropLine(NoDropLine);
     stopAutoScroll();
     setState(NoState);
     viewport()->update();

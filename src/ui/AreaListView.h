@@ -20,6 +20,8 @@ public:
     std::function<void(int target)> DragDropHook;
     std::function<void()> EndDragHook;
 
+    // Sizes the columns for the list's width and font; called once both are final.
+    void FitColumns();
     int RowCount() const { return topLevelItemCount(); }
     TAreaRow* Row(int position) const;
     // One flag per row, set for the selected ones.
@@ -50,7 +52,12 @@ protected:
     void startDrag(Qt::DropActions actions) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int RowAt(const QPoint& position) const;
+    void ShowDropLine(int target);
+    // Where the dragged rows would land, in viewport coordinates; -1 while no drop would be taken.
+    int FDropLineY = -1;
 };

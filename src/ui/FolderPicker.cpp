@@ -23,7 +23,17 @@ QString NormaliseFolder(QString folder) {
     return folder;
 }
 
-// Opens the dialog in the folder's parent with the folder itself highlighted; a root is simply shown.
+// The folder itself, or the nearest folder above it that exists: Qt would open a missing folder as the
+// program's working folder, far from where the user was sent.
+QFileInfo NearestExisting(const QString& folder) {
+    QFileInfo info(folder);
+    while (!info.isDir() && !info.isRoot() && info.absolutePath() != info.absoluteFilePath())
+        info = QFileInfo(info.absolutePath());
+    return info;
+}
+
+// Opens the dialog in the folder's parent with the folder itself highlighted; a root, or the nearest
+// existing folder above a missing one, is simply shown.
 void Highlight(QFileDialog& dialog, const QString& folder) {
     if (folder.isEmpty())
         return;
@@ -32,7 +42,7 @@ void Highlight(QFileDialog& dialog, const QString& folder) {
         dialog.setDirectory(info.absolutePath());
         dialog.selectFile(info.absoluteFilePath());
     } else {
-        dialog.setDirectory(folder);
+        dialog.setDirectory(NearestExisting(folder).absoluteFilePath());
     }
 }
 } // namespace

@@ -3,6 +3,7 @@
 #include "AboutDlg.h"
 #include "AreaListView.h"
 #include "AreaRow.h"
+#include "BuddyFocus.h"
 #include "FormFont.h"
 #include "InfoDialogs.h"
 #include "SingleLine.h"
@@ -57,6 +58,7 @@ void THauptformular::ApplyLook() {
     setFixedSize(ClientWidth, ui->Hauptmenue->sizeHint().height() + ClientHeight);
     for (QLabel* label : ui->centralwidget->findChildren<QLabel*>())
         label->adjustSize();
+    lvAreas->FitColumns();
     QFont bold = ui->lReadOnly->font();
     bold.setBold(true);
     ui->lReadOnly->setFont(bold);
@@ -116,6 +118,9 @@ void THauptformular::ConnectHandlers() {
     connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
     connect(ui->cmHelpAbout, &QAction::triggered, this, &THauptformular::cmHelpAboutClick);
     connect(lvAreas, &QTreeWidget::itemSelectionChanged, this, &THauptformular::lvAreasChange);
+    for (QLineEdit* field : {ui->eCfgTitle, ui->eDescription})
+        connect(field, &QLineEdit::textChanged, this, &THauptformular::GeneralSettingsChange);
+    connect(ui->cbCleanOnExit, &QCheckBox::toggled, this, &THauptformular::GeneralSettingsChange);
     // Text set from code runs the handlers too; they ignore it while the editor is being filled.
     connect(ui->eTitle, &QLineEdit::textChanged, this, &THauptformular::eTitleChange);
     connect(ui->eExclude, &QLineEdit::textChanged, this, &THauptformular::eExcludeChange);
@@ -129,6 +134,7 @@ void THauptformular::ConnectHandlers() {
     connect(ui->lbxFlatten, &QListWidget::itemDoubleClicked, this, &THauptformular::lbxFlattenDblClick);
     for (QLineEdit* field : {ui->eTitle, ui->eExclude, ui->eCfgTitle, ui->eDescription})
         KeepSingleLine(field);
+    FocusBuddiesOnly(this);
     lvAreas->DragOverHook = [this](int target) { return lvAreasDragOver(target); };
     lvAreas->DragDropHook = [this](int target) { lvAreasDragDrop(target); };
     lvAreas->EndDragHook = [this] { lvAreasEndDrag(); };
@@ -169,16 +175,25 @@ void THauptformular::FormShow() {
 void THauptformular::ReloadAll() {
     ShowHintText(QString());
     ReadSceneryCfg();
+    Updating = true;
     ui->eCfgTitle->setText(AnsiToUnicode(General.Title));
     ui->eDescription->setText(AnsiToUnicode(General.Description));
     ui->cbCleanOnExit->setChecked(General.CleanOnExit);
-    if (lvAreas->RowCount() > 0) {
+    Updating = false;
+    if (lvAreas->RowCount() > 0)
         lvAreas->SelectOnly(0);
-        CurrentItem = lvAreas->Row(0);
-    } else {
-        CurrentItem = nullptr;
-    }
+    FollowSelection();
     Modified = false;
+}
+
+void THauptformular::MarkModified() {
+    Modified = true;
+}
+
+// The General fields are written into General only at save; the user's edit must still count.
+void THauptformular::GeneralSettingsChange() {
+    if (!Updating)
+        MarkModified();
 }
 
 // The rows are built before they join the list, so the list takes them in one insertion. A missing

@@ -26,12 +26,9 @@ public:
     explicit THauptformular(const TFileAccess& files, QWidget* parent = nullptr);
     ~THauptformular() override;
 
-    TGeneral General;
-    bool Modified = false;
-    // The row whose area the editor shows; none after a load of an empty file or once that row is deleted.
-    TAreaRow* CurrentItem = nullptr;
-    std::vector<std::unique_ptr<TArea>> AreaClipboard;
-    bool Updating = false;
+    // The window's state as tests and the benchmark see it.
+    bool IsModified() const { return Modified; }
+    const TAreaRow* Current() const { return CurrentItem; }
 
     void ReloadAll();
     void ReadSceneryCfg();
@@ -89,6 +86,8 @@ private:
     bool SaveGoesAhead();
     bool BackupGoesAhead();
     void WriteSceneryCfg();
+    // Every row's area, in row order.
+    std::vector<const TArea*> RowAreas() const;
     void ExchangeRows(int upper, int lower);
     static void SetInfoColour(QWidget* field, bool info);
     bool CurrentEditable() const;
@@ -98,6 +97,19 @@ private:
     void BrowseFolder(QLineEdit* field, std::string TArea::*folder);
     void StoreFlatten();
 
+    // The one place that marks the list as changed since the last load or save.
+    void MarkModified();
+    // After every list command: the editor and the commands show the list as it now stands.
+    void FollowSelection();
+    void ClearEditor();
+    void GeneralSettingsChange();
+
+    TGeneral General;
+    bool Modified = false;
+    // The row whose area the editor shows; none after a load of an empty file or once that row is deleted.
+    TAreaRow* CurrentItem = nullptr;
+    std::vector<std::unique_ptr<TArea>> AreaClipboard;
+    bool Updating = false;
     const TFileAccess& Files;
     // The last load met a Scenery.cfg it could not read: saving would replace a library unseen.
     bool FReadFailed = false;

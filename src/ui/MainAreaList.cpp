@@ -60,11 +60,12 @@ void THauptformular::Renumber() {
     // Rewritten cells give no selection notice, so the editor's layer is refreshed here.
     if (CurrentItem)
         ShowArea(CurrentItem->Area());
-    Modified = true;
+    MarkModified();
 }
 
 void THauptformular::bbRenumberClick() {
     Renumber();
+    FollowSelection();
 }
 
 void THauptformular::bbAddClick() {
@@ -76,7 +77,8 @@ void THauptformular::bbAddClick() {
     lvAreas->addTopLevelItem(row);
     lvAreas->SelectOnly(lvAreas->RowCount() - 1);
     lvAreas->scrollToItem(row);
-    Modified = true;
+    MarkModified();
+    FollowSelection();
 }
 
 // Copies of the selected rows go to the end in list order, each numbered after the largest so far.
@@ -100,7 +102,9 @@ void THauptformular::bbDuplClick() {
         copies.append(row);
     }
     lvAreas->addTopLevelItems(copies);
-    Modified = true;
+    lvAreas->scrollToItem(copies.last());
+    MarkModified();
+    FollowSelection();
 }
 
 // Asks for each selected row from the bottom up; required areas are never deleted. Deleting a row is
@@ -124,8 +128,9 @@ void THauptformular::bbDeleteClick() {
             CurrentItem = nullptr;
         const QSignalBlocker quiet(lvAreas);
         delete row;
-        Modified = true;
+        MarkModified();
     }
+    FollowSelection();
 }
 
 void THauptformular::ExchangeRows(int upper, int lower) {
@@ -154,6 +159,7 @@ void THauptformular::bbUpClick() {
     }
     Renumber();
     lvAreas->SelectByFlags(selected);
+    FollowSelection();
 }
 
 // The mirror of bbUpClick, bottom up; a selected last row stays where it is.
@@ -174,4 +180,5 @@ void THauptformular::bbDownClick() {
     }
     Renumber();
     lvAreas->SelectByFlags(selected);
+    FollowSelection();
 }

@@ -31,8 +31,9 @@ void THauptformular::lvAreasDragDrop(int target) {
     TAreaRow* anchor = target < 0 ? nullptr : lvAreas->Row(target);
     order.insert(std::find(order.begin(), order.end(), anchor), dragged.begin(), dragged.end());
     lvAreas->Reorder(order);
-    Modified = true;
+    MarkModified();
     Renumber();
+    FollowSelection();
 }
 
 void THauptformular::lvAreasEndDrag() {

@@ -43,6 +43,33 @@ void THauptformular::lvAreasChange() {
     ShowArea(CurrentItem->Area());
 }
 
+// A row deleted or dragged while it was current hands the editor to the first selected row; with no
+// row selected either, the editor shows nothing and takes no typing.
+void THauptformular::FollowSelection() {
+    if (!CurrentItem && lvAreas->FirstSelectedRow() >= 0)
+        lvAreasChange();
+    else if (CurrentItem)
+        UpdateControls(CurrentItem->Area());
+    else
+        ClearEditor();
+}
+
+void THauptformular::ClearEditor() {
+    Updating = true;
+    for (QLineEdit* field : {ui->eLayer, ui->eTitle, ui->eLocal, ui->eRemote, ui->eExclude})
+        field->clear();
+    ui->cbActive->setChecked(false);
+    ui->cbRequired->setChecked(false);
+    ui->lbxFlatten->clear();
+    Updating = false;
+    SetEditorEditable(false);
+    UpdateListCommands(false);
+    for (QWidget* field : {static_cast<QWidget*>(ui->eTitle), static_cast<QWidget*>(ui->eExclude),
+                           static_cast<QWidget*>(ui->lbxFlatten), static_cast<QWidget*>(ui->cbActive)})
+        field->setEnabled(false);
+    ui->lReadOnly->hide();
+}
+
 void THauptformular::ShowArea(const TArea& area) {
     Updating = true;
     SetTextIfDifferent(ui->eLayer, QString::number(area.Layer));
@@ -83,8 +110,10 @@ void THauptformular::SetEditorEditable(bool editable) {
     for (QLineEdit* field : {ui->eTitle, ui->eExclude}) {
         SetInfoColour(field, !editable);
         field->setReadOnly(!editable);
+        field->setEnabled(true);
     }
     SetInfoColour(ui->lbxFlatten, !editable);
+    ui->lbxFlatten->setEnabled(true);
     for (QWidget* control :
          {static_cast<QWidget*>(ui->bbLocal), static_cast<QWidget*>(ui->bbRemote),
           static_cast<QWidget*>(ui->cbRequired), static_cast<QWidget*>(ui->bbFlattenAdd),
@@ -112,13 +141,17 @@ void THauptformular::UpdateListCommands(bool editable) {
     ui->bbDown->setEnabled(editable && !bottom);
     for (QPushButton* button : {ui->bbDelete, ui->bbExportRemove})
         button->setEnabled(deletable);
-    for (QPushButton* button : {ui->bbDupl, ui->bbExport, ui->bbImport})
+    for (QPushButton* button : {ui->bbDupl, ui->bbExport})
         button->setEnabled(editable);
     for (QAction* item : {ui->cmEditCut, ui->cmAreaDelete, ui->cmAreaCutExport})
         item->setEnabled(deletable);
-    for (QAction* item :
-         {ui->cmEditCopy, ui->cmEditPaste, ui->cmAreaDuplicate, ui->cmAreaExport, ui->cmAreaImport})
+    for (QAction* item : {ui->cmEditCopy, ui->cmAreaDuplicate, ui->cmAreaExport})
         item->setEnabled(editable);
+    // Without a current row nothing is selected, and pasting or importing needs no selection.
+    const bool placing = editable || !CurrentItem;
+    ui->bbImport->setEnabled(placing);
+    for (QAction* item : {ui->cmEditPaste, ui->cmAreaImport})
+        item->setEnabled(placing);
 }
 
 // The area a change handler may write to: none while the editor is being filled or shows no row.
@@ -130,14 +163,14 @@ void THauptformular::eTitleChange() {
     if (TArea* area = EditedArea()) {
         area->Title = FieldTextToAnsi(ui->eTitle->text());
         UpdateRow(*CurrentItem);
-        Modified = true;
+        MarkModified();
     }
 }
 
 void THauptformular::eExcludeChange() {
     if (TArea* area = EditedArea()) {
         area->Exclude = FieldTextToAnsi(ui->eExclude->text());
-        Modified = true;
+        MarkModified();
     }
 }
 
@@ -145,7 +178,7 @@ void THauptformular::cbActiveClick() {
     if (TArea* area = EditedArea()) {
         area->Active = ui->cbActive->isChecked();
         UpdateRow(*CurrentItem);
-        Modified = true;
+        MarkModified();
     }
 }
 
@@ -154,7 +187,7 @@ void THauptformular::cbRequiredClick() {
         area->Required = ui->cbRequired->isChecked();
         UpdateControls(*area);
         UpdateRow(*CurrentItem);
-        Modified = true;
+        MarkModified();
     }
 }
 
@@ -179,7 +212,7 @@ void THauptformular::BrowseFolder(QLineEdit* field, std::string TArea::*folder) 
         return;
     area->*folder = FieldTextToAnsi(HostFolderText(stbPath.SelectedFolder(), fsPath));
     SetTextIfDifferent(field, AnsiToUnicode(area->*folder));
-    Modified = true;
+    MarkModified();
 }
 
 void THauptformular::bbFlattenAddClick() {
@@ -229,5 +262,5 @@ void THauptformular::StoreFlatten() {
     area.Flatten.clear();
     for (int row = 0; row < ui->lbxFlatten->count(); ++row)
         area.Flatten.push_back(FieldTextToAnsi(ui->lbxFlatten->item(row)->text()));
-    Modified = true;
+    MarkModified();
 }

@@ -6,6 +6,7 @@
 #include "model/ConfigurationFile.h"
 #include "model/FileAccess.h"
 #include "model/Global.h"
+#include "model/SaveChecks.h"
 #include "platform/AnsiCodec.h"
 #include "ui_Main.h"
 
@@ -52,7 +53,18 @@ void THauptformular::bbSaveClick() {
 bool THauptformular::SaveGoesAhead() {
     if (FReadFailed && !AskYesNo(u"Scenery.cfg could not be read when it was loaded. Overwrite it anyway?"_s))
         return false;
+    const std::string noLocal = NoLocalPathQuestion(RowAreas());
+    if (!noLocal.empty() && !AskYesNo(AnsiToUnicode(noLocal)))
+        return false;
     return BackupGoesAhead();
+}
+
+std::vector<const TArea*> THauptformular::RowAreas() const {
+    std::vector<const TArea*> areas;
+    areas.reserve(static_cast<std::size_t>(lvAreas->RowCount()));
+    for (int position = 0; position < lvAreas->RowCount(); ++position)
+        areas.push_back(&lvAreas->Row(position)->Area());
+    return areas;
 }
 
 // The old file is copied to the backup first when the preference asks for it; the user decides
@@ -66,11 +78,8 @@ bool THauptformular::BackupGoesAhead() {
 // The new file replaces the old one only when it is complete: a failure part way (a full disk, a
 // removed medium) throws before the commit and leaves the user's Scenery.cfg as it was.
 void THauptformular::WriteSceneryCfg() {
-    std::vector<const TArea*> areas;
-    areas.reserve(static_cast<std::size_t>(lvAreas->RowCount()));
-    for (int position = 0; position < lvAreas->RowCount(); ++position)
-        areas.push_back(&lvAreas->Row(position)->Area());
-    WriteConfiguration(Files, SceneryCfgPath(), &General, areas);
+    WriteConfiguration(Files, SceneryCfgPath(), &General, RowAreas());
+    ShowHintText(u"Scenery.cfg saved: %1 areas."_s.arg(lvAreas->RowCount()));
 }
 
 void THauptformular::bbRevertClick() {

@@ -98,4 +98,16 @@ TEST_F(FolderPickerDialog, FollowsTheHighlightedFolderAcrossRuns) {
     EXPECT_EQ(Picker.SelectedFolder(), Folder(u"Beta"_s));
 }
 
+// A folder that does not exist opens the dialog at the nearest folder above it, not the working folder.
+TEST_F(FolderPickerDialog, MissingFolderOpensAtTheNearestExistingOne) {
+    Picker.SetSelectedFolder(Folder(u"Alpha/Addon Scenery/Alps"_s));
+    QString shownIn;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        shownIn = QDir::toNativeSeparators(dialog->directory().absolutePath());
+        dialog->reject();
+    });
+    EXPECT_FALSE(Picker.Execute(nullptr));
+    EXPECT_EQ(shownIn, Folder(u"Alpha"_s));
+}
+
 } // namespace

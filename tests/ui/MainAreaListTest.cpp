@@ -1,5 +1,8 @@
 #include "MainWindowFixture.h"
 
+#include <QApplication>
+#include <QLineEdit>
+
 #include <numeric>
 
 using namespace Qt::Literals::StringLiterals;
@@ -32,8 +35,8 @@ TEST_F(TAreaListTest, AddOnEmptyListGivesAreaZeroSelectedAndCurrent) {
     EXPECT_EQ(Cells(3), std::vector<std::string>{""});
     EXPECT_EQ(List->Row(0)->Area().Number, 0);
     EXPECT_EQ(Selected(), std::vector<int>{0});
-    EXPECT_EQ(Window->CurrentItem, List->Row(0));
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_EQ(Window->Current(), List->Row(0));
+    EXPECT_TRUE(Window->IsModified());
 }
 
 TEST_F(TAreaListTest, AddAfterTwelveAreasTakesNextLayerAndNumberWithoutRenumbering) {
@@ -48,7 +51,7 @@ TEST_F(TAreaListTest, AddAfterTwelveAreasTakesNextLayerAndNumberWithoutRenumberi
     EXPECT_EQ(List->Row(12)->Area().Number, 41);
     EXPECT_EQ(List->Row(11)->Area().Number, 40);
     EXPECT_EQ(Selected(), std::vector<int>{12});
-    EXPECT_EQ(Window->CurrentItem, List->Row(12));
+    EXPECT_EQ(Window->Current(), List->Row(12));
 }
 
 TEST_F(TAreaListTest, AddAfterTheLargestLayerKeepsItInsteadOfWrapping) {
@@ -74,7 +77,7 @@ TEST_F(TAreaListTest, DuplicateAppendsCopiesOfSelectedRowsInOrderWithFreshNumber
     EXPECT_EQ(List->Row(8)->Area().Local, "Scenery\\4");
     EXPECT_EQ(Selected(), (std::vector<int>{3, 5}));
     EXPECT_EQ(List->Row(1)->text(0), u"30"_s);
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_TRUE(Window->IsModified());
 }
 
 TEST_F(TAreaListTest, CommandsWithoutSelectionReportAndChangeNothing) {
@@ -94,14 +97,14 @@ TEST_F(TAreaListTest, CommandsWithoutSelectionReportAndChangeNothing) {
         (Window.get()->*command.Command)();
         EXPECT_EQ(Shown(), (TShown{{TBoxKind::Error, command.Text}}));
         EXPECT_EQ(Titles(), TitlesOf(Range(4)));
-        EXPECT_FALSE(Window->Modified);
+        EXPECT_FALSE(Window->IsModified());
     }
 }
 
 TEST_F(TAreaListTest, DeleteAsksBottomUpAndKeepsRowsAnsweredNo) {
     Load(Numbered(8));
     Select({2, 4, 6});
-    ASSERT_EQ(Window->CurrentItem, List->Row(2));
+    ASSERT_EQ(Window->Current(), List->Row(2));
     Boxes.AnswerNext(true);
     Boxes.AnswerNext(false);
     Boxes.AnswerNext(true);
@@ -110,9 +113,11 @@ TEST_F(TAreaListTest, DeleteAsksBottomUpAndKeepsRowsAnsweredNo) {
                                {TBoxKind::Confirmation, u"Do you really want to delete area \"T4\"?"_s},
                                {TBoxKind::Confirmation, u"Do you really want to delete area \"T2\"?"_s}}));
     EXPECT_EQ(Titles(), TitlesOf({0, 1, 3, 4, 5, 7}));
-    EXPECT_EQ(Window->CurrentItem, nullptr);
+    // The current row went; the row answered No stays selected and takes its place in the editor.
+    EXPECT_EQ(Window->Current(), List->Row(3));
+    EXPECT_EQ(Window->findChild<QLineEdit*>(u"eTitle"_s)->text(), u"T4"_s);
     EXPECT_EQ(Cells(0), (std::vector<std::string>{"1", "2", "4", "5", "6", "8"}));
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_TRUE(Window->IsModified());
 }
 
 TEST_F(TAreaListTest, DeleteKeepsRequiredAreasAndReportsEach) {
@@ -137,8 +142,8 @@ TEST_F(TAreaListTest, MoveUpCarriesSelectionAndRenumbers) {
     EXPECT_EQ(Selected(), (std::vector<int>{3, 4, 6}));
     EXPECT_EQ(Cells(0), Sequence(1, 10));
     EXPECT_EQ(List->Row(6)->Area().Number, 7);
-    EXPECT_EQ(Window->CurrentItem, List->Row(3));
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_EQ(Window->Current(), List->Row(3));
+    EXPECT_TRUE(Window->IsModified());
 }
 
 TEST_F(TAreaListTest, MoveDownCarriesSelectionAndLeavesALastRowInPlace) {
@@ -158,7 +163,7 @@ TEST_F(TAreaListTest, MoveDownCarriesSelectionAndLeavesALastRowInPlace) {
         EXPECT_EQ(Titles(), TitlesOf(move.Order));
         EXPECT_EQ(Selected(), move.After);
         EXPECT_EQ(Cells(0), Sequence(1, 6));
-        EXPECT_TRUE(Window->Modified);
+        EXPECT_TRUE(Window->IsModified());
     }
 }
 
@@ -170,7 +175,7 @@ TEST_F(TAreaListTest, RenumberMakesNumbersAndLayersThePositions) {
         EXPECT_EQ(List->Row(row)->Area().Number, row + 1);
         EXPECT_EQ(List->Row(row)->Area().Layer, row + 1);
     }
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_TRUE(Window->IsModified());
 }
 
 TEST_F(TAreaListTest, DragOverRefusesProtectedAndSelectedRows) {
@@ -198,17 +203,15 @@ TEST_F(TAreaListTest, DropPutsDraggedAreasAboveTheTargetUnselected) {
     EXPECT_TRUE(Selected().empty());
     EXPECT_EQ(Cells(0), Sequence(1, 12));
     EXPECT_EQ(List->Row(3)->Area().Number, 4);
-    EXPECT_EQ(Window->CurrentItem, nullptr);
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_EQ(Window->Current(), nullptr);
+    EXPECT_TRUE(Window->IsModified());
 }
 
 TEST_F(TAreaListTest, DropBelowTheLastRowPutsDraggedAreasAtTheEnd) {
     Load(Numbered(6));
     Select({4, 2});
-    Window->CurrentItem = List->Row(3);
     Window->lvAreasDragDrop(-1);
     EXPECT_EQ(Titles(), TitlesOf({0, 1, 3, 5, 2, 4}));
-    EXPECT_EQ(Window->CurrentItem->text(1), u"T3"_s);
 }
 
 TEST_F(TAreaListTest, RefusedDropChangesNothing) {
@@ -216,7 +219,74 @@ TEST_F(TAreaListTest, RefusedDropChangesNothing) {
     Select({1, 4});
     Window->lvAreasDragDrop(3);
     EXPECT_EQ(Titles(), TitlesOf(Range(6)));
-    EXPECT_FALSE(Window->Modified);
+    EXPECT_FALSE(Window->IsModified());
+}
+
+} // namespace
+
+namespace {
+
+struct TFollowCase {
+    const char* Name;
+    std::vector<int> Selection;
+    std::vector<bool> Answers;
+    std::function<void(THauptformular&)> Command;
+    const char* Current; // title of the current row, nullptr for none
+    bool DownEnabled;
+    bool DuplicateEnabled;
+};
+
+// After each list command the editor names a row that still exists and the commands fit the list.
+TEST_F(TAreaListTest, EditorAndCommandsFollowEveryListCommand) {
+    const TFollowCase cases[] = {
+        {"drop leaves nothing selected",
+         {4},
+         {},
+         [](THauptformular& w) { w.lvAreasDragDrop(2); },
+         nullptr,
+         false,
+         false},
+        {"delete of the current row",
+         {2, 4},
+         {false, true},
+         [](THauptformular& w) { w.bbDeleteClick(); },
+         "T4",
+         true,
+         true},
+        {"duplicate of the last row", {5}, {}, [](THauptformular& w) { w.bbDuplClick(); }, "T5", true, true},
+        {"move down onto the last row",
+         {4},
+         {},
+         [](THauptformular& w) { w.bbDownClick(); },
+         "T4",
+         false,
+         true},
+        {"add", {3}, {}, [](THauptformular& w) { w.bbAddClick(); }, "<Untitled>", false, true},
+    };
+    for (const TFollowCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Load(Numbered(6));
+        Select(c.Selection);
+        for (bool answer : c.Answers)
+            Boxes.AnswerNext(answer);
+        c.Command(*Window);
+        EXPECT_EQ(Window->Current() ? Window->Current()->text(1).toStdString() : "none",
+                  c.Current ? c.Current : "none");
+        EXPECT_EQ(Child<QWidget>("bbDown")->isEnabled(), c.DownEnabled);
+        EXPECT_EQ(Child<QWidget>("bbDupl")->isEnabled(), c.DuplicateEnabled);
+        EXPECT_TRUE(Child<QWidget>("bbImport")->isEnabled());
+    }
+}
+
+// A long list shows the copies that Duplicate appends.
+TEST_F(TAreaListTest, DuplicateScrollsToTheLastCopy) {
+    Load(Numbered(200));
+    Window->show();
+    Select({3});
+    Window->bbDuplClick();
+    QApplication::processEvents();
+    EXPECT_TRUE(List->viewport()->rect().contains(List->visualItemRect(List->Row(200)).center()));
+    EXPECT_EQ(Selected(), std::vector<int>{3});
 }
 
 } // namespace

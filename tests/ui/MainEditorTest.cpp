@@ -97,7 +97,7 @@ TEST_F(TAreaEditorTest, SelectionDecidesEveryCommandAndTheEditorsLook) {
         for (const char* field : {"eTitle", "eExclude", "lbxFlatten"})
             EXPECT_EQ(Child<QWidget>(field)->palette().color(QPalette::Base), QPalette().color(look))
                 << field;
-        EXPECT_FALSE(Window->Modified);
+        EXPECT_FALSE(Window->IsModified());
     }
 }
 
@@ -124,7 +124,7 @@ TEST_F(TAreaEditorTest, ShowAreaFillsEveryField) {
     EXPECT_TRUE(Child<QCheckBox>("cbActive")->isChecked());
     EXPECT_TRUE(area.Active);
     EXPECT_EQ(List->Row(3)->text(2), u"A"_s);
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_TRUE(Window->IsModified());
     EXPECT_EQ(area.Title, "Alpen \xE9t\xE9");
 }
 
@@ -133,7 +133,7 @@ TEST_F(TAreaEditorTest, TickingRequiredMakesTheAreaActiveAndUndeletable) {
     areas[3].Active = false;
     TMainWindowTest::Load(areas);
     Select({3});
-    ASSERT_FALSE(Window->Modified);
+    ASSERT_FALSE(Window->IsModified());
     Child<QCheckBox>("cbRequired")->click();
     const auto* active = Child<QCheckBox>("cbActive");
     EXPECT_TRUE(active->isChecked());
@@ -144,7 +144,7 @@ TEST_F(TAreaEditorTest, TickingRequiredMakesTheAreaActiveAndUndeletable) {
     EXPECT_EQ(List->Row(3)->text(3), u"R"_s);
     for (const std::string& name : Undeletable)
         EXPECT_FALSE(Enabled(name.c_str())) << name;
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_TRUE(Window->IsModified());
 
     Child<QCheckBox>("cbRequired")->click();
     EXPECT_TRUE(active->isEnabled());
@@ -160,7 +160,7 @@ TEST_F(TAreaEditorTest, ActiveBoxAndExcludeWriteIntoTheArea) {
     EXPECT_EQ(List->Row(2)->text(2), QString());
     Child<QLineEdit>("eExclude")->setText(u"a\r\nb\0c"_s);
     EXPECT_EQ(AreaAt(2).Exclude, std::string("a  b c"));
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_TRUE(Window->IsModified());
 }
 
 TEST_F(TAreaEditorTest, RenumberingShowsTheCurrentAreasNewLayer) {
@@ -209,16 +209,22 @@ TEST_F(TAreaEditorTest, PastedLineBreaksBecomeBlanksInTitleAndGeneralFields) {
     EXPECT_EQ(List->Row(2)->text(1), u"North  Alps"_s);
 }
 
+// A drop lets go of the current row and leaves nothing selected: the editor is emptied and disabled.
 TEST_F(TAreaEditorTest, HandlersAreInertWithoutACurrentRow) {
-    Load(3);
-    Select({2});
-    Window->CurrentItem = nullptr;
+    Load(4);
+    Select({3});
+    Window->lvAreasDragDrop(2);
+    ASSERT_EQ(Window->Current(), nullptr);
+    for (const char* name : {"eTitle", "eLocal", "eExclude", "eLayer"})
+        EXPECT_EQ(Child<QLineEdit>(name)->text(), QString()) << name;
+    for (const char* name :
+         {"eTitle", "eExclude", "cbActive", "cbRequired", "bbLocal", "bbFlattenAdd", "bbDown"})
+        EXPECT_FALSE(Child<QWidget>(name)->isEnabled()) << name;
     Window->bbLocalClick();
     Window->bbFlattenAddClick();
     Child<QLineEdit>("eTitle")->setText(u"changed"_s);
     EXPECT_TRUE(Dialogs.Requests().empty());
-    EXPECT_EQ(AreaAt(2).Title, "T2");
-    EXPECT_FALSE(Window->Modified);
+    EXPECT_EQ(AreaAt(2).Title, "T3");
 }
 
 struct TFolderCase {
@@ -260,12 +266,12 @@ TEST_F(TAreaEditorTest, FolderPickerStartsInAddonSceneryThenWhereTheLastBrowseEn
     TestPrefs.FSPath = "C:\\FS9\\";
     Dialogs.CancelNext();
     Window->bbLocalClick();
-    EXPECT_FALSE(Window->Modified);
+    EXPECT_FALSE(Window->IsModified());
     EXPECT_EQ(AreaAt(3).Local, "Scenery\\4");
     Dialogs.AnswerNext(u"C:\\FS9\\Addon Scenery\\Alps\\"_s);
     Window->bbLocalClick();
     EXPECT_EQ(AreaAt(3).Local, "Addon Scenery\\Alps");
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_TRUE(Window->IsModified());
     Window->bbRemoteClick();
     const std::vector<TDialogRequest>& requests = Dialogs.Requests();
     ASSERT_EQ(requests.size(), 3u);
@@ -317,7 +323,7 @@ TEST_F(TFlattenTest, CancelOrAnEmptyAnswerChangesNothing) {
             (Window.get()->*handler)();
             EXPECT_EQ(AreaAt(3).Flatten, Original);
             EXPECT_EQ(Flatten->count(), 2);
-            EXPECT_FALSE(Window->Modified);
+            EXPECT_FALSE(Window->IsModified());
         }
     }
     ASSERT_EQ(Dialogs.Requests().size(), 4u);
@@ -333,7 +339,7 @@ TEST_F(TFlattenTest, AddAndEditAskWithTheirTextsAndStoreTheList) {
     Window->bbFlattenEditClick();
     EXPECT_EQ(AreaAt(3).Flatten, (std::vector<std::string>{"N46 E10 400", "N48 E12 600", "N49 E13 700"}));
     EXPECT_EQ(Flatten->item(0)->text(), u"N46 E10 400"_s);
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_TRUE(Window->IsModified());
     std::vector<std::tuple<TDialogKind, QString, QString, QString>> asked;
     for (const TDialogRequest& request : Dialogs.Requests())
         asked.emplace_back(request.Kind, request.Prompt, request.Title, request.Initial);
@@ -351,18 +357,18 @@ TEST_F(TFlattenTest, EditAndDeleteWithoutSelectionReportAndChangeNothing) {
     EXPECT_EQ(Shown(), (TShown{noSelection, noSelection}));
     EXPECT_TRUE(Dialogs.Requests().empty());
     EXPECT_EQ(AreaAt(3).Flatten, Original);
-    EXPECT_FALSE(Window->Modified);
+    EXPECT_FALSE(Window->IsModified());
 }
 
 TEST_F(TFlattenTest, DeleteAsksAndRemovesOnlyOnYes) {
     Flatten->setCurrentRow(0);
     Window->bbFlattenDeleteClick();
     EXPECT_EQ(AreaAt(3).Flatten, Original);
-    EXPECT_FALSE(Window->Modified);
+    EXPECT_FALSE(Window->IsModified());
     Boxes.AnswerNext(true);
     Window->bbFlattenDeleteClick();
     EXPECT_EQ(AreaAt(3).Flatten, std::vector<std::string>{"N48 E12 600"});
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_TRUE(Window->IsModified());
     const std::pair<TBoxKind, QString> question{
         TBoxKind::Confirmation, u"Do you really want to delete the selected flatten command?"_s};
     EXPECT_EQ(Shown(), (TShown{question, question}));

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +19,8 @@ const QString BackupQuestion = u"Backup file could not be created. Overwrite sce
 const QString NotSaved = u"Scenery.cfg not saved!"_s;
 const QString QuitQuestion = u"Changes will be lost. Quit anyway?"_s;
 const QString RevertQuestion = u"Changes will be lost. Continue anyway?"_s;
+const QString NoLocalQuestion =
+    u"1 area(s) have no Local Path and will not be read back: <Untitled> Save anyway?"_s;
 
 const std::string SavedGeneral =
     "[General]\r\nTitle=Test World\r\nDescription=Test Data\r\nClean_on_Exit=TRUE\r\n\r\n";
@@ -54,8 +57,37 @@ TEST_F(MainSaving, RenumbersAndWritesEveryRowInOrderAfterABackup) {
                                         SavedArea(2, "B", "Scenery\\10") + SavedArea(3, "C", "Scenery\\11"));
     EXPECT_EQ(FileBytes(BackupPath()), old);
     EXPECT_EQ(Cells(0), (std::vector<std::string>{"1", "2", "3"}));
-    EXPECT_FALSE(Window->Modified);
+    EXPECT_FALSE(Window->IsModified());
     EXPECT_TRUE(Boxes.Boxes().empty());
+    EXPECT_EQ(Child<QStatusBar>("sbStatus")->currentMessage(), u"Scenery.cfg saved: 3 areas."_s);
+}
+
+// An area without a Local Path is no area to the reader: saving it unasked would lose it.
+TEST_F(MainSaving, AreasWithoutLocalPathAreSavedOnlyWhenTheUserSaysSo) {
+    Load(Numbered(3));
+    const std::string old = FileBytes(CfgPath());
+    Window->bbAddClick();
+    Boxes.AnswerNext(false);
+    Window->bbSaveClick();
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, NoLocalQuestion}, {TBoxKind::Error, NotSaved}}));
+    EXPECT_EQ(FileBytes(CfgPath()), old);
+    EXPECT_FALSE(QFile::exists(BackupPath()));
+    EXPECT_TRUE(Window->IsModified());
+}
+
+// Edits of the General fields count as changes; filling them from the file does not.
+TEST_F(MainSaving, GeneralSettingsEditsAreChanges) {
+    const std::vector<std::pair<const char*, std::function<void()>>> edits = {
+        {"title", [this] { Child<QLineEdit>("eCfgTitle")->setText(u"Other"_s); }},
+        {"description", [this] { Child<QLineEdit>("eDescription")->setText(u"Other"_s); }},
+        {"clean on exit", [this] { Child<QCheckBox>("cbCleanOnExit")->toggle(); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        Load(Numbered(3));
+        EXPECT_FALSE(Window->IsModified()) << name;
+        edit();
+        EXPECT_TRUE(Window->IsModified()) << name;
+    }
 }
 
 TEST_F(MainSaving, TakesTheGeneralFieldsAsTheyStand) {
@@ -82,9 +114,10 @@ class MainSavingWithoutCfg : public MainSaving, public testing::WithParamInterfa
 TEST_P(MainSavingWithoutCfg, AsksWhetherToGoOnWithoutBackup) {
     Window->ReloadAll();
     Window->bbAddClick();
+    Boxes.AnswerNext(true);
     Boxes.AnswerNext(GetParam().Answer);
     Window->bbSaveClick();
-    TShown expected{{TBoxKind::Confirmation, BackupQuestion}};
+    TShown expected{{TBoxKind::Confirmation, NoLocalQuestion}, {TBoxKind::Confirmation, BackupQuestion}};
     if (!GetParam().Written)
         expected.emplace_back(TBoxKind::Error, NotSaved);
     EXPECT_EQ(Shown(), expected);
@@ -92,7 +125,7 @@ TEST_P(MainSavingWithoutCfg, AsksWhetherToGoOnWithoutBackup) {
               GetParam().Written ? "[General]\r\nTitle=\r\nDescription=\r\nClean_on_Exit=FALSE\r\n\r\n" +
                                        SavedArea(1, "<Untitled>", "")
                                  : "<missing>");
-    EXPECT_EQ(Window->Modified, !GetParam().Written);
+    EXPECT_EQ(Window->IsModified(), !GetParam().Written);
     EXPECT_FALSE(QFile::exists(BackupPath()));
 }
 
@@ -117,7 +150,7 @@ TEST_F(MainSaving, RealWriteFailureKeepsTheLibraryAndTheBackup) {
     }
     EXPECT_EQ(FileBytes(CfgPath()), old.substr(0, old.size() - 1));
     EXPECT_EQ(FileBytes(BackupPath()), old);
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_TRUE(Window->IsModified());
     EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, BackupQuestion},
                                {TBoxKind::Report, u"Zu wenig Speicherplatz."_s}}));
     EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files), (QStringList{u"Scenery.cfg"_s, u"Scenery.qrw"_s}));
@@ -146,7 +179,7 @@ TEST_P(MainSavingUnreadable, IsSaidAtLoadAndAskedAboutAtSave) {
                                {TBoxKind::Confirmation, u"Scenery.cfg could not be read when it was loaded. "
                                                         u"Overwrite it anyway?"_s},
                                {TBoxKind::Error, NotSaved}}));
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_TRUE(Window->IsModified());
     EXPECT_EQ(QDir(Folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
               QStringList{u"Scenery.cfg"_s});
 }
@@ -178,9 +211,10 @@ TEST_F(MainSaving, RevertAfterAFailedReadClearsTheQuestion) {
     Window->bbRevertClick();
     TestPrefs.Backup = false;
     Window->bbAddClick();
+    Boxes.AnswerNext(true);
     Window->bbSaveClick();
-    EXPECT_EQ(Shown().size(), 1u);
-    EXPECT_FALSE(Window->Modified);
+    EXPECT_EQ(Shown().size(), 2u);
+    EXPECT_FALSE(Window->IsModified());
 }
 
 TEST_F(MainSaving, MissingHostFolderIsReportedAndKeepsTheChanges) {
@@ -190,7 +224,7 @@ TEST_F(MainSaving, MissingHostFolderIsReportedAndKeepsTheChanges) {
     Window->bbAddClick();
     ClickSave();
     EXPECT_EQ(Shown(), (TShown{{TBoxKind::Report, u"Ungültiger Dateiname."_s}}));
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_TRUE(Window->IsModified());
 }
 
 // The reader never reads sections from 2000 on: such a save would lose areas on the next load.
@@ -203,7 +237,7 @@ TEST_F(MainSaving, RefusesMoreAreasThanTheFileCanHold) {
               (TShown{{TBoxKind::Error, u"Scenery.cfg not saved! The list holds 2000 areas, but at most 1999 "
                                         u"areas can be saved."_s}}));
     EXPECT_EQ(FileBytes(CfgPath()), old);
-    EXPECT_TRUE(Window->Modified);
+    EXPECT_TRUE(Window->IsModified());
 }
 
 TEST_F(MainSaving, CloseAsksOnlyWhileModified) {
@@ -220,7 +254,9 @@ TEST_F(MainSaving, CloseAsksOnlyWhileModified) {
     EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, QuitQuestion}}));
 
     Boxes.Clear();
+    Boxes.AnswerNext(true);
     Window->bbSaveClick();
+    Boxes.Clear();
     EXPECT_TRUE(Window->close());
     EXPECT_TRUE(Boxes.Boxes().empty());
 }
@@ -241,7 +277,7 @@ TEST_F(MainSaving, RevertReloadsAtOnceWhenUnchangedAndAsksOtherwise) {
     Window->bbRevertClick();
     EXPECT_TRUE(Boxes.Boxes().empty());
     EXPECT_EQ(Titles(), TitlesOf({0, 1}));
-    EXPECT_FALSE(Window->Modified);
+    EXPECT_FALSE(Window->IsModified());
 
     Window->bbAddClick();
     Boxes.AnswerNext(false);
@@ -250,7 +286,7 @@ TEST_F(MainSaving, RevertReloadsAtOnceWhenUnchangedAndAsksOtherwise) {
     Boxes.AnswerNext(true);
     Window->bbRevertClick();
     EXPECT_EQ(Titles(), TitlesOf({0, 1}));
-    EXPECT_FALSE(Window->Modified);
+    EXPECT_FALSE(Window->IsModified());
     EXPECT_EQ(Shown(),
               (TShown{{TBoxKind::Confirmation, RevertQuestion}, {TBoxKind::Confirmation, RevertQuestion}}));
 }

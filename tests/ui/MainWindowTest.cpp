@@ -1,12 +1,16 @@
+#include "DialogRecorder.h"
 #include "MainWindowFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -34,8 +38,8 @@ TEST_F(TMainWindowLoadTest, RowsFollowSectionNumbersAndShowLayers) {
     EXPECT_EQ(FieldText("eDescription"), u"Test Data"_s);
     EXPECT_TRUE(Child<QCheckBox>("cbCleanOnExit")->isChecked());
     EXPECT_EQ(Selected(), std::vector<int>{0});
-    EXPECT_EQ(Window->CurrentItem, List->Row(0));
-    EXPECT_FALSE(Window->Modified);
+    EXPECT_EQ(Window->Current(), List->Row(0));
+    EXPECT_FALSE(Window->IsModified());
 }
 
 TEST_F(TMainWindowLoadTest, EmptyOrMissingFileGivesEmptyListAndNoCurrentRow) {
@@ -48,8 +52,8 @@ TEST_F(TMainWindowLoadTest, EmptyOrMissingFileGivesEmptyListAndNoCurrentRow) {
             WriteCfg("");
         Window->ReloadAll();
         EXPECT_EQ(List->RowCount(), 0);
-        EXPECT_EQ(Window->CurrentItem, nullptr);
-        EXPECT_FALSE(Window->Modified);
+        EXPECT_EQ(Window->Current(), nullptr);
+        EXPECT_FALSE(Window->IsModified());
         EXPECT_EQ(FieldText("eCfgTitle"), QString());
         EXPECT_EQ(FieldText("eDescription"), QString());
         EXPECT_FALSE(Child<QCheckBox>("cbCleanOnExit")->isChecked());
@@ -111,6 +115,37 @@ TEST_F(TMainWindowLoadTest, AboutBoxShowsInfoAndClosesWithOk) {
     Window->cmHelpAboutClick();
     EXPECT_EQ(title, u"Info"_s);
     EXPECT_EQ(product, u"Quarrow"_s);
+}
+
+// Every number a library can hold shows whole, and 2000 rows need no horizontal scroll bar.
+TEST_F(TMainWindowLoadTest, ColumnsFitTheListAndItsLargestNumber) {
+    Load(Numbered(1999));
+    Window->show();
+    QApplication::processEvents();
+    List->scrollToBottom();
+    const QModelIndex last = List->model()->index(1998, 0);
+    ASSERT_EQ(last.data().toString(), u"1999"_s);
+    QStyleOptionViewItem option;
+    option.initFrom(List);
+    EXPECT_LE(List->itemDelegate()->sizeHint(option, last).width(), List->header()->sectionSize(0));
+    EXPECT_FALSE(List->horizontalScrollBar()->isVisible());
+    EXPECT_EQ(List->header()->sectionSize(2), 22);
+}
+
+// A label's accelerator moves the focus to its button; it never clicks it, which would open the picker.
+TEST_F(TMainWindowLoadTest, LabelAcceleratorsOnlyFocusTheirButtons) {
+    Load(Numbered(4));
+    TDialogRecorder dialogs;
+    Window->show();
+    Window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+    Select({2});
+    for (const auto& [key, button] : {std::pair{Qt::Key_L, "bbLocal"}, std::pair{Qt::Key_R, "bbRemote"}}) {
+        QTest::keyClick(Window->windowHandle(), key, Qt::AltModifier);
+        QTest::qWait(200); // a click by Qt would come on a timer
+        EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(button));
+    }
+    EXPECT_TRUE(dialogs.Requests().empty());
 }
 
 } // namespace

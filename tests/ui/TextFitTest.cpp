@@ -1,0 +1,53 @@
+#include "AboutDlg.h"
+#include "InputDialog.h"
+#include "Main.h"
+#include "platform/SystemFileAccess.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The width a caption needs; a push button's own minimum width is the style's taste, not the text's.
+int NeededWidth(const QWidget* widget) {
+    const auto* button = qobject_cast<const QPushButton*>(widget);
+    if (!button)
+        return widget->sizeHint().width();
+    QString text = button->text();
+    text.remove(u'&');
+    if (text.isEmpty())
+        return 0;
+    const QStyle* style = button->style();
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    return button->fontMetrics().horizontalAdvance(text) + icon +
+           2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+}
+
+// Every label and button text of every window shows whole with the fonts the program uses.
+TEST(TextFit, EveryCaptionShowsWhole) {
+    const TSystemFileAccess files;
+    THauptformular main(files);
+    TAboutBox about;
+    TInputDialogForm input(QStringLiteral("Edit flatten command"), QStringLiteral("Flatten.x="), QString());
+    input.FormShow();
+    for (QWidget* form :
+         {static_cast<QWidget*>(&main), static_cast<QWidget*>(&about), static_cast<QWidget*>(&input)}) {
+        for (QWidget* widget : form->findChildren<QWidget*>()) {
+            if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QAbstractButton*>(widget))
+                continue;
+            const std::string name =
+                form->objectName().toStdString() + "." + widget->objectName().toStdString();
+            const auto* label = qobject_cast<QLabel*>(widget);
+            if (label && label->wordWrap())
+                EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name;
+            else
+                EXPECT_LE(NeededWidth(widget), widget->width()) << name;
+        }
+    }
+}
+
+} // namespace
