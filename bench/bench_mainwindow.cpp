@@ -49,7 +49,10 @@ struct TBenchWindow {
         Window = std::make_unique<THauptformular>(Files);
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         Window->show();
+        // The clipboard commands act on the list only while it has the focus.
+        Window->activateWindow();
         QCoreApplication::processEvents();
+        List->setFocus();
     }
 
     // Reloads and selects every second row starting at the first given one: 1000 separate ranges.
@@ -88,6 +91,7 @@ template <class Command> void TimeCommand(benchmark::State& state, int firstSele
         command(*bench.Window);
         QCoreApplication::processEvents();
     }
+    state.counters["rows"] = bench.List->RowCount();
 }
 
 void BM_MoveUp1000(benchmark::State& state) {
@@ -110,6 +114,29 @@ void BM_Renumber2000(benchmark::State& state) {
     TimeCommand(state, 2, [](THauptformular& window) { window.Renumber(); });
 }
 BENCHMARK(BM_Renumber2000)->Unit(benchmark::kMillisecond);
+
+// 1000 selected rows out of 2000 cut into the area clipboard.
+void BM_Cut1000(benchmark::State& state) {
+    TimeCommand(state, 0, [](THauptformular& window) { window.cmEditCutClick(); });
+}
+BENCHMARK(BM_Cut1000)->Unit(benchmark::kMillisecond);
+
+// A 1000-area block pasted above row 3 of 2000 rows.
+void BM_Paste1000(benchmark::State& state) {
+    TBenchWindow& bench = Bench();
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench.ReloadAndSelectAlternate(0);
+        bench.Window->cmEditCopyClick();
+        bench.List->SelectOnly(3);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        bench.Window->cmEditPasteClick();
+        QCoreApplication::processEvents();
+    }
+    state.counters["rows"] = bench.List->RowCount();
+}
+BENCHMARK(BM_Paste1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

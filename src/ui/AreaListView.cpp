@@ -114,10 +114,28 @@ void TAreaListView::SelectOnly(int position) {
 }
 
 // Takes every row out and puts them back at once: one removal and one insertion however many rows move.
-void TAreaListView::Reorder(const std::vector<TAreaRow*>& order) {
-    QList<QTreeWidgetItem*> rows(order.begin(), order.end());
-    invisibleRootItem()->takeChildren();
+void TAreaListView::Reorder(const std::vector<int>& order) {
+    const QList<QTreeWidgetItem*> current = invisibleRootItem()->takeChildren();
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(current.size());
+    for (int position : order)
+        rows.append(current[position]);
     addTopLevelItems(rows);
+}
+
+std::vector<std::unique_ptr<TArea>> TAreaListView::TakeRows(const std::vector<int>& positions) {
+    const QSignalBlocker quiet(this);
+    QList<QTreeWidgetItem*> rows = invisibleRootItem()->takeChildren();
+    std::vector<std::unique_ptr<TArea>> areas;
+    areas.reserve(positions.size());
+    for (int position : positions) {
+        areas.push_back(static_cast<TAreaRow*>(rows[position])->TakeArea());
+        delete rows[position];
+        rows[position] = nullptr;
+    }
+    rows.removeAll(nullptr);
+    addTopLevelItems(rows);
+    return areas;
 }
 
 TAreaListView::TQuietCells::TQuietCells(TAreaListView& view) : FView(view), FBlocker(view.model()) {}

@@ -3,8 +3,10 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
+class TArea;
 class TAreaRow;
 
 // The main window's area list: four report columns, whole-row multiple selection and internal drags
@@ -32,8 +34,10 @@ public:
     void SelectByFlags(const std::vector<char>& flags);
     // Selects only this row and makes it the focused one.
     void SelectOnly(int position);
-    // Puts the rows in this new order: every current row exactly once.
-    void Reorder(const std::vector<TAreaRow*>& order);
+    // Puts the rows in a new order: each entry the current position of the row that goes there.
+    void Reorder(const std::vector<int>& order);
+    // Removes the rows at these positions in one step and hands over their areas in the same order.
+    std::vector<std::unique_ptr<TArea>> TakeRows(const std::vector<int>& positions);
 
     // While alive, cell texts change without a notice per cell; the rows are repainted once at the end.
     class TQuietCells {

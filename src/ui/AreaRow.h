@@ -6,14 +6,14 @@
 #include <memory>
 
 // One row of the area list. It owns exactly one area for as long as it exists: deleting the row frees
-// the area, and exchanging two rows' contents moves only the pointers.
+// the area; a row that is cut hands its area over first.
 class TAreaRow : public QTreeWidgetItem {
 public:
     explicit TAreaRow(std::unique_ptr<TArea> area);
 
     TArea& Area() { return *FArea; }
     const TArea& Area() const { return *FArea; }
-    void SwapAreas(TAreaRow& other) noexcept { FArea.swap(other.FArea); }
+    std::unique_ptr<TArea> TakeArea() noexcept { return std::move(FArea); }
 
 private:
     std::unique_ptr<TArea> FArea;

@@ -6,6 +6,7 @@
 #include "BuddyFocus.h"
 #include "FormFont.h"
 #include "InfoDialogs.h"
+#include "MenuKeys.h"
 #include "SingleLine.h"
 #include "model/FileAccess.h"
 #include "model/Global.h"
@@ -109,6 +110,9 @@ void THauptformular::ConnectHandlers() {
     connect(ui->cmAreaDelete, &QAction::triggered, this, &THauptformular::bbDeleteClick);
     connect(ui->bbRenumber, &QPushButton::clicked, this, &THauptformular::bbRenumberClick);
     connect(ui->cmAreaRenumber, &QAction::triggered, this, &THauptformular::bbRenumberClick);
+    connect(ui->cmEditCut, &QAction::triggered, this, &THauptformular::cmEditCutClick);
+    connect(ui->cmEditCopy, &QAction::triggered, this, &THauptformular::cmEditCopyClick);
+    connect(ui->cmEditPaste, &QAction::triggered, this, &THauptformular::cmEditPasteClick);
     connect(ui->bbUp, &QPushButton::clicked, this, &THauptformular::bbUpClick);
     connect(ui->bbDown, &QPushButton::clicked, this, &THauptformular::bbDownClick);
     // Saving can fail with a file error: queued, the failure reaches the error report without
@@ -135,6 +139,7 @@ void THauptformular::ConnectHandlers() {
     for (QLineEdit* field : {ui->eTitle, ui->eExclude, ui->eCfgTitle, ui->eDescription})
         KeepSingleLine(field);
     FocusBuddiesOnly(this);
+    RouteKeysToMenu(this, {ui->cmEditCut, ui->cmEditCopy, ui->cmEditPaste});
     lvAreas->DragOverHook = [this](int target) { return lvAreasDragOver(target); };
     lvAreas->DragDropHook = [this](int target) { lvAreasDragDrop(target); };
     lvAreas->EndDragHook = [this] { lvAreasEndDrag(); };

@@ -15,6 +15,7 @@ class TAreaRow;
 class TAreaListView;
 class QLineEdit;
 class TFileAccess;
+struct TListChange;
 
 // The program's one main window: the ordered area list with its commands, the area editor, the
 // General fields, the menu and the status bar. Each list row owns its area; the window owns General
@@ -67,6 +68,9 @@ public slots:
     void bbFlattenEditClick();
     void lbxFlattenDblClick();
     void bbFlattenDeleteClick();
+    void cmEditCutClick();
+    void cmEditCopyClick();
+    void cmEditPasteClick();
     void bbSaveClick();
     void bbRevertClick();
     void cmFileExitClick();
@@ -88,7 +92,7 @@ private:
     void WriteSceneryCfg();
     // Every row's area, in row order.
     std::vector<const TArea*> RowAreas() const;
-    void ExchangeRows(int upper, int lower);
+    void ApplyListChange(const TListChange& change);
     static void SetInfoColour(QWidget* field, bool info);
     bool CurrentEditable() const;
     void SetEditorEditable(bool editable);

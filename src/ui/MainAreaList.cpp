@@ -4,6 +4,7 @@
 #include "AreaListView.h"
 #include "AreaRow.h"
 #include "InfoDialogs.h"
+#include "model/ListRules.h"
 #include "platform/AnsiCodec.h"
 
 #include <algorithm>
@@ -133,52 +134,24 @@ void THauptformular::bbDeleteClick() {
     FollowSelection();
 }
 
-void THauptformular::ExchangeRows(int upper, int lower) {
-    TAreaRow& first = *lvAreas->Row(upper);
-    TAreaRow& second = *lvAreas->Row(lower);
-    first.SwapAreas(second);
-    UpdateRow(first);
-    UpdateRow(second);
+// The rows take their new order and selection; every list command that reorders ends here.
+void THauptformular::ApplyListChange(const TListChange& change) {
+    lvAreas->Reorder(change.Order);
+    MarkModified();
+    Renumber();
+    lvAreas->SelectByFlags(change.Selected);
+    FollowSelection();
 }
 
-// Each selected row changes places with the one above, top down, and takes its selection along, so a
-// block of rows moves up one place per click. The new selection is set once, after the renumbering.
+// A block of selected rows moves up one place per click, keeping its order and its selection.
 void THauptformular::bbUpClick() {
-    std::vector<char> selected = lvAreas->SelectionFlags();
-    if (!AnySelected(selected, u"No areas selected!"_s))
-        return;
-    {
-        TAreaListView::TQuietCells quiet(*lvAreas);
-        for (std::size_t position = 1; position < selected.size(); ++position) {
-            if (!selected[position])
-                continue;
-            ExchangeRows(static_cast<int>(position) - 1, static_cast<int>(position));
-            selected[position] = 0;
-            selected[position - 1] = 1;
-        }
-    }
-    Renumber();
-    lvAreas->SelectByFlags(selected);
-    FollowSelection();
+    const TSelection selected = lvAreas->SelectionFlags();
+    if (AnySelected(selected, u"No areas selected!"_s))
+        ApplyListChange(MoveUp(selected));
 }
 
-// The mirror of bbUpClick, bottom up; a selected last row stays where it is.
 void THauptformular::bbDownClick() {
-    std::vector<char> selected = lvAreas->SelectionFlags();
-    if (!AnySelected(selected, u"No areas selected!"_s))
-        return;
-    {
-        TAreaListView::TQuietCells quiet(*lvAreas);
-        for (int position = static_cast<int>(selected.size()) - 2; position >= 0; --position) {
-            const auto index = static_cast<std::size_t>(position);
-            if (!selected[index])
-                continue;
-            ExchangeRows(position, position + 1);
-            selected[index] = 0;
-            selected[index + 1] = 1;
-        }
-    }
-    Renumber();
-    lvAreas->SelectByFlags(selected);
-    FollowSelection();
+    const TSelection selected = lvAreas->SelectionFlags();
+    if (AnySelected(selected, u"No areas selected!"_s))
+        ApplyListChange(MoveDown(selected));
 }

@@ -3,8 +3,7 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
-
-#include <algorithm>
+#include "model/ListRules.h"
 
 // Rows 0 and 1 are neither dragged nor dropped onto; a selected row is no target for itself.
 bool THauptformular::lvAreasDragOver(int target) const {
@@ -19,21 +18,9 @@ bool THauptformular::lvAreasDragOver(int target) const {
 void THauptformular::lvAreasDragDrop(int target) {
     if (!lvAreasDragOver(target))
         return;
-    const std::vector<char> selected = lvAreas->SelectionFlags();
-    std::vector<TAreaRow*> dragged;
-    std::vector<TAreaRow*> order;
-    for (std::size_t position = 0; position < selected.size(); ++position) {
-        TAreaRow* row = lvAreas->Row(static_cast<int>(position));
-        if (selected[position] && row == CurrentItem)
-            CurrentItem = nullptr;
-        (selected[position] ? dragged : order).push_back(row);
-    }
-    TAreaRow* anchor = target < 0 ? nullptr : lvAreas->Row(target);
-    order.insert(std::find(order.begin(), order.end(), anchor), dragged.begin(), dragged.end());
-    lvAreas->Reorder(order);
-    MarkModified();
-    Renumber();
-    FollowSelection();
+    if (CurrentItem && CurrentItem->isSelected())
+        CurrentItem = nullptr;
+    ApplyListChange(Drop(lvAreas->SelectionFlags(), target));
 }
 
 void THauptformular::lvAreasEndDrag() {

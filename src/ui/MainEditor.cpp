@@ -143,15 +143,17 @@ void THauptformular::UpdateListCommands(bool editable) {
         button->setEnabled(deletable);
     for (QPushButton* button : {ui->bbDupl, ui->bbExport})
         button->setEnabled(editable);
-    for (QAction* item : {ui->cmEditCut, ui->cmAreaDelete, ui->cmAreaCutExport})
+    for (QAction* item : {ui->cmAreaDelete, ui->cmAreaCutExport})
         item->setEnabled(deletable);
-    for (QAction* item : {ui->cmEditCopy, ui->cmAreaDuplicate, ui->cmAreaExport})
+    for (QAction* item : {ui->cmAreaDuplicate, ui->cmAreaExport})
         item->setEnabled(editable);
-    // Without a current row nothing is selected, and pasting or importing needs no selection.
-    const bool placing = editable || !CurrentItem;
-    ui->bbImport->setEnabled(placing);
-    for (QAction* item : {ui->cmEditPaste, ui->cmAreaImport})
-        item->setEnabled(placing);
+    // Without a current row nothing is selected: pasting and importing need no selection, and the edit
+    // fields keep their keys.
+    const bool placeFree = editable || !CurrentItem;
+    ui->bbImport->setEnabled(placeFree);
+    for (QAction* item : {ui->cmEditCopy, ui->cmEditPaste, ui->cmAreaImport})
+        item->setEnabled(placeFree);
+    ui->cmEditCut->setEnabled(placeFree && !required);
 }
 
 // The area a change handler may write to: none while the editor is being filled or shows no row.

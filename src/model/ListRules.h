@@ -1,0 +1,28 @@
+#pragma once
+
+#include <vector>
+
+// The arithmetic of the area list's commands, apart from any window: which rows a command takes, in
+// which order they end up, and which rows are selected afterwards. Positions count from 0; a
+// selection has one flag per row.
+using TSelection = std::vector<char>;
+
+// A new row order (each entry the old position of the row that stands there) and the new selection.
+struct TListChange {
+    std::vector<int> Order;
+    TSelection Selected;
+};
+
+// Each selected row changes places with the one above, top down, and the selection goes to the upper
+// place, so a block moves up one place; row 0 never moves up.
+TListChange MoveUp(const TSelection& selected);
+// The mirror of MoveUp, bottom up; a selected last row stays.
+TListChange MoveDown(const TSelection& selected);
+// The selected rows directly above the target row in their former order, unselected; a target of -1
+// (no row under the pointer) puts them at the end.
+TListChange Drop(const TSelection& selected, int target);
+// The selected positions from the last to the first: the order in which Cut and Copy fill the area
+// clipboard, whose entry 0 is the lowest selected row.
+std::vector<int> SelectedBottomUp(const TSelection& selected);
+// Where Paste inserts its block (the first selected row, taken once), or -1 when no row is selected.
+int FirstSelected(const TSelection& selected);

@@ -1,0 +1,77 @@
+#include "model/ListRules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TSelection Flags(int count, const std::vector<int>& selected) {
+    TSelection flags(static_cast<std::size_t>(count), 0);
+    for (int row : selected)
+        flags[static_cast<std::size_t>(row)] = 1;
+    return flags;
+}
+
+struct TChangeCase {
+    const char* Name;
+    std::function<TListChange()> Change;
+    std::vector<int> Order;
+    TSelection Selected;
+};
+
+class ListChange : public testing::TestWithParam<TChangeCase> {};
+
+TEST_P(ListChange, GivesTheOrderAndSelection) {
+    const TListChange change = GetParam().Change();
+    EXPECT_EQ(change.Order, GetParam().Order);
+    EXPECT_EQ(change.Selected, GetParam().Selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, ListChange,
+    testing::Values(TChangeCase{"UpCarriesABlockAndAGap",
+                                [] {
+                                    return MoveUp(Flags(9, {4, 5, 7}));
+                                },
+                                {0, 1, 2, 4, 5, 3, 7, 6, 8},
+                                Flags(9, {3, 4, 6})},
+                    TChangeCase{"UpNeverMovesRowZero",
+                                [] {
+                                    return MoveUp(Flags(3, {0, 1}));
+                                },
+                                {1, 0, 2},
+                                Flags(3, {0})},
+                    TChangeCase{"DownCarriesABlock",
+                                [] {
+                                    return MoveDown(Flags(6, {1, 2, 4}));
+                                },
+                                {0, 3, 1, 2, 5, 4},
+                                Flags(6, {2, 3, 5})},
+                    TChangeCase{"DownKeepsTheLastRow",
+                                [] {
+                                    return MoveDown(Flags(3, {1, 2}));
+                                },
+                                {0, 2, 1},
+                                Flags(3, {2})},
+                    TChangeCase{"DownOnOneRow", [] { return MoveDown(Flags(1, {0})); }, {0}, Flags(1, {0})},
+                    TChangeCase{"DropAboveTheTarget",
+                                [] {
+                                    return Drop(Flags(12, {6, 9}), 3);
+                                },
+                                {0, 1, 2, 6, 9, 3, 4, 5, 7, 8, 10, 11},
+                                Flags(12, {})},
+                    TChangeCase{"DropPastTheEnd",
+                                [] {
+                                    return Drop(Flags(6, {2, 4}), -1);
+                                },
+                                {0, 1, 3, 5, 2, 4},
+                                Flags(6, {})}),
+    [](const testing::TestParamInfo<TChangeCase>& info) { return std::string(info.param.Name); });
+
+TEST(ClipboardRules, TakeBottomUpAndPasteAtTheFirstSelected) {
+    EXPECT_EQ(SelectedBottomUp(Flags(8, {3, 4, 6})), (std::vector<int>{6, 4, 3}));
+    EXPECT_EQ(SelectedBottomUp(Flags(8, {})), std::vector<int>{});
+    EXPECT_EQ(FirstSelected(Flags(8, {5, 2})), 2);
+    EXPECT_EQ(FirstSelected(Flags(8, {})), -1);
+}
+
+} // namespace
