@@ -108,8 +108,8 @@ void THauptformular::bbDuplClick() {
     FollowSelection();
 }
 
-// Asks for each selected row from the bottom up; required areas are never deleted. Deleting a row is
-// no change of selection for the editor, which stops naming a deleted row at once.
+// Asks for each selected row from the bottom up; required areas are never deleted. The editor stops
+// naming a deleted row at once and afterwards follows the rows still selected.
 void THauptformular::bbDeleteClick() {
     const std::vector<char> selected = lvAreas->SelectionFlags();
     if (!AnySelected(selected, u"No area selected!"_s))
