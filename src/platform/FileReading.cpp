@@ -1,6 +1,7 @@
 #include "platform/FileReading.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>

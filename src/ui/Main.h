@@ -14,6 +14,7 @@ class THauptformular;
 class TAreaRow;
 class TAreaListView;
 class QLineEdit;
+class QListWidgetItem;
 class TFileAccess;
 struct TListChange;
 
@@ -99,6 +100,7 @@ private:
     void UpdateListCommands(bool editable);
     TArea* EditedArea();
     void BrowseFolder(QLineEdit* field, std::string TArea::*folder);
+    QListWidgetItem* CommandToChange();
     void StoreFlatten();
 
     // The one place that marks the list as changed since the last load or save.

@@ -227,10 +227,14 @@ void THauptformular::bbFlattenAddClick() {
     StoreFlatten();
 }
 
+// The flatten command an edit or delete works on: none while no area is edited, or after telling the
+// user that no command is selected.
+QListWidgetItem* THauptformular::CommandToChange() {
+    return EditedArea() ? SelectedCommand(ui->lbxFlatten) : nullptr;
+}
+
 void THauptformular::bbFlattenEditClick() {
-    if (!EditedArea())
-        return;
-    QListWidgetItem* item = SelectedCommand(ui->lbxFlatten);
+    QListWidgetItem* item = CommandToChange();
     if (!item)
         return;
     const QString command = ShowInputDialog(u"Edit flatten command"_s, FlattenCaption, item->text());
@@ -247,9 +251,7 @@ void THauptformular::lbxFlattenDblClick() {
 }
 
 void THauptformular::bbFlattenDeleteClick() {
-    if (!EditedArea())
-        return;
-    QListWidgetItem* item = SelectedCommand(ui->lbxFlatten);
+    QListWidgetItem* item = CommandToChange();
     if (!item)
         return;
     if (!AskYesNo(u"Do you really want to delete the selected flatten command?"_s))
