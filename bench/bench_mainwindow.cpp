@@ -1,8 +1,10 @@
 // Timings of the main window's list on a 2000-area Scenery.cfg under the offscreen platform. Each
 // command's time includes the event processing that follows it, where Qt lays out and repaints.
 #include "AreaListView.h"
+#include "DialogRecorder.h"
 #include "Main.h"
 #include "model/Global.h"
+#include "model/ListRules.h"
 #include "platform/SystemFileAccess.h"
 
 #include <QApplication>
@@ -16,10 +18,10 @@ namespace {
 
 constexpr int AreaCount = 2000;
 
-std::string LargeCfg() {
+std::string LargeCfg(int areas = AreaCount) {
     std::string text =
         "[General]\r\nTitle=FS9 World Scenery\r\nDescription=FS9 Scenery Data\r\nClean_on_Exit=TRUE\r\n\r\n";
-    for (int n = 0; n < AreaCount; ++n) {
+    for (int n = 0; n < areas; ++n) {
         const std::string number = std::to_string(n);
         text += "[Area." + std::string(number.size() < 3 ? 3 - number.size() : 0, '0') + number + "]\r\n";
         text += "Title=Addon Scenery Area " + number + "\r\nLayer=" + std::to_string(n + 1) +
@@ -39,11 +41,7 @@ struct TBenchWindow {
     TAreaListView* List = nullptr;
 
     TBenchWindow() {
-        QFile file(Folder.filePath(QStringLiteral("Scenery.cfg")));
-        const std::string text = LargeCfg();
-        if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0)
-            std::abort();
-        file.close();
+        WriteFile(QStringLiteral("Scenery.cfg"), LargeCfg());
         BenchPrefs.FSPath = Folder.path().toLocal8Bit().toStdString() + "/";
         Prefs = &BenchPrefs;
         Window = std::make_unique<THauptformular>(Files);
@@ -53,6 +51,13 @@ struct TBenchWindow {
         Window->activateWindow();
         QCoreApplication::processEvents();
         List->setFocus();
+    }
+
+    QString WriteFile(const QString& name, const std::string& text) const {
+        QFile file(Folder.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0)
+            std::abort();
+        return file.fileName();
     }
 
     // Reloads and selects every second row starting at the first given one: 1000 separate ranges.
@@ -137,6 +142,34 @@ void BM_Paste1000(benchmark::State& state) {
     state.counters["rows"] = bench.List->RowCount();
 }
 BENCHMARK(BM_Paste1000)->Unit(benchmark::kMillisecond);
+
+// 1000 selected rows out of 2000 written to a set file and taken out of the list.
+void BM_CutAndExport1000(benchmark::State& state) {
+    TDialogRecorder picker;
+    const QString set = Bench().Folder.filePath(QStringLiteral("bench.sas"));
+    TimeCommand(state, 0, [&picker, &set](THauptformular& window) {
+        picker.AnswerNext(set);
+        window.bbExportRemoveClick();
+    });
+}
+BENCHMARK(BM_CutAndExport1000)->Unit(benchmark::kMillisecond);
+
+// A set file of 1000 areas imported above row 3 of 2000 rows.
+void BM_Import1000(benchmark::State& state) {
+    TBenchWindow& bench = Bench();
+    const QString set = bench.WriteFile(QStringLiteral("import.sas"), LargeCfg(1000));
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench.Window->ReloadAll();
+        bench.List->SelectOnly(3);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        bench.Window->ImportAreaSet(set, InsertBeforeSelected);
+        QCoreApplication::processEvents();
+    }
+    state.counters["rows"] = bench.List->RowCount();
+}
+BENCHMARK(BM_Import1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -62,3 +62,16 @@ int FirstSelected(const TSelection& selected) {
             return static_cast<int>(p);
     return -1;
 }
+
+std::vector<int> SelectedTopDown(const TSelection& selected) {
+    std::vector<int> positions = SelectedBottomUp(selected);
+    std::reverse(positions.begin(), positions.end());
+    return positions;
+}
+
+int ImportPosition(const TSelection& selected, int insertMode) {
+    if (insertMode == InsertAtEnd)
+        return static_cast<int>(selected.size());
+    const auto count = std::count_if(selected.begin(), selected.end(), [](char flag) { return flag != 0; });
+    return count == 1 ? FirstSelected(selected) : -1;
+}

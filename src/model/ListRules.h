@@ -24,5 +24,15 @@ TListChange Drop(const TSelection& selected, int target);
 // The selected positions from the last to the first: the order in which Cut and Copy fill the area
 // clipboard, whose entry 0 is the lowest selected row.
 std::vector<int> SelectedBottomUp(const TSelection& selected);
+// The selected positions from the first to the last: the rows both export commands write, in that
+// order, and the rows Cut and Export then takes.
+std::vector<int> SelectedTopDown(const TSelection& selected);
 // Where Paste inserts its block (the first selected row, taken once), or -1 when no row is selected.
 int FirstSelected(const TSelection& selected);
+
+// Import's two places for an area set: above the one selected row, or after the last row.
+constexpr int InsertBeforeSelected = 0;
+constexpr int InsertAtEnd = 2;
+// The position the imported block starts at (the areas follow one another in ascending section
+// number); -1 when inserting before the selection finds not exactly one row selected.
+int ImportPosition(const TSelection& selected, int insertMode);

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int AreaCount = 2000;
-
 // "Area." and the number with at least three digits: 7 gives Area.007, 1234 gives Area.1234.
 std::string AreaSectionName(std::int32_t n) {
     std::string digits = std::to_string(n);
@@ -107,7 +105,7 @@ void TGeneral::WriteTo(TTextOutput& output) const {
 // A section without an area leaves the fresh record untouched, so it serves the next number too.
 void SweepAreas(const TProfileFile& file, const TAreaVisitor& visitor) {
     auto area = std::make_unique<TArea>();
-    for (int n = 0; n < AreaCount; ++n) {
+    for (int n = 0; n <= LastAreaNumber; ++n) {
         if (area->LoadFrom(file, n)) {
             visitor(std::move(area));
             area = std::make_unique<TArea>();

@@ -45,6 +45,9 @@ public:
 // Receives each area found by the sweep and takes ownership of it.
 using TAreaVisitor = std::function<void(std::unique_ptr<TArea>)>;
 
+// The host reads area sections 0 to this one; areas under higher numbers are never read back.
+constexpr int LastAreaNumber = 1999;
+
 // Reads the areas of sections 0 to 1999 in ascending section number and hands each one found over.
 void SweepAreas(const TProfileFile& file, const TAreaVisitor& visitor);
 

@@ -6,7 +6,7 @@ namespace {
 constexpr int TitlesNamed = 5;
 }
 
-std::string NoLocalPathQuestion(std::span<const TArea* const> areas) {
+std::string NoLocalPathQuestion(std::span<const TArea* const> areas, const std::string& action) {
     int count = 0;
     std::string titles;
     for (const TArea* area : areas) {
@@ -20,6 +20,15 @@ std::string NoLocalPathQuestion(std::span<const TArea* const> areas) {
     }
     if (count == 0)
         return {};
-    return std::to_string(count) + " area(s) have no Local Path and will not be read back: " + titles +
-           " Save anyway?";
+    return std::to_string(count) + " area(s) have no Local Path and will not be read back: " + titles + " " +
+           action + " anyway?";
+}
+
+std::string AreaSetNumberError(std::span<const TArea* const> areas) {
+    for (const TArea* area : areas)
+        if (area->Number < 0 || area->Number > LastAreaNumber)
+            return "Area set not exported! Area \"" + area->Title + "\" has the number " +
+                   std::to_string(area->Number) + ", but an area set holds only the numbers 0 to " +
+                   std::to_string(LastAreaNumber) + ". Renumber the list first.";
+    return {};
 }

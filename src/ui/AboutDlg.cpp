@@ -2,9 +2,8 @@
 
 #include "ButtonKinds.h"
 #include "FormFont.h"
+#include "FormLook.h"
 #include "ui_AboutDlg.h"
-
-#include <QScreen>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,8 +18,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     ui->ProgramIcon->setPixmap(QPixmap(u":/images/Quarrow.png"_s));
     MakeOkButton(ui->OKButton, this);
     setFixedSize(361, 228);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
 }
 
 TAboutBox::~TAboutBox() = default;

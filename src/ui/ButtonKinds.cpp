@@ -6,10 +6,14 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-void MakeOkButton(QPushButton* button, QDialog* dialog) {
+void StyleOkButton(QPushButton* button) {
     button->setText(u"OK"_s);
     button->setIcon(button->style()->standardIcon(QStyle::SP_DialogOkButton));
     button->setDefault(true);
+}
+
+void MakeOkButton(QPushButton* button, QDialog* dialog) {
+    StyleOkButton(button);
     QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
 }
 

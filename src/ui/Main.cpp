@@ -3,8 +3,10 @@
 #include "AboutDlg.h"
 #include "AreaListView.h"
 #include "AreaRow.h"
+#include "AreaSetFiles.h"
 #include "BuddyFocus.h"
 #include "FormFont.h"
+#include "FormLook.h"
 #include "InfoDialogs.h"
 #include "MenuKeys.h"
 #include "SingleLine.h"
@@ -15,10 +17,10 @@
 #include "ui_Main.h"
 
 #include <QLabel>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <tuple>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -46,6 +48,9 @@ THauptformular::THauptformular(const TFileAccess& files, QWidget* parent)
     ApplyLook();
     ApplyGlyphs();
     ConnectHandlers();
+    sdExport.Title = u"Export Area Sets"_s;
+    sdExport.Filter = AreaSetFilter;
+    sdExport.DefaultExt = AreaSetExtension;
 }
 
 // FormDestroy: the rows free their areas with the list; General and the clipboard go with the window.
@@ -71,8 +76,7 @@ void THauptformular::ApplyLook() {
     for (QWidget* field : {static_cast<QWidget*>(ui->eLayer), static_cast<QWidget*>(ui->eLocal),
                            static_cast<QWidget*>(ui->eRemote)})
         SetInfoColour(field, true);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
 }
 
 void THauptformular::ApplyGlyphs() {
@@ -99,8 +103,6 @@ void THauptformular::ApplyGlyphs() {
         button->setIcon(style()->standardIcon(glyph));
 }
 
-// The handlers of the commands still to come (clipboard, area sets, settings, saving) are connected
-// where they are built.
 void THauptformular::ConnectHandlers() {
     connect(ui->bbAdd, &QPushButton::clicked, this, &THauptformular::bbAddClick);
     connect(ui->cmAreaNew, &QAction::triggered, this, &THauptformular::bbAddClick);
@@ -115,9 +117,17 @@ void THauptformular::ConnectHandlers() {
     connect(ui->cmEditPaste, &QAction::triggered, this, &THauptformular::cmEditPasteClick);
     connect(ui->bbUp, &QPushButton::clicked, this, &THauptformular::bbUpClick);
     connect(ui->bbDown, &QPushButton::clicked, this, &THauptformular::bbDownClick);
-    // Saving can fail with a file error: queued, the failure reaches the error report without
+    // Saving and exporting can fail with a file error: queued, the failure reaches the error report without
     // unwinding through the button's own code.
     connect(ui->bbSave, &QPushButton::clicked, this, &THauptformular::bbSaveClick, Qt::QueuedConnection);
+    for (auto [button, item, handler] :
+         {std::tuple{ui->bbExport, ui->cmAreaExport, &THauptformular::bbExportClick},
+          std::tuple{ui->bbExportRemove, ui->cmAreaCutExport, &THauptformular::bbExportRemoveClick}}) {
+        connect(button, &QPushButton::clicked, this, handler, Qt::QueuedConnection);
+        connect(item, &QAction::triggered, this, handler, Qt::QueuedConnection);
+    }
+    connect(ui->bbImport, &QPushButton::clicked, this, &THauptformular::bbImportClick);
+    connect(ui->cmAreaImport, &QAction::triggered, this, &THauptformular::bbImportClick);
     connect(ui->bbRevert, &QPushButton::clicked, this, &THauptformular::bbRevertClick);
     connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
     connect(ui->cmHelpAbout, &QAction::triggered, this, &THauptformular::cmHelpAboutClick);
@@ -143,14 +153,6 @@ void THauptformular::ConnectHandlers() {
     lvAreas->DragOverHook = [this](int target) { return lvAreasDragOver(target); };
     lvAreas->DragDropHook = [this](int target) { lvAreasDragDrop(target); };
     lvAreas->EndDragHook = [this] { lvAreasEndDrag(); };
-}
-
-// Editable fields have the normal background, protected and display-only ones the info colour.
-void THauptformular::SetInfoColour(QWidget* field, bool info) {
-    QPalette colours = field->palette();
-    const QPalette::ColorRole source = info ? QPalette::ToolTipBase : QPalette::Base;
-    colours.setColor(QPalette::Base, QPalette().color(source));
-    field->setPalette(colours);
 }
 
 // The hint of the control or menu item under the pointer; the banner where there is none.
@@ -211,15 +213,18 @@ void THauptformular::ReadSceneryCfg() {
     if (FReadFailed)
         ShowError(u"Scenery.cfg could not be read: "_s + QString::fromLocal8Bit(SceneryCfgPath()) + u": "_s +
                   QString::fromUtf8(read.Failure));
-    const TProfileFile* file = read.Profile.get();
-    General.LoadFrom(*file);
+    General.LoadFrom(*read.Profile);
+    lvAreas->addTopLevelItems(SweptRows(*read.Profile));
+}
+
+QList<QTreeWidgetItem*> THauptformular::SweptRows(const TProfileFile& file) {
     QList<QTreeWidgetItem*> rows;
-    SweepAreas(*file, [this, &rows](std::unique_ptr<TArea> area) {
+    SweepAreas(file, [this, &rows](std::unique_ptr<TArea> area) {
         auto* row = new TAreaRow(std::move(area));
         UpdateRow(*row);
         rows.append(row);
     });
-    lvAreas->addTopLevelItems(rows);
+    return rows;
 }
 
 void THauptformular::UpdateRow(TAreaRow& row) {

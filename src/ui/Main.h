@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FilePicker.h"
 #include "FolderPicker.h"
 #include "model/QuarrowTypes.h"
 
@@ -15,6 +16,8 @@ class TAreaRow;
 class TAreaListView;
 class QLineEdit;
 class QListWidgetItem;
+class QTreeWidgetItem;
+class TProfileFile;
 class TFileAccess;
 struct TListChange;
 
@@ -50,6 +53,8 @@ public:
     bool lvAreasDragOver(int target) const;
     void lvAreasDragDrop(int target);
     void lvAreasEndDrag();
+    // Import's work once the dialog has ended with OK; the file name as the picker gives it.
+    void ImportAreaSet(const QString& fileName, int insertMode);
 
 public slots:
     void bbAddClick();
@@ -72,6 +77,9 @@ public slots:
     void cmEditCutClick();
     void cmEditCopyClick();
     void cmEditPasteClick();
+    void bbExportClick();
+    void bbExportRemoveClick();
+    void bbImportClick();
     void bbSaveClick();
     void bbRevertClick();
     void cmFileExitClick();
@@ -91,10 +99,11 @@ private:
     bool SaveGoesAhead();
     bool BackupGoesAhead();
     void WriteSceneryCfg();
+    // Rows for the areas of a file, in ascending section number, not yet in the list.
+    QList<QTreeWidgetItem*> SweptRows(const TProfileFile& file);
     // Every row's area, in row order.
     std::vector<const TArea*> RowAreas() const;
     void ApplyListChange(const TListChange& change);
-    static void SetInfoColour(QWidget* field, bool info);
     bool CurrentEditable() const;
     void SetEditorEditable(bool editable);
     void UpdateListCommands(bool editable);
@@ -102,6 +111,11 @@ private:
     void BrowseFolder(QLineEdit* field, std::string TArea::*folder);
     QListWidgetItem* CommandToChange();
     void StoreFlatten();
+    // The export file picked and the selection checked; the rows to write, top down, or none.
+    std::vector<int> ExportedRows();
+    // Writes the areas of these rows to the picked file; false when the user or a check stopped it.
+    // Throws EInOutError when writing fails, the file then being as it was.
+    bool WriteAreaSet(const std::vector<int>& rows);
 
     // The one place that marks the list as changed since the last load or save.
     void MarkModified();
@@ -122,4 +136,5 @@ private:
     std::unique_ptr<Ui::THauptformular> ui;
     TAreaListView* lvAreas;
     TFolderPicker stbPath{QStringLiteral("Select Scenery Path")};
+    TFilePicker sdExport{TFilePickerKind::Save};
 };

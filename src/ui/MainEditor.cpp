@@ -4,6 +4,7 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
+#include "FormLook.h"
 #include "InfoDialogs.h"
 #include "InputDialog.h"
 #include "model/Global.h"

@@ -16,8 +16,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Sections from 2000 on are never read back: a longer list would lose its last areas on the next load.
-constexpr int MaxSavedAreas = 1999;
+// Saving numbers the areas from 1: a longer list would lose its last areas on the next load.
+constexpr int MaxSavedAreas = LastAreaNumber;
 
 std::string HostFile(const char* name) {
     return Prefs->FSPath + name;
@@ -53,7 +53,7 @@ void THauptformular::bbSaveClick() {
 bool THauptformular::SaveGoesAhead() {
     if (FReadFailed && !AskYesNo(u"Scenery.cfg could not be read when it was loaded. Overwrite it anyway?"_s))
         return false;
-    const std::string noLocal = NoLocalPathQuestion(RowAreas());
+    const std::string noLocal = NoLocalPathQuestion(RowAreas(), "Save");
     if (!noLocal.empty() && !AskYesNo(AnsiToUnicode(noLocal)))
         return false;
     return BackupGoesAhead();

@@ -74,4 +74,16 @@ TEST(ClipboardRules, TakeBottomUpAndPasteAtTheFirstSelected) {
     EXPECT_EQ(FirstSelected(Flags(8, {})), -1);
 }
 
+// Export writes top down; Import goes above the one selected row or after the last.
+TEST(AreaSetRules, ExportTopDownAndImportPosition) {
+    EXPECT_EQ(SelectedTopDown(Flags(12, {9, 4})), (std::vector<int>{4, 9}));
+    EXPECT_EQ(SelectedTopDown(Flags(3, {})), std::vector<int>{});
+    EXPECT_EQ(ImportPosition(Flags(10, {6}), InsertBeforeSelected), 6);
+    EXPECT_EQ(ImportPosition(Flags(10, {2, 6}), InsertBeforeSelected), -1);
+    EXPECT_EQ(ImportPosition(Flags(10, {}), InsertBeforeSelected), -1);
+    EXPECT_EQ(ImportPosition(Flags(10, {}), InsertAtEnd), 10);
+    EXPECT_EQ(ImportPosition(Flags(10, {2, 6}), InsertAtEnd), 10);
+    EXPECT_EQ(ImportPosition(Flags(0, {}), InsertAtEnd), 0);
+}
+
 } // namespace

@@ -25,20 +25,8 @@ const QString NoLocalQuestion =
 const std::string SavedGeneral =
     "[General]\r\nTitle=Test World\r\nDescription=Test Data\r\nClean_on_Exit=TRUE\r\n\r\n";
 
-std::string SavedArea(int number, const std::string& title, const std::string& local) {
-    const std::string digits = (number < 10 ? "00" : number < 100 ? "0" : "") + std::to_string(number);
-    return "[Area." + digits + "]\r\nTitle=" + title + "\r\nLayer=" + std::to_string(number) +
-           "\r\nActive=TRUE\r\nRequired=FALSE\r\nLocal=" + local + "\r\nRemote=\r\n\r\n";
-}
-
 class MainSaving : public TMainWindowTest {
 protected:
-    std::string FileBytes(const QString& path) const {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return "<missing>";
-        return file.readAll().toStdString();
-    }
     QString BackupPath() const { return Folder.filePath(u"Scenery.qrw"_s); }
 
     // Saving through a real click, so a failure travels through the application's error report.

@@ -79,6 +79,13 @@ protected:
         Window->ReloadAll();
     }
 
+    static std::string FileBytes(const QString& path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return "<missing>";
+        return file.readAll().toStdString();
+    }
+
     std::vector<std::string> Cells(int column) const {
         std::vector<std::string> cells;
         for (int row = 0; row < List->RowCount(); ++row)
@@ -123,6 +130,14 @@ protected:
     std::unique_ptr<THauptformular> Window;
     TAreaListView* List = nullptr;
 };
+
+// One area section as the writer puts it; an active, not required area.
+inline std::string SavedArea(int number, const std::string& title, const std::string& local, int layer = -1) {
+    const std::string digits = (number < 10 ? "00" : number < 100 ? "0" : "") + std::to_string(number);
+    return "[Area." + digits + "]\r\nTitle=" + title +
+           "\r\nLayer=" + std::to_string(layer < 0 ? number : layer) +
+           "\r\nActive=TRUE\r\nRequired=FALSE\r\nLocal=" + local + "\r\nRemote=\r\n\r\n";
+}
 
 // Titles T<i> for each listed load position.
 inline std::vector<std::string> TitlesOf(const std::vector<int>& positions) {

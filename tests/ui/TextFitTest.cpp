@@ -1,4 +1,5 @@
 #include "AboutDlg.h"
+#include "ImportDialog.h"
 #include "InputDialog.h"
 #include "Main.h"
 #include "platform/SystemFileAccess.h"
@@ -34,8 +35,9 @@ TEST(TextFit, EveryCaptionShowsWhole) {
     TAboutBox about;
     TInputDialogForm input(QStringLiteral("Edit flatten command"), QStringLiteral("Flatten.x="), QString());
     input.FormShow();
-    for (QWidget* form :
-         {static_cast<QWidget*>(&main), static_cast<QWidget*>(&about), static_cast<QWidget*>(&input)}) {
+    TImportDlg import;
+    for (QWidget* form : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&about),
+                          static_cast<QWidget*>(&input), static_cast<QWidget*>(&import)}) {
         for (QWidget* widget : form->findChildren<QWidget*>()) {
             if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QAbstractButton*>(widget))
                 continue;

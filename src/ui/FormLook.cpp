@@ -1,0 +1,17 @@
+#include "FormLook.h"
+
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+void CentreOnScreen(QWidget& form) {
+    if (const QScreen* screen = form.screen())
+        form.move(screen->availableGeometry().center() - form.rect().center());
+}
+
+void SetInfoColour(QWidget* field, bool info) {
+    QPalette colours = field->palette();
+    const QPalette::ColorRole source = info ? QPalette::ToolTipBase : QPalette::Base;
+    colours.setColor(QPalette::Base, QPalette().color(source));
+    field->setPalette(colours);
+}

@@ -1,0 +1,101 @@
+// Area sets of the main window: the selected areas exported to a set file, with or without taking them
+// out of the list, and a set file's areas imported above the selected row or at the end.
+#include "Main.h"
+
+#include "AreaListView.h"
+#include "AreaRow.h"
+#include "AreaSetFiles.h"
+#include "ImportDialog.h"
+#include "InfoDialogs.h"
+#include "model/ConfigurationFile.h"
+#include "model/FileAccess.h"
+#include "model/Global.h"
+#include "model/ListRules.h"
+#include "model/ProfileFile.h"
+#include "model/SaveChecks.h"
+#include "platform/AnsiCodec.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+void THauptformular::bbExportClick() {
+    const std::vector<int> rows = ExportedRows();
+    if (!rows.empty())
+        WriteAreaSet(rows);
+}
+
+// The set file is complete and in place before any row goes: a failed write throws here and the list
+// keeps every area.
+void THauptformular::bbExportRemoveClick() {
+    const std::vector<int> rows = ExportedRows();
+    if (rows.empty() || !WriteAreaSet(rows))
+        return;
+    if (CurrentItem && CurrentItem->isSelected())
+        CurrentItem = nullptr;
+    lvAreas->TakeRows(rows);
+    MarkModified();
+    Renumber();
+    FollowSelection();
+}
+
+// The picker's first folder is the set folder of the preferences, else the program's own folder; after
+// that it follows the user's choices.
+std::vector<int> THauptformular::ExportedRows() {
+    if (sdExport.InitialDir.isEmpty())
+        sdExport.InitialDir = Prefs->SetPath.empty() ? QCoreApplication::applicationDirPath()
+                                                     : QString::fromLocal8Bit(Prefs->SetPath);
+    if (!sdExport.Execute(this))
+        return {};
+    std::vector<int> rows = SelectedTopDown(lvAreas->SelectionFlags());
+    if (rows.empty())
+        ShowError(u"No areas selected for export!"_s);
+    return rows;
+}
+
+// An area the import would not read back is never written silently: a number outside the set's range
+// stops the export, an area without Local Path is asked about.
+bool THauptformular::WriteAreaSet(const std::vector<int>& rows) {
+    std::vector<const TArea*> areas;
+    areas.reserve(rows.size());
+    for (int position : rows)
+        areas.push_back(&lvAreas->Row(position)->Area());
+    if (const std::string error = AreaSetNumberError(areas); !error.empty()) {
+        ShowError(AnsiToUnicode(error));
+        return false;
+    }
+    const std::string noLocal = NoLocalPathQuestion(areas, "Export");
+    if (!noLocal.empty() && !AskYesNo(AnsiToUnicode(noLocal)))
+        return false;
+    WriteConfiguration(Files, sdExport.FileName.toLocal8Bit().toStdString(), nullptr, areas);
+    return true;
+}
+
+void THauptformular::bbImportClick() {
+    TImportDlg dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        ImportAreaSet(dialog.FileName, dialog.InsertMode);
+}
+
+// The set's areas stand together in ascending section number, each row written in full at once. A set
+// file that cannot be read is said and imports nothing; one without areas still renumbers the list.
+void THauptformular::ImportAreaSet(const QString& fileName, int insertMode) {
+    const int position = ImportPosition(lvAreas->SelectionFlags(), insertMode);
+    if (position < 0) {
+        ShowError(u"You need to select exactly one area to insert the area set at"_s);
+        return;
+    }
+    const TProfileRead read = Files.ReadProfile(fileName.toLocal8Bit().toStdString());
+    const QString failure = !read.Failure.empty()          ? QString::fromUtf8(read.Failure)
+                            : !QFileInfo::exists(fileName) ? u"No such file or directory"_s
+                                                           : QString();
+    if (!failure.isEmpty()) {
+        ShowError(u"Area set could not be read: "_s + fileName + u": "_s + failure);
+        return;
+    }
+    lvAreas->insertTopLevelItems(position, SweptRows(*read.Profile));
+    MarkModified();
+    Renumber();
+    FollowSelection();
+}
