@@ -1,9 +1,8 @@
 #include "ImportDialog.h"
 
 #include "AreaSetFiles.h"
-#include "BuddyFocus.h"
 #include "ButtonKinds.h"
-#include "FormFont.h"
+#include "DialogForm.h"
 #include "FormLook.h"
 #include "InfoDialogs.h"
 #include "model/Global.h"
@@ -11,7 +10,6 @@
 #include "ui_ImportDialog.h"
 
 #include <QShowEvent>
-#include <QStyle>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,15 +17,11 @@ TImportDlg::TImportDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), InsertMode(InsertBeforeSelected),
       ui(std::make_unique<Ui::TImportDlg>()) {
     ui->setupUi(this);
-    setFixedSize(496, 81);
-    setFont(FormFont());
+    PrepareDialogForm(*this, 496, 81);
     SetInfoColour(ui->eFilename, true);
-    ui->bbFilename->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    MakeBrowseButton(ui->bbFilename);
     StyleOkButton(ui->bbOK);
     MakeCancelButton(ui->bbCancel, this);
-    for (QLabel* label : {ui->Label1, ui->Label2})
-        label->adjustSize();
-    FocusBuddiesOnly(this);
     odOpen.Title = u"Select Area Set"_s;
     odOpen.Filter = AreaSetFilter;
     odOpen.DefaultExt = AreaSetExtension;
@@ -35,7 +29,6 @@ TImportDlg::TImportDlg(QWidget* parent)
     connect(ui->rbBefore, &QRadioButton::clicked, this, &TImportDlg::rbBeforeClick);
     connect(ui->rbEnd, &QRadioButton::clicked, this, &TImportDlg::rbEndClick);
     connect(ui->bbOK, &QPushButton::clicked, this, &TImportDlg::bbOKClick);
-    CentreOnScreen(*this);
 }
 
 TImportDlg::~TImportDlg() = default;

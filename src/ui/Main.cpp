@@ -9,6 +9,7 @@
 #include "FormLook.h"
 #include "InfoDialogs.h"
 #include "MenuKeys.h"
+#include "SettingsDialog.h"
 #include "SingleLine.h"
 #include "model/FileAccess.h"
 #include "model/Global.h"
@@ -129,6 +130,7 @@ void THauptformular::ConnectHandlers() {
     connect(ui->bbImport, &QPushButton::clicked, this, &THauptformular::bbImportClick);
     connect(ui->cmAreaImport, &QAction::triggered, this, &THauptformular::bbImportClick);
     connect(ui->bbRevert, &QPushButton::clicked, this, &THauptformular::bbRevertClick);
+    connect(ui->cmFileSettings, &QAction::triggered, this, &THauptformular::cmFileSettingsClick);
     connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
     connect(ui->cmHelpAbout, &QAction::triggered, this, &THauptformular::cmHelpAboutClick);
     connect(lvAreas, &QTreeWidget::itemSelectionChanged, this, &THauptformular::lvAreasChange);
@@ -208,7 +210,8 @@ void THauptformular::GeneralSettingsChange() {
 void THauptformular::ReadSceneryCfg() {
     CurrentItem = nullptr;
     lvAreas->clear();
-    const TProfileRead read = Files.ReadProfile(SceneryCfgPath());
+    FListFile = SceneryCfgPath();
+    const TProfileRead read = Files.ReadProfile(FListFile);
     FReadFailed = !read.Failure.empty();
     if (FReadFailed)
         ShowError(u"Scenery.cfg could not be read: "_s + QString::fromLocal8Bit(SceneryCfgPath()) + u": "_s +
@@ -233,6 +236,12 @@ void THauptformular::UpdateRow(TAreaRow& row) {
     row.setText(1, AnsiToUnicode(area.Title));
     row.setText(2, area.Active ? u"A"_s : QString());
     row.setText(3, area.Required ? u"R"_s : QString());
+}
+
+// The list is not read again: Revert loads the Scenery.cfg of a new host folder when the user wants it.
+void THauptformular::cmFileSettingsClick() {
+    TSettingsDlg dialog(HostLocator(), this);
+    dialog.exec();
 }
 
 void THauptformular::cmFileExitClick() {

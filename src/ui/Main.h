@@ -82,6 +82,7 @@ public slots:
     void bbImportClick();
     void bbSaveClick();
     void bbRevertClick();
+    void cmFileSettingsClick();
     void cmFileExitClick();
     void cmHelpAboutClick();
 
@@ -133,6 +134,8 @@ private:
     const TFileAccess& Files;
     // The last load met a Scenery.cfg it could not read: saving would replace a library unseen.
     bool FReadFailed = false;
+    // The Scenery.cfg the list stands for; the settings may since have moved the host folder.
+    std::string FListFile;
     std::unique_ptr<Ui::THauptformular> ui;
     TAreaListView* lvAreas;
     TFolderPicker stbPath{QStringLiteral("Select Scenery Path")};

@@ -47,10 +47,16 @@ void THauptformular::bbSaveClick() {
     WriteSceneryCfg();
     Modified = false;
     FReadFailed = false;
+    FListFile = SceneryCfgPath();
 }
 
-// Every question that can stop the save comes before anything is copied or written.
+// Every question that can stop the save comes before anything is copied or written. A host folder
+// changed in the settings would otherwise have its library replaced by the list of the old one.
 bool THauptformular::SaveGoesAhead() {
+    if (SceneryCfgPath() != FListFile &&
+        !AskYesNo(u"The list was loaded from "_s + QString::fromLocal8Bit(FListFile) + u". Save it to "_s +
+                  QString::fromLocal8Bit(SceneryCfgPath()) + u" anyway?"_s))
+        return false;
     if (FReadFailed && !AskYesNo(u"Scenery.cfg could not be read when it was loaded. Overwrite it anyway?"_s))
         return false;
     const std::string noLocal = NoLocalPathQuestion(RowAreas(), "Save");

@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -116,6 +118,28 @@ TEST_F(FilePickerDialog, MissingFolderOrFileIsRefused) {
         EXPECT_TRUE(stillOpen) << name.toStdString();
         EXPECT_TRUE(picker.FileName.isEmpty());
     }
+}
+
+// The host's file names come from Windows in any letter case; the filter lists them all and nothing else.
+TEST_F(FilePickerDialog, NameFilterIgnoresLetterCase) {
+    for (const QString& name : {u"FS9.EXE"_s, u"fs9.exe"_s, u"Fs9.Exe"_s, u"fs9.exe.txt"_s, u"other.exe"_s})
+        ASSERT_TRUE(QFile(Root.filePath(u"Other/"_s + name)).open(QIODevice::WriteOnly));
+    TFilePicker picker(TFilePickerKind::Open);
+    picker.Filter = u"Flight Simulator 2004 (fs9.exe)|fs9.exe"_s;
+    picker.InitialDir = Path(u"Other"_s);
+    QStringList listed;
+    WhenModal<QFileDialog>([&listed](QFileDialog* dialog) {
+        const auto* view = dialog->findChild<QListView*>(u"listView"_s);
+        const auto rows = [view] { return view->model()->rowCount(view->rootIndex()); };
+        WaitUntil([&rows] { return rows() >= 3; });
+        QTest::qWait(100); // a late file would arrive in this time
+        for (int row = 0; row < rows(); ++row)
+            listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        dialog->reject();
+    });
+    picker.Execute(nullptr);
+    listed.sort();
+    EXPECT_EQ(listed, (QStringList{u"FS9.EXE"_s, u"Fs9.Exe"_s, u"fs9.exe"_s}));
 }
 
 TEST(FilePicker, SeamRecordsTheStartAndAnswersWithoutShowing) {

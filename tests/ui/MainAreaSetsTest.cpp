@@ -45,9 +45,7 @@ protected:
 TEST_F(MainAreaSets, ExportWritesTheSelectedAreasUnderTheirNumbers) {
     TestPrefs.SetPath = "/sets";
     Load(Spread(12));
-    QFile old(SetFile());
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write(QByteArray(5000, 'x')) == 5000);
-    old.close();
+    WriteFile(SetFile(), std::string(5000, 'x'));
     Select({9, 4});
     Dialogs.AnswerNext(SetFile());
     Window->bbExportClick();
@@ -100,9 +98,7 @@ TEST_F(MainAreaSets, RealWriteFailureKeepsTheSetFileAndEveryRow) {
     Load(Numbered(40));
     Window->show();
     const std::string old = SavedArea(1, "Old", "Old");
-    QFile file(SetFile());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old.data()) > 0);
-    file.close();
+    WriteFile(SetFile(), old);
     std::vector<int> rows;
     for (int row = 2; row < 40; ++row)
         rows.push_back(row);
@@ -163,9 +159,7 @@ TEST_P(MainImport, PutsTheSetsAreasInPlace) {
     Load(Numbered(10));
     const std::string set =
         SavedArea(7, "S7", "S\\7") + SavedArea(2, "S2", "S\\2") + SavedArea(5, "S5", "S\\5");
-    QFile file(SetFile());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(set.data()) > 0);
-    file.close();
+    WriteFile(SetFile(), set);
     Select(c.Selection);
     Window->ImportAreaSet(SetFile(), c.Mode);
     EXPECT_EQ(Titles(), c.Titles);
@@ -220,9 +214,7 @@ TEST_F(MainAreaSets, UnreadableOrEmptySetFile) {
                       {TBoxKind::Error, lead + SetFile("fifo.sas") + u": not a regular file"_s},
                       {TBoxKind::Error, lead + SetFile("gone.sas") + u": No such file or directory"_s}}));
     EXPECT_FALSE(Window->IsModified());
-    QFile empty(SetFile("empty.sas"));
-    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    empty.close();
+    WriteFile(SetFile("empty.sas"), "");
     Window->ImportAreaSet(SetFile("empty.sas"), InsertAtEnd);
     EXPECT_EQ(List->RowCount(), 3);
     EXPECT_TRUE(Window->IsModified());

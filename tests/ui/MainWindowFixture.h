@@ -45,11 +45,13 @@ protected:
 
     QString CfgPath() const { return Folder.filePath(QStringLiteral("Scenery.cfg")); }
 
-    void WriteCfg(const std::string& bytes) const {
-        QFile file(CfgPath());
+    static void WriteFile(const QString& path, const std::string& bytes) {
+        QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())),
+                  static_cast<qint64>(bytes.size()));
     }
+    void WriteCfg(const std::string& bytes) const { WriteFile(CfgPath(), bytes); }
 
     static std::string CfgText(const std::vector<TCfgArea>& areas) {
         std::string text =

@@ -2,7 +2,9 @@
 #include "ImportDialog.h"
 #include "InputDialog.h"
 #include "Main.h"
+#include "SettingsDialog.h"
 #include "platform/SystemFileAccess.h"
+#include "support/FakePrefsEnvironment.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -36,8 +38,11 @@ TEST(TextFit, EveryCaptionShowsWhole) {
     TInputDialogForm input(QStringLiteral("Edit flatten command"), QStringLiteral("Flatten.x="), QString());
     input.FormShow();
     TImportDlg import;
-    for (QWidget* form : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&about),
-                          static_cast<QWidget*>(&input), static_cast<QWidget*>(&import)}) {
+    const TFakeHostLocator host;
+    TSettingsDlg settings(host);
+    for (QWidget* form :
+         {static_cast<QWidget*>(&main), static_cast<QWidget*>(&about), static_cast<QWidget*>(&input),
+          static_cast<QWidget*>(&import), static_cast<QWidget*>(&settings)}) {
         for (QWidget* widget : form->findChildren<QWidget*>()) {
             if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QAbstractButton*>(widget))
                 continue;

@@ -1,0 +1,23 @@
+#include "DialogForm.h"
+
+#include "BuddyFocus.h"
+#include "FormFont.h"
+#include "FormLook.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+void PrepareDialogForm(QDialog& form, int clientWidth, int clientHeight) {
+    form.setFixedSize(clientWidth, clientHeight);
+    form.setFont(FormFont());
+    for (QLabel* label : form.findChildren<QLabel*>())
+        label->adjustSize();
+    FocusBuddiesOnly(&form);
+    CentreOnScreen(form);
+}
+
+void MakeBrowseButton(QPushButton* button) {
+    button->setIcon(button->style()->standardIcon(QStyle::SP_DirOpenIcon));
+}

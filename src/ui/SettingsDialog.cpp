@@ -1,0 +1,104 @@
+#include "SettingsDialog.h"
+
+#include "ButtonKinds.h"
+#include "DialogForm.h"
+#include "FormLook.h"
+#include "InfoDialogs.h"
+#include "model/Global.h"
+#include "ui_SettingsDialog.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QShowEvent>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Prefs hold folders in the local 8-bit encoding; the dialog shows them in the platform's own form.
+QString Shown(const std::string& folder) {
+    return QDir::toNativeSeparators(QString::fromLocal8Bit(folder));
+}
+
+std::string Stored(const QString& folder) {
+    return QDir::toNativeSeparators(folder).toLocal8Bit().toStdString();
+}
+
+bool IsFolder(const std::string& folder) {
+    return !folder.empty() && QFileInfo(QString::fromLocal8Bit(folder)).isDir();
+}
+
+} // namespace
+
+TSettingsDlg::TSettingsDlg(const THostLocator& host, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), Host(host),
+      ui(std::make_unique<Ui::TSettingsDlg>()) {
+    ui->setupUi(this);
+    PrepareDialogForm(*this, 630, 99);
+    for (QLineEdit* field : {ui->eFSPath, ui->eSetPath})
+        SetInfoColour(field, true);
+    MakeBrowseButton(ui->bbFSPath);
+    MakeBrowseButton(ui->bbSetPath);
+    StyleOkButton(ui->bbOK);
+    MakeCancelButton(ui->bbCancel, this);
+    // The host's file names come from Windows: the dialog's name filter matches any letter case.
+    odFSPath.Title = u"Select Flight Simulator 2004 Path"_s;
+    odFSPath.Filter = u"Flight Simulator 2004 (fs9.exe)|fs9.exe"_s;
+    odFSPath.DefaultExt = u"EXE"_s;
+    odFSPath.FileName = u"FS9.exe"_s;
+    connect(ui->bbFSPath, &QPushButton::clicked, this, &TSettingsDlg::bbFSPathClick);
+    connect(ui->bbSetPath, &QPushButton::clicked, this, &TSettingsDlg::bbSetPathClick);
+    connect(ui->bbOK, &QPushButton::clicked, this, &TSettingsDlg::bbOKClick);
+}
+
+TSettingsDlg::~TSettingsDlg() = default;
+
+void TSettingsDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+// Without a stored host folder the host key's folder is offered; Prefs stay as they are until OK.
+void TSettingsDlg::FormShow() {
+    const std::string fsPath =
+        Prefs->FSPath.empty() ? HostKeyFolder(Host).value_or(std::string()) : Prefs->FSPath;
+    ui->eFSPath->setText(Shown(fsPath));
+    ui->cbBackup->setChecked(Prefs->Backup);
+    ui->eSetPath->setText(Shown(Prefs->SetPath));
+}
+
+void TSettingsDlg::bbFSPathClick() {
+    if (IsFolder(Prefs->FSPath))
+        odFSPath.InitialDir = Shown(Prefs->FSPath);
+    if (!odFSPath.Execute(this))
+        return;
+    Prefs->FSPath = WithTrailingSeparator(Stored(QFileInfo(odFSPath.FileName).absolutePath()));
+    ui->eFSPath->setText(Shown(Prefs->FSPath));
+}
+
+void TSettingsDlg::bbSetPathClick() {
+    if (IsFolder(Prefs->SetPath))
+        stbSetPath.SetSelectedFolder(Shown(Prefs->SetPath));
+    if (!stbSetPath.Execute(this))
+        return;
+    Prefs->SetPath = Stored(stbSetPath.SelectedFolder());
+    ui->eSetPath->setText(Shown(Prefs->SetPath));
+}
+
+void TSettingsDlg::bbOKClick() {
+    const std::string fsPath = WithTrailingSeparator(Stored(ui->eFSPath->text()));
+    if (!Host.HoldsHost(fsPath)) {
+        ShowPlainError(u"FS2004 not found!"_s);
+        ui->bbFSPath->setFocus();
+        return;
+    }
+    if (Prefs->SetPath.empty()) {
+        ShowPlainError(u"No set path selected!"_s);
+        ui->bbSetPath->setFocus();
+        return;
+    }
+    Prefs->FSPath = fsPath;
+    Prefs->Backup = ui->cbBackup->isChecked();
+    accept();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "FilePicker.h"
+#include "FolderPicker.h"
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class TSettingsDlg;
+}
+class THostLocator;
+
+// The host folder, the backup option and the default set folder, read from and written to Prefs
+// directly: a folder chosen with a browse button is taken at once, OK takes the rest once the host
+// folder holds the simulator and a set folder is chosen.
+class TSettingsDlg : public QDialog {
+    Q_OBJECT
+public:
+    // The locator answers the host key and the host test; it outlives the dialog.
+    explicit TSettingsDlg(const THostLocator& host, QWidget* parent = nullptr);
+    ~TSettingsDlg() override;
+
+public slots:
+    void FormShow();
+    void bbFSPathClick();
+    void bbSetPathClick();
+    void bbOKClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    const THostLocator& Host;
+    std::unique_ptr<Ui::TSettingsDlg> ui;
+    TFilePicker odFSPath{TFilePickerKind::Open};
+    TFolderPicker stbSetPath{QStringLiteral("Select Default Set Path")};
+};
