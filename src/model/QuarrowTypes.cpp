@@ -7,14 +7,6 @@
 
 namespace {
 
-// "Area." and the number with at least three digits: 7 gives Area.007, 1234 gives Area.1234.
-std::string AreaSectionName(std::int32_t n) {
-    std::string digits = std::to_string(n);
-    if (digits.size() < 3)
-        digits.insert(0, 3 - digits.size(), '0');
-    return "Area." + digits;
-}
-
 // A value can never hold a line break in this format: CR, LF and NUL are written as blanks, so no
 // text from a record can inject keys or sections into the file.
 void WriteKey(TTextOutput& output, std::string_view key, std::string_view value) {
@@ -42,6 +34,13 @@ const char* FlagText(bool flag) {
 }
 
 } // namespace
+
+std::string AreaSectionName(std::int32_t n) {
+    std::string digits = std::to_string(n);
+    if (digits.size() < 3)
+        digits.insert(0, 3 - digits.size(), '0');
+    return "Area." + digits;
+}
 
 void TArea::Assign(const TArea& source) {
     if (this != &source)

@@ -48,6 +48,9 @@ using TAreaVisitor = std::function<void(std::unique_ptr<TArea>)>;
 // The host reads area sections 0 to this one; areas under higher numbers are never read back.
 constexpr int LastAreaNumber = 1999;
 
+// "Area." and the number with at least three digits: 7 gives Area.007, 1234 gives Area.1234.
+std::string AreaSectionName(std::int32_t n);
+
 // Reads the areas of sections 0 to 1999 in ascending section number and hands each one found over.
 void SweepAreas(const TProfileFile& file, const TAreaVisitor& visitor);
 

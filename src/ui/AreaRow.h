@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/QuarrowTypes.h"
+#include "platform/AreaFolders.h"
 
 #include <QTreeWidgetItem>
 #include <memory>
@@ -15,6 +16,11 @@ public:
     const TArea& Area() const { return *FArea; }
     std::unique_ptr<TArea> TakeArea() noexcept { return std::move(FArea); }
 
+    // Where the host finds the area's folder, as last checked; a missing one shows the name in red.
+    const TAreaFolder& Folder() const { return FFolder; }
+    void SetFolder(TAreaFolder folder);
+
 private:
     std::unique_ptr<TArea> FArea;
+    TAreaFolder FFolder{{}, true};
 };

@@ -130,6 +130,7 @@ void THauptformular::ConnectHandlers() {
     connect(ui->bbImport, &QPushButton::clicked, this, &THauptformular::bbImportClick);
     connect(ui->cmAreaImport, &QAction::triggered, this, &THauptformular::bbImportClick);
     connect(ui->bbRevert, &QPushButton::clicked, this, &THauptformular::bbRevertClick);
+    connect(ui->cmAreaSelectMissing, &QAction::triggered, this, &THauptformular::cmAreaSelectMissingClick);
     connect(ui->cmFileSettings, &QAction::triggered, this, &THauptformular::cmFileSettingsClick);
     connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
     connect(ui->cmHelpAbout, &QAction::triggered, this, &THauptformular::cmHelpAboutClick);
@@ -167,7 +168,12 @@ bool THauptformular::event(QEvent* event) {
 }
 
 void THauptformular::ShowHintText(const QString& hint) {
-    ui->sbStatus->showMessage(hint.isEmpty() ? Banner : hint);
+    ui->sbStatus->showMessage(!hint.isEmpty() ? hint : !FStatusText.isEmpty() ? FStatusText : Banner);
+}
+
+void THauptformular::SetStatusText(const QString& text) {
+    FStatusText = text;
+    ShowHintText(QString());
 }
 
 void THauptformular::showEvent(QShowEvent* event) {
@@ -182,7 +188,7 @@ void THauptformular::FormShow() {
 }
 
 void THauptformular::ReloadAll() {
-    ShowHintText(QString());
+    SetStatusText(QString());
     ReadSceneryCfg();
     Updating = true;
     ui->eCfgTitle->setText(AnsiToUnicode(General.Title));
@@ -193,6 +199,7 @@ void THauptformular::ReloadAll() {
         lvAreas->SelectOnly(0);
     FollowSelection();
     Modified = false;
+    ShowLoadSummary();
 }
 
 void THauptformular::MarkModified() {
@@ -227,6 +234,7 @@ QList<QTreeWidgetItem*> THauptformular::SweptRows(const TProfileFile& file) {
         UpdateRow(*row);
         rows.append(row);
     });
+    CheckFolders(rows);
     return rows;
 }
 

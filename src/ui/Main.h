@@ -80,6 +80,7 @@ public slots:
     void bbExportClick();
     void bbExportRemoveClick();
     void bbImportClick();
+    void cmAreaSelectMissingClick();
     void bbSaveClick();
     void bbRevertClick();
     void cmFileSettingsClick();
@@ -96,7 +97,14 @@ private:
     void ApplyGlyphs();
     void ConnectHandlers();
     void FormShow();
+    // A hint shows until the pointer leaves its control; the status text stays until replaced.
     void ShowHintText(const QString& hint);
+    void SetStatusText(const QString& text);
+    // Marks each row whose folder the host would not find.
+    void CheckFolders(const QList<QTreeWidgetItem*>& rows);
+    // The current row's missing folder, or nothing once the current row has its folder.
+    void ShowFolderStatus();
+    void ShowLoadSummary();
     bool SaveGoesAhead();
     bool BackupGoesAhead();
     void WriteSceneryCfg();
@@ -136,6 +144,7 @@ private:
     bool FReadFailed = false;
     // The Scenery.cfg the list stands for; the settings may since have moved the host folder.
     std::string FListFile;
+    QString FStatusText;
     std::unique_ptr<Ui::THauptformular> ui;
     TAreaListView* lvAreas;
     TFolderPicker stbPath{QStringLiteral("Select Scenery Path")};

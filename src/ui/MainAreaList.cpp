@@ -75,6 +75,7 @@ void THauptformular::bbAddClick() {
     area->Layer = NumberAfter(MaxLayer());
     auto* row = new TAreaRow(std::move(area));
     UpdateRow(*row);
+    CheckFolders({row});
     lvAreas->addTopLevelItem(row);
     lvAreas->SelectOnly(lvAreas->RowCount() - 1);
     lvAreas->scrollToItem(row);
@@ -102,6 +103,7 @@ void THauptformular::bbDuplClick() {
         UpdateRow(*row);
         copies.append(row);
     }
+    CheckFolders(copies);
     lvAreas->addTopLevelItems(copies);
     lvAreas->scrollToItem(copies.last());
     MarkModified();

@@ -76,6 +76,7 @@ void THauptformular::cmEditPasteClick() {
             UpdateRow(*row);
             rows.append(row);
         }
+        CheckFolders(rows);
         lvAreas->insertTopLevelItems(position, rows);
     }
     MarkModified();

@@ -42,6 +42,7 @@ void THauptformular::lvAreasChange() {
     CurrentItem = lvAreas->Row(first);
     UpdateControls(CurrentItem->Area());
     ShowArea(CurrentItem->Area());
+    ShowFolderStatus();
 }
 
 // A row deleted or dragged while it was current hands the editor to the first selected row; with no
@@ -155,6 +156,10 @@ void THauptformular::UpdateListCommands(bool editable) {
     for (QAction* item : {ui->cmEditCopy, ui->cmEditPaste, ui->cmAreaImport})
         item->setEnabled(placeFree);
     ui->cmEditCut->setEnabled(placeFree && !required);
+    bool missing = false;
+    for (int row = 0; row < lvAreas->RowCount() && !missing; ++row)
+        missing = !lvAreas->Row(row)->Folder().Exists;
+    ui->cmAreaSelectMissing->setEnabled(missing);
 }
 
 // The area a change handler may write to: none while the editor is being filled or shows no row.
@@ -216,6 +221,11 @@ void THauptformular::BrowseFolder(QLineEdit* field, std::string TArea::*folder) 
     area->*folder = FieldTextToAnsi(HostFolderText(stbPath.SelectedFolder(), fsPath));
     SetTextIfDifferent(field, AnsiToUnicode(area->*folder));
     MarkModified();
+    if (folder == &TArea::Local) {
+        CheckFolders({CurrentItem});
+        ShowFolderStatus();
+        UpdateListCommands(CurrentEditable());
+    }
 }
 
 void THauptformular::bbFlattenAddClick() {

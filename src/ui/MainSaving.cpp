@@ -85,7 +85,7 @@ bool THauptformular::BackupGoesAhead() {
 // removed medium) throws before the commit and leaves the user's Scenery.cfg as it was.
 void THauptformular::WriteSceneryCfg() {
     WriteConfiguration(Files, SceneryCfgPath(), &General, RowAreas());
-    ShowHintText(u"Scenery.cfg saved: %1 areas."_s.arg(lvAreas->RowCount()));
+    SetStatusText(u"Scenery.cfg saved: %1 areas."_s.arg(lvAreas->RowCount()));
 }
 
 void THauptformular::bbRevertClick() {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # quarrow-cfg on every real file: its output is a fixed point of itself, --renumber numbers areas
 # 1 to n, an input that exists but cannot be read is an error, and an output that cannot be written
-# gives a message and status 1 and stays as it was, also when the kernel refuses the final bytes.
+# gives a message and status 1 and stays as it was, also when the kernel refuses the final bytes;
+# check lists exactly the areas whose folder a fake host folder lacks.
 set -euo pipefail
 tool="$1"
 data="$2"
@@ -41,4 +42,19 @@ status=0
 grep -q "Zu wenig Speicherplatz (code 101)" "$work/err.txt" || { cat "$work/err.txt"; exit 1; }
 [ "$(cat "$work/kept.cfg")" = "old output" ] || { echo "output replaced by a cut-off file"; exit 1; }
 [ "$(ls "$work" | grep -c kept)" = 1 ] || { ls "$work"; echo "temporary file left"; exit 1; }
+host="$work/host"
+mkdir -p "$host/Addon Scenery/EDDM" "$host/Scenery/World"
+printf '[Area.001]\r\nTitle=World\r\nLocal=scenery\\world\\\r\n\r\n[Area.002]\r\nTitle=Munich\r\nLocal=ADDON SCENERY\\eddm\r\n\r\n[Area.010]\r\nTitle=Gone\r\nLocal=Addon Scenery\\Gone\r\n\r\n[Area.011]\r\nTitle=Z\xfcrich\r\nLocal=Addon Scenery\\Z\xfcrich\r\n' > "$host/Scenery.cfg"
+status=0
+"$tool" check "$host/Scenery.cfg" > "$work/check.txt" || status=$?
+[ "$status" = 1 ] || { echo "check with missing folders gave status $status"; exit 1; }
+printf 'Area.010\tGone\tAddon Scenery\\Gone\t%s/Addon Scenery/Gone\nArea.011\tZ\xfcrich\tAddon Scenery\\Z\xfcrich\t%s/Addon Scenery/Z\xfcrich\n' "$host" "$host" \
+    | cmp - "$work/check.txt" || { cat "$work/check.txt"; exit 1; }
+mkdir "$host/Addon Scenery/gone" "$host/Addon Scenery/ZÜRICH"
+cp "$host/Scenery.cfg" "$work/elsewhere.cfg"
+"$tool" check "$work/elsewhere.cfg" --host "$host" > "$work/check.txt"
+[ ! -s "$work/check.txt" ] || { cat "$work/check.txt"; exit 1; }
+status=0
+"$tool" check "$work/folder.cfg" 2> "$work/err.txt" || status=$?
+[ "$status" = 2 ] || { echo "check of an unreadable file gave status $status"; exit 1; }
 echo "quarrow-cfg: all checks passed"

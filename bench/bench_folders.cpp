@@ -1,0 +1,42 @@
+// Checking the folders of 2000 areas spread over four parent folders of 500 each, one in ten missing,
+// the Local Paths written in another letter case than the disk's names. The disk's caches are warm
+// after the first run; each run makes a new check, so every listing is read again.
+
+#include "platform/AreaFolders.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int AreaCount = 2000;
+const QString Parents[] = {u"Addon Scenery"_s, u"Scenery"_s, u"Custom Airports"_s, u"Mesh"_s};
+
+void CheckFolders(benchmark::State& state) {
+    QTemporaryDir host;
+    QStringList locals;
+    for (int i = 0; i < AreaCount; ++i) {
+        const QString parent = Parents[i % 4];
+        const QString name = u"Area %1"_s.arg(i, 4, 10, QChar(u'0'));
+        if (i % 10 != 0)
+            QDir(host.path()).mkpath(parent + u'/' + name);
+        locals << parent.toUpper() + u'\\' + name.toLower();
+    }
+    int missing = 0;
+    for (auto _ : state) {
+        TAreaFolderCheck check(host.path() + u'/');
+        missing = 0;
+        for (const QString& local : locals)
+            missing += check.Resolve(local).Exists ? 0 : 1;
+        benchmark::DoNotOptimize(missing);
+    }
+    state.counters["missing"] = missing;
+}
+BENCHMARK(CheckFolders)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

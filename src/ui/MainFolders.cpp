@@ -1,0 +1,63 @@
+// Missing scenery folders in the main window: rows whose folder the host would not find show their
+// name in red, the status bar names the current one's folder, and one command selects them all.
+#include "Main.h"
+
+#include "AreaListView.h"
+#include "AreaRow.h"
+#include "model/Global.h"
+#include "platform/AnsiCodec.h"
+#include "ui_Main.h"
+
+#include <QDir>
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QString NotFound = u"Local Path not found: "_s;
+const QString Empty = u"Local Path is empty."_s;
+
+std::vector<char> MissingFlags(const TAreaListView& list) {
+    std::vector<char> flags(static_cast<std::size_t>(list.RowCount()));
+    for (int row = 0; row < list.RowCount(); ++row)
+        flags[static_cast<std::size_t>(row)] = !list.Row(row)->Folder().Exists;
+    return flags;
+}
+} // namespace
+
+// One check for all the rows, so each folder's listing is read once.
+void THauptformular::CheckFolders(const QList<QTreeWidgetItem*>& rows) {
+    TAreaFolderCheck check(QString::fromLocal8Bit(Prefs->FSPath));
+    for (QTreeWidgetItem* item : rows) {
+        auto* row = static_cast<TAreaRow*>(item);
+        row->SetFolder(check.Resolve(AnsiToUnicode(row->Area().Local)));
+    }
+}
+
+void THauptformular::ShowFolderStatus() {
+    if (CurrentItem && !CurrentItem->Folder().Exists) {
+        const QString& path = CurrentItem->Folder().Path;
+        SetStatusText(path.isEmpty() ? Empty : NotFound + QDir::toNativeSeparators(path));
+    } else if (FStatusText.startsWith(NotFound) || FStatusText == Empty) {
+        SetStatusText(QString());
+    }
+}
+
+void THauptformular::ShowLoadSummary() {
+    const std::vector<char> missing = MissingFlags(*lvAreas);
+    SetStatusText(u"%1 areas, %2 with a missing folder."_s.arg(lvAreas->RowCount())
+                      .arg(std::count(missing.begin(), missing.end(), 1)));
+}
+
+// The user can then delete them, export them or make them inactive as usual.
+void THauptformular::cmAreaSelectMissingClick() {
+    const std::vector<char> missing = MissingFlags(*lvAreas);
+    const auto count = std::count(missing.begin(), missing.end(), 1);
+    if (count == 0)
+        return;
+    CurrentItem = nullptr;
+    lvAreas->SelectByFlags(missing);
+    FollowSelection();
+    lvAreas->scrollToItem(CurrentItem);
+    SetStatusText(u"%1 areas with a missing folder selected."_s.arg(count));
+}
