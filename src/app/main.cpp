@@ -8,9 +8,30 @@
 #include "platform/SystemHostLocator.h"
 #include "platform/WinePaths.h"
 
+#include <QCommandLineParser>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// --help and --version print and end the process here, before any window, box or setting exists, so
+// they need no display. Other options are left alone for QApplication (-platform, -style, ...).
+void AnswerCommandLine(int argc, char* argv[]) {
+    const QCoreApplication probe(argc, argv);
+    QCoreApplication::setApplicationName(u"Quarrow"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUARROW_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Editor for the scenery library of Flight Simulator 2004: the areas of Scenery.cfg as an ordered "
+        u"list.\nThe simulator's folder and the other preferences are set in Quarrow > Settings."_s);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
+}
 
 void WarnUser(const std::string& text) {
     ShowWarning(QString::fromUtf8(text));
@@ -22,6 +43,7 @@ void WarnUser(const std::string& text) {
 // warn before any window of ours exists), the title, the main window and the loop; after the loop the
 // window goes first, then the preferences are saved.
 int main(int argc, char* argv[]) {
+    AnswerCommandLine(argc, argv);
     TQuarrowApplication application(argc, argv);
     TPrefsSettingsStore store;
 #ifdef Q_OS_WIN

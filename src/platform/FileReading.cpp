@@ -2,17 +2,51 @@
 
 #include <QFile>
 #include <algorithm>
+
+#ifdef Q_OS_WIN
+#include <QFileInfo>
+#else
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
 TFileBytes Failed(std::string reason) {
     return {TFileBytes::TState::Failed, {}, std::move(reason)};
 }
+
+} // namespace
+
+#ifdef Q_OS_WIN
+
+// Windows has no FIFOs in the file system; the type and size are checked by name, the size again by
+// reading one byte past the cap.
+TFileBytes ReadRegularFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    if (!info.isFile())
+        return Failed("not a regular file");
+    if (static_cast<std::uint64_t>(info.size()) > MaxReadSize)
+        return Failed("larger than 64 MiB");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failed(file.errorString().toStdString());
+    const QByteArray bytes = file.read(static_cast<qint64>(MaxReadSize) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return Failed(file.errorString().toStdString());
+    if (static_cast<std::uint64_t>(bytes.size()) > MaxReadSize)
+        return Failed("larger than 64 MiB");
+    return {TFileBytes::TState::Read, bytes.toStdString(), {}};
+}
+
+#else
+
+namespace {
 
 TFileBytes FailedWithErrno(int errorNumber) {
     return Failed(std::strerror(errorNumber));
@@ -74,3 +108,5 @@ TFileBytes ReadRegularFile(const QString& path) {
     ::close(fd);
     return result;
 }
+
+#endif

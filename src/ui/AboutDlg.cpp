@@ -15,7 +15,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     productFont.setStyleHint(QFont::SansSerif);
     productFont.setBold(true);
     ui->ProductName->setFont(productFont);
-    ui->ProgramIcon->setPixmap(QPixmap(u":/images/Quarrow.png"_s));
+    ui->ProgramIcon->setPixmap(QPixmap(u":/icons/128.png"_s));
     MakeOkButton(ui->OKButton, this);
     setFixedSize(361, 228);
     CentreOnScreen(*this);

@@ -1,5 +1,6 @@
 #include "FormLook.h"
 
+#include <QIcon>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
@@ -14,4 +15,11 @@ void SetInfoColour(QWidget* field, bool info) {
     const QPalette::ColorRole source = info ? QPalette::ToolTipBase : QPalette::Base;
     colours.setColor(QPalette::Base, QPalette().color(source));
     field->setPalette(colours);
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return icon;
 }

@@ -17,6 +17,7 @@
 #include "platform/AnsiCodec.h"
 #include "ui_Main.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QShowEvent>
 #include <QStatusTipEvent>
@@ -59,7 +60,8 @@ THauptformular::~THauptformular() = default;
 
 void THauptformular::ApplyLook() {
     setFont(FormFont());
-    setWindowIcon(QIcon(u":/images/Quarrow.png"_s));
+    // Every window of the program, dialogs included, shows the program's icon.
+    QApplication::setWindowIcon(ProgramIcon());
     ui->sbStatus->setFixedHeight(StatusBarHeight);
     ui->sbStatus->setSizeGripEnabled(false);
     setFixedSize(ClientWidth, ui->Hauptmenue->sizeHint().height() + ClientHeight);
