@@ -49,8 +49,13 @@ std::vector<int> THauptformular::ExportedRows() {
     if (!sdExport.Execute(this))
         return {};
     std::vector<int> rows = SelectedTopDown(lvAreas->SelectionFlags());
-    if (rows.empty())
+    if (rows.empty()) {
         ShowError(u"No areas selected for export!"_s);
+    } else if (QFileInfo(sdExport.FileName) == QFileInfo(QString::fromLocal8Bit(SceneryCfgPath()))) {
+        // The picker does not ask before replacing a file: the library itself must never become a set.
+        ShowError(u"Area set not exported! Scenery.cfg cannot be replaced by an area set."_s);
+        rows.clear();
+    }
     return rows;
 }
 

@@ -63,8 +63,8 @@ TEST_F(MainAreaSets, ExportWritesTheSelectedAreasUnderTheirNumbers) {
 }
 
 // Without a set folder the picker starts in the program's folder; the selection is checked only after
-// a file was chosen.
-TEST_F(MainAreaSets, ExportWithoutSelection) {
+// a file was chosen, and the library itself is never taken for a set file.
+TEST_F(MainAreaSets, ExportRefusesNoSelectionAndTheLibrary) {
     Load(Spread(4));
     Select({});
     Window->bbExportClick();
@@ -72,8 +72,16 @@ TEST_F(MainAreaSets, ExportWithoutSelection) {
     Dialogs.AnswerNext(SetFile());
     Window->bbExportRemoveClick();
     EXPECT_EQ(Dialogs.Requests().at(0).Initial, QCoreApplication::applicationDirPath());
-    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Error, NoExportSelection}}));
+    Select({2});
+    const std::string library = FileBytes(CfgPath());
+    Dialogs.AnswerNext(CfgPath());
+    Window->bbExportRemoveClick();
+    EXPECT_EQ(Shown(),
+              (TShown{{TBoxKind::Error, NoExportSelection},
+                      {TBoxKind::Error, u"Area set not exported! Scenery.cfg cannot be replaced by an "
+                                        u"area set."_s}}));
     EXPECT_FALSE(QFile::exists(SetFile()));
+    EXPECT_EQ(FileBytes(CfgPath()), library);
     EXPECT_EQ(List->RowCount(), 4);
 }
 
