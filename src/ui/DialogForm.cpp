@@ -4,9 +4,9 @@
 #include "FormFont.h"
 #include "FormLook.h"
 
-#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 
 void PrepareDialogForm(QDialog& form, int clientWidth, int clientHeight) {
@@ -20,4 +20,10 @@ void PrepareDialogForm(QDialog& form, int clientWidth, int clientHeight) {
 
 void MakeBrowseButton(QPushButton* button) {
     button->setIcon(button->style()->standardIcon(QStyle::SP_DirOpenIcon));
+}
+
+void TFormDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
 }

@@ -9,12 +9,10 @@
 #include "model/ListRules.h"
 #include "ui_ImportDialog.h"
 
-#include <QShowEvent>
-
 using namespace Qt::Literals::StringLiterals;
 
 TImportDlg::TImportDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), InsertMode(InsertBeforeSelected),
+    : TFormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), InsertMode(InsertBeforeSelected),
       ui(std::make_unique<Ui::TImportDlg>()) {
     ui->setupUi(this);
     PrepareDialogForm(*this, 496, 81);
@@ -32,12 +30,6 @@ TImportDlg::TImportDlg(QWidget* parent)
 }
 
 TImportDlg::~TImportDlg() = default;
-
-void TImportDlg::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
 void TImportDlg::FormShow() {
     InsertMode = InsertBeforeSelected;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "DialogForm.h"
 #include "FilePicker.h"
 
-#include <QDialog>
 #include <QString>
 #include <memory>
 
@@ -11,7 +11,7 @@ class TImportDlg;
 }
 
 // Asks which area set to import and where its areas go; ends with OK only once a file is chosen.
-class TImportDlg : public QDialog {
+class TImportDlg : public TFormDialog {
     Q_OBJECT
 public:
     explicit TImportDlg(QWidget* parent = nullptr);
@@ -23,14 +23,11 @@ public:
     int InsertMode;
 
 public slots:
-    void FormShow();
+    void FormShow() override;
     void bbFilenameClick();
     void rbBeforeClick();
     void rbEndClick();
     void bbOKClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     std::unique_ptr<Ui::TImportDlg> ui;

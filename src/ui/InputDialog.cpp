@@ -6,7 +6,6 @@
 #include "SingleLine.h"
 #include "ui_InputDialog.h"
 
-#include <QShowEvent>
 #include <algorithm>
 
 namespace {
@@ -27,7 +26,7 @@ QString ShowInputDialog(const QString& prompt, const QString& caption, const QSt
 
 TInputDialogForm::TInputDialogForm(const QString& prompt, const QString& caption, const QString& initial,
                                    QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
+    : TFormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
       ui(std::make_unique<Ui::TInputDialogForm>()) {
     ui->setupUi(this);
     setFixedSize(429, 64);
@@ -45,12 +44,6 @@ TInputDialogForm::~TInputDialogForm() = default;
 
 QString TInputDialogForm::Text() const {
     return ui->eInput->text();
-}
-
-void TInputDialogForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
 }
 
 // The field starts 10 pixels right of the prompt; its right edge stays where the form put it.

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "DialogForm.h"
+
 #include <QString>
 #include <memory>
 
@@ -14,7 +15,7 @@ QString ShowInputDialog(const QString& prompt, const QString& caption, const QSt
 
 // The one-line prompt window: a fixed, always-on-top dialog whose field starts just right of the
 // prompt, however long the prompt is, and ends where the form puts it.
-class TInputDialogForm : public QDialog {
+class TInputDialogForm : public TFormDialog {
     Q_OBJECT
 public:
     TInputDialogForm(const QString& prompt, const QString& caption, const QString& initial,
@@ -24,10 +25,7 @@ public:
     QString Text() const;
 
 public slots:
-    void FormShow();
-
-protected:
-    void showEvent(QShowEvent* event) override;
+    void FormShow() override;
 
 private:
     std::unique_ptr<Ui::TInputDialogForm> ui;

@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QShowEvent>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -31,7 +30,7 @@ bool IsFolder(const std::string& folder) {
 } // namespace
 
 TSettingsDlg::TSettingsDlg(const THostLocator& host, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), Host(host),
+    : TFormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), Host(host),
       ui(std::make_unique<Ui::TSettingsDlg>()) {
     ui->setupUi(this);
     PrepareDialogForm(*this, 630, 99);
@@ -52,12 +51,6 @@ TSettingsDlg::TSettingsDlg(const THostLocator& host, QWidget* parent)
 }
 
 TSettingsDlg::~TSettingsDlg() = default;
-
-void TSettingsDlg::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
 // Without a stored host folder the host key's folder is offered; Prefs stay as they are until OK.
 void TSettingsDlg::FormShow() {

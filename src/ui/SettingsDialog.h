@@ -1,9 +1,9 @@
 #pragma once
 
+#include "DialogForm.h"
 #include "FilePicker.h"
 #include "FolderPicker.h"
 
-#include <QDialog>
 #include <memory>
 
 namespace Ui {
@@ -14,7 +14,7 @@ class THostLocator;
 // The host folder, the backup option and the default set folder, read from and written to Prefs
 // directly: a folder chosen with a browse button is taken at once, OK takes the rest once the host
 // folder holds the simulator and a set folder is chosen.
-class TSettingsDlg : public QDialog {
+class TSettingsDlg : public TFormDialog {
     Q_OBJECT
 public:
     // The locator answers the host key and the host test; it outlives the dialog.
@@ -22,13 +22,10 @@ public:
     ~TSettingsDlg() override;
 
 public slots:
-    void FormShow();
+    void FormShow() override;
     void bbFSPathClick();
     void bbSetPathClick();
     void bbOKClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     const THostLocator& Host;
