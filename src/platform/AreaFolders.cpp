@@ -2,17 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-#ifndef Q_OS_WIN
-QString Join(const QString& folder, const QString& name) {
-    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
-}
-#endif
 
 bool HasDriveLetter(const QString& path) {
     return path.size() >= 2 && path[0].isLetter() && path[1] == u':';
@@ -45,70 +38,58 @@ TAreaFolderCheck::TAreaFolderCheck(const QString& hostFolder)
 TAreaFolder TAreaFolderCheck::Resolve(const QString& localPath) {
     if (localPath.isEmpty())
         return {};
-    static const QRegularExpression separators(u"[\\\\/]"_s);
-    QString rest = localPath;
-    std::optional<QString> base;
-    if (HasDriveLetter(localPath)) {
-        base = DriveTarget(localPath[0]);
-        rest = localPath.mid(2);
-    } else if (localPath.front() == u'\\' || localPath.front() == u'/') {
+    // A relative path lies below the host folder and may lead above it; a drive path stops at the
+    // drive's root.
+    const bool fromRoot = localPath.front() == u'\\' || localPath.front() == u'/';
+    if (!HasDriveLetter(localPath) && !fromRoot)
+        return Follow(FHostFolder, u"/"_s, localPath);
+    std::optional<QString> drive;
+    if (fromRoot) {
         // The root of the host folder's own drive.
         const std::optional<QString> hostPath = NativeToWindowsPath(FPrefix, FHostFolder);
-        base = hostPath ? DriveTarget(hostPath->front()) : std::nullopt;
+        drive = hostPath ? DriveTarget(hostPath->front()) : std::nullopt;
     } else {
-        base = FHostFolder;
+        drive = DriveTarget(localPath[0]);
     }
-    if (!base)
+    if (!drive)
         return {localPath, false};
-    static const TListing nothing;
-    QString folder = *base;
-    bool found = true;
-    bool named = false;
-    for (const QString& name : rest.split(separators, Qt::SkipEmptyParts)) {
-        if (name == u"."_s)
-            continue;
-        if (name == u".."_s) {
-            folder = QFileInfo(folder).path();
-            continue;
-        }
-        named = true;
-        // A folder that is not there has no listing: the names below it stay as written.
-        const TListing& listing = found ? Subfolders(folder) : nothing;
-        if (listing.Exact.contains(name)) {
-            folder = Join(folder, name);
-        } else if (const auto real = listing.Folded.constFind(name.toCaseFolded());
-                   real != listing.Folded.cend()) {
-            folder = Join(folder, *real);
-        } else {
-            found = false;
-            folder = Join(folder, name);
-        }
-    }
-    return {folder, named ? found : QFileInfo(folder).isDir()};
+    return Follow(*drive, *drive, fromRoot ? localPath : localPath.mid(2));
+}
+
+TAreaFolder TAreaFolderCheck::Follow(const QString& start, const QString& floor, const QString& components) {
+    const TFollowedPath followed =
+        FollowWindowsPath(start, floor, components, [this](const QString& folder, const QString& name) {
+            return Subfolder(folder, name);
+        });
+    // A path that names no folder below its start is the start itself, which may be missing too.
+    const bool exists = followed.Found && (followed.Path != start || QFileInfo(start).isDir());
+    return {followed.Path, exists};
 }
 
 #endif
 
-const TAreaFolderCheck::TListing& TAreaFolderCheck::Subfolders(const QString& folder) {
+std::optional<QString> TAreaFolderCheck::Subfolder(const QString& folder, const QString& name) {
     const auto [entry, added] = FListings.try_emplace(folder);
     if (added) {
-        for (const QString& name :
+        for (const QString& subfolder :
              QDir(folder).entryList(QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-            entry->second.Exact.insert(name);
+            entry->second.Exact.insert(subfolder);
             // Of names that differ only in case, the first in name order answers, as under Wine.
-            const QString folded = name.toCaseFolded();
+            const QString folded = subfolder.toCaseFolded();
             if (!entry->second.Folded.contains(folded))
-                entry->second.Folded.insert(folded, name);
+                entry->second.Folded.insert(folded, subfolder);
         }
     }
-    return entry->second;
+    const TListing& listing = entry->second;
+    if (listing.Exact.contains(name))
+        return name;
+    const auto real = listing.Folded.constFind(name.toCaseFolded());
+    return real == listing.Folded.cend() ? std::nullopt : std::optional<QString>(*real);
 }
 
 std::optional<QString> TAreaFolderCheck::DriveTarget(QChar letter) {
     if (!FDrives)
         FDrives = WineDrives(FPrefix);
-    for (const TWineDrive& drive : *FDrives)
-        if (drive.Letter == letter.toUpper())
-            return drive.Target;
-    return std::nullopt;
+    const TWineDrive* drive = FindWineDrive(*FDrives, letter);
+    return drive ? std::optional<QString>(drive->Target) : std::nullopt;
 }

@@ -34,8 +34,11 @@ private:
         QSet<QString> Exact;
         QHash<QString, QString> Folded;
     };
-    // The subfolders of the folder (links to folders included), read at the first need.
-    const TListing& Subfolders(const QString& folder);
+    // The real spelling of a subfolder (links to folders included); the folder's listing is read at
+    // the first need.
+    std::optional<QString> Subfolder(const QString& folder, const QString& name);
+    // The components followed from start, case-blind through the cached listings.
+    TAreaFolder Follow(const QString& start, const QString& floor, const QString& components);
     std::optional<QString> DriveTarget(QChar letter);
 
     QString FHostFolder;

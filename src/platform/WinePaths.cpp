@@ -14,8 +14,8 @@ QString Join(const QString& folder, const QString& name) {
 }
 
 // The real entry of the folder that Windows would open for the name: the exact one, else the first
-// that differs only in case; the name itself when there is none.
-QString FindEntry(const QString& folder, const QString& name) {
+// that differs only in case.
+std::optional<QString> FindEntry(const QString& folder, const QString& name) {
     const QStringList entries = QDir(folder).entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     if (entries.contains(name)) {
@@ -26,16 +26,7 @@ QString FindEntry(const QString& folder, const QString& name) {
             return entry;
         }
     }
-    return name;
-}
-
-const TWineDrive* FindDrive(const std::vector<TWineDrive>& drives, QChar letter) {
-    for (const TWineDrive& drive : drives) {
-        if (drive.Letter == letter.toUpper()) {
-            return &drive;
-        }
-    }
-    return nullptr;
+    return std::nullopt;
 }
 
 bool LiesIn(const QString& path, const QString& folder) {
@@ -43,6 +34,37 @@ bool LiesIn(const QString& path, const QString& folder) {
 }
 
 } // namespace
+
+TFollowedPath FollowWindowsPath(const QString& start, const QString& floor, const QString& components,
+                                const TEntryLookup& lookup) {
+    static const QRegularExpression separators(u"[\\\\/]"_s);
+    TFollowedPath followed{start};
+    for (const QString& name : components.split(separators, Qt::SkipEmptyParts)) {
+        if (name == u".."_s) {
+            if (followed.Path != floor) {
+                followed.Path = QFileInfo(followed.Path).path();
+            }
+            continue;
+        }
+        if (name == u"."_s) {
+            continue;
+        }
+        // Below a folder that is not there nothing is looked up: the names stay as written.
+        const std::optional<QString> real = followed.Found ? lookup(followed.Path, name) : std::nullopt;
+        followed.Found = followed.Found && real.has_value();
+        followed.Path = Join(followed.Path, real.value_or(name));
+    }
+    return followed;
+}
+
+const TWineDrive* FindWineDrive(const std::vector<TWineDrive>& drives, QChar letter) {
+    for (const TWineDrive& drive : drives) {
+        if (drive.Letter == letter.toUpper()) {
+            return &drive;
+        }
+    }
+    return nullptr;
+}
 
 QString DefaultWinePrefix() {
     const QString prefix = qEnvironmentVariable("WINEPREFIX");
@@ -71,24 +93,11 @@ std::optional<QString> WindowsToNativePath(const QString& prefix, const QString&
         return std::nullopt;
     }
     const auto drives = WineDrives(prefix);
-    const TWineDrive* drive = FindDrive(drives, windowsPath[0]);
+    const TWineDrive* drive = FindWineDrive(drives, windowsPath[0]);
     if (!drive) {
         return std::nullopt;
     }
-    static const QRegularExpression separators(u"[\\\\/]"_s);
-    QStringList components;
-    for (const QString& name : windowsPath.mid(2).split(separators, Qt::SkipEmptyParts)) {
-        if (name == u".."_s) {
-            if (!components.isEmpty()) {
-                components.removeLast();
-            }
-        } else if (name != u"."_s) {
-            const QString folder =
-                components.isEmpty() ? drive->Target : Join(drive->Target, components.join(u'/'));
-            components.append(FindEntry(folder, name));
-        }
-    }
-    QString native = components.isEmpty() ? drive->Target : Join(drive->Target, components.join(u'/'));
+    QString native = FollowWindowsPath(drive->Target, drive->Target, windowsPath.mid(2), FindEntry).Path;
     if ((windowsPath.endsWith(u'\\') || windowsPath.endsWith(u'/')) && !native.endsWith(u'/')) {
         native += u'/';
     }

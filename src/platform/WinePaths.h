@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -9,6 +10,26 @@ struct TWineDrive {
     QChar Letter;
     QString Target;
 };
+
+// The real spelling of a name in a native folder as Windows would open it, or no value when the folder
+// holds nothing of that name.
+using TEntryLookup = std::function<std::optional<QString>(const QString& folder, const QString& name)>;
+
+// Where a Windows path leads below a native folder.
+struct TFollowedPath {
+    // Each component in its real spelling; from the first one not found, as written.
+    QString Path;
+    // Every component named was found.
+    bool Found = true;
+};
+
+// Follows the components of a Windows path (separators \ or /) from the native folder start: "." stays,
+// ".." goes up but never above floor, every other name is looked up.
+TFollowedPath FollowWindowsPath(const QString& start, const QString& floor, const QString& components,
+                                const TEntryLookup& lookup);
+
+// The prefix's drive with this letter, matched without regard to case; none when it has no such drive.
+const TWineDrive* FindWineDrive(const std::vector<TWineDrive>& drives, QChar letter);
 
 // The Wine prefix of the current user: $WINEPREFIX, default ~/.wine.
 QString DefaultWinePrefix();
