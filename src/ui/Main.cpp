@@ -223,7 +223,7 @@ void THauptformular::ReadSceneryCfg() {
     const TProfileRead read = Files.ReadProfile(FListFile);
     FReadFailed = !read.Failure.empty();
     if (FReadFailed)
-        ShowError(u"Scenery.cfg could not be read: "_s + QString::fromLocal8Bit(SceneryCfgPath()) + u": "_s +
+        ShowError(u"Scenery.cfg could not be read: "_s + QString::fromLocal8Bit(FListFile) + u": "_s +
                   QString::fromUtf8(read.Failure));
     General.LoadFrom(*read.Profile);
     lvAreas->addTopLevelItems(SweptRows(*read.Profile));

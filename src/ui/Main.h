@@ -105,6 +105,7 @@ private:
     // The current row's missing folder, or nothing once the current row has its folder.
     void ShowFolderStatus();
     void ShowLoadSummary();
+    int MissingFolderCount() const;
     bool SaveGoesAhead();
     bool BackupGoesAhead();
     void WriteSceneryCfg();

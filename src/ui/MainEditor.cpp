@@ -156,10 +156,7 @@ void THauptformular::UpdateListCommands(bool editable) {
     for (QAction* item : {ui->cmEditCopy, ui->cmEditPaste, ui->cmAreaImport})
         item->setEnabled(placeFree);
     ui->cmEditCut->setEnabled(placeFree && !required);
-    bool missing = false;
-    for (int row = 0; row < lvAreas->RowCount() && !missing; ++row)
-        missing = !lvAreas->Row(row)->Folder().Exists;
-    ui->cmAreaSelectMissing->setEnabled(missing);
+    ui->cmAreaSelectMissing->setEnabled(MissingFolderCount() > 0);
 }
 
 // The area a change handler may write to: none while the editor is being filled or shows no row.

@@ -43,10 +43,14 @@ void THauptformular::ShowFolderStatus() {
     }
 }
 
-void THauptformular::ShowLoadSummary() {
+int THauptformular::MissingFolderCount() const {
     const std::vector<char> missing = MissingFlags(*lvAreas);
-    SetStatusText(u"%1 areas, %2 with a missing folder."_s.arg(lvAreas->RowCount())
-                      .arg(std::count(missing.begin(), missing.end(), 1)));
+    return static_cast<int>(std::count(missing.begin(), missing.end(), 1));
+}
+
+void THauptformular::ShowLoadSummary() {
+    SetStatusText(
+        u"%1 areas, %2 with a missing folder."_s.arg(lvAreas->RowCount()).arg(MissingFolderCount()));
 }
 
 // The user can then delete them, export them or make them inactive as usual.
