@@ -2,7 +2,6 @@
 
 #include "AreaSetFiles.h"
 #include "ButtonKinds.h"
-#include "DialogForm.h"
 #include "FormLook.h"
 #include "InfoDialogs.h"
 #include "model/Global.h"

@@ -1,7 +1,6 @@
 #include "SettingsDialog.h"
 
 #include "ButtonKinds.h"
-#include "DialogForm.h"
 #include "FormLook.h"
 #include "InfoDialogs.h"
 #include "model/Global.h"
