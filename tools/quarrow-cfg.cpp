@@ -28,6 +28,8 @@ int Usage() {
         "  --renumber  set each area's number and layer to its 1-based position, as saving does\n"
         "  Exit status: 0 done, 1 OUT could not be written (it is left as it was), 2 usage or IN\n"
         "  exists but could not be read (a missing IN reads as an empty library).\n"
+        "  Every file name is matched as Windows matches it: an existing file whose name differs only\n"
+        "  in letter case is the one read or replaced.\n"
         "  check prints each area whose folder the host would not find, one line each: section,\n"
         "  title, Local Path as written and the folder it leads to, separated by tabs. FOLDER is\n"
         "  the host folder (default: the folder holding CFG). Exit status: 0 none missing, 1 some\n"
@@ -52,8 +54,9 @@ std::optional<std::vector<std::unique_ptr<TArea>>> ReadAreas(const TFileAccess& 
     return areas;
 }
 
-int Check(const std::string& cfg, const std::string& host) {
+int Check(const std::string& cfgAsGiven, const std::string& host) {
     const TSystemFileAccess files;
+    const std::string cfg = files.ExistingSpelling(cfgAsGiven);
     const auto areas = ReadAreas(files, cfg, nullptr);
     if (!areas)
         return 2;
@@ -73,8 +76,11 @@ int Check(const std::string& cfg, const std::string& host) {
     return missing > 0 ? 1 : 0;
 }
 
-int RoundTrip(const std::string& in, const std::string& out, bool renumber) {
+// Both names are matched as the host matches them: a scenery.cfg must not read as an empty library
+// under the name Scenery.cfg, nor get a second library written beside it.
+int RoundTrip(const std::string& inAsGiven, const std::string& outAsGiven, bool renumber) {
     const TSystemFileAccess files;
+    const std::string in = files.ExistingSpelling(inAsGiven), out = files.ExistingSpelling(outAsGiven);
     TGeneral general;
     auto areas = ReadAreas(files, in, &general);
     if (!areas)

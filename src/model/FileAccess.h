@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FileStamp.h"
 #include "model/TextOutput.h"
 
 #include <memory>
@@ -21,6 +22,8 @@ struct TProfileRead {
     std::unique_ptr<TProfileFile> Profile;
     // Why an existing file could not be read (UTF-8); empty when it was read or does not exist.
     std::string Failure;
+    // What the file held as it was read.
+    TFileStamp Stamp;
 };
 
 // The files the program reads and writes, reached through one seam so that the window, the command
@@ -34,4 +37,11 @@ public:
     virtual std::unique_ptr<TCommittingOutput> CreateOutput(const std::string& path) const = 0;
     // Copies the file over the target; false when anything fails, the target then being as it was.
     virtual bool CopyReplacing(const std::string& source, const std::string& target) const = 0;
+    // The path of the file the host would open: the last component as spelt on the disk when a file
+    // of that name exists in another letter case, else the path as given. A new file made under the
+    // answer never stands beside one whose name differs from it only in case.
+    virtual std::string ExistingSpelling(const std::string& path) const = 0;
+    // What the file holds now. When known is given and the file's size and time still equal it, known
+    // comes back without the bytes being read (see TFileStamp::SameSizeAndTimeAs).
+    virtual TFileStamp Stamp(const std::string& path, const TFileStamp* known) const = 0;
 };

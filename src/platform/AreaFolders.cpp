@@ -69,22 +69,10 @@ TAreaFolder TAreaFolderCheck::Follow(const QString& start, const QString& floor,
 #endif
 
 std::optional<QString> TAreaFolderCheck::Subfolder(const QString& folder, const QString& name) {
-    const auto [entry, added] = FListings.try_emplace(folder);
-    if (added) {
-        for (const QString& subfolder :
-             QDir(folder).entryList(QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-            entry->second.Exact.insert(subfolder);
-            // Of names that differ only in case, the first in name order answers, as under Wine.
-            const QString folded = subfolder.toCaseFolded();
-            if (!entry->second.Folded.contains(folded))
-                entry->second.Folded.insert(folded, subfolder);
-        }
-    }
-    const TListing& listing = entry->second;
-    if (listing.Exact.contains(name))
-        return name;
-    const auto real = listing.Folded.constFind(name.toCaseFolded());
-    return real == listing.Folded.cend() ? std::nullopt : std::optional<QString>(*real);
+    auto listing = FListings.find(folder);
+    if (listing == FListings.end())
+        listing = FListings.emplace(folder, TCaseBlindListing(folder, QDir::Dirs)).first;
+    return listing->second.Find(name);
 }
 
 std::optional<QString> TAreaFolderCheck::DriveTarget(QChar letter) {

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QHash>
-#include <QSet>
 #include <QString>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
+#include "platform/CaseBlindNames.h"
 #include "platform/WinePaths.h"
 
 // Where the host finds an area's folder, and whether it is there.
@@ -30,10 +29,6 @@ public:
     TAreaFolder Resolve(const QString& localPath);
 
 private:
-    struct TListing {
-        QSet<QString> Exact;
-        QHash<QString, QString> Folded;
-    };
     // The real spelling of a subfolder (links to folders included); the folder's listing is read at
     // the first need.
     std::optional<QString> Subfolder(const QString& folder, const QString& name);
@@ -44,5 +39,5 @@ private:
     QString FHostFolder;
     QString FPrefix;
     std::optional<std::vector<TWineDrive>> FDrives;
-    std::unordered_map<QString, TListing> FListings;
+    std::unordered_map<QString, TCaseBlindListing> FListings;
 };

@@ -16,12 +16,18 @@
 namespace {
 
 TFileBytes Failed(std::string reason) {
-    return {TFileBytes::TState::Failed, {}, std::move(reason)};
+    return {TFileBytes::TState::Failed, {}, 0, std::move(reason)};
 }
 
 } // namespace
 
 #ifdef Q_OS_WIN
+
+namespace {
+std::int64_t ModifiedNs(const QFileInfo& info) {
+    return info.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch() * 1000000;
+}
+} // namespace
 
 // Windows has no FIFOs in the file system; the type and size are checked by name, the size again by
 // reading one byte past the cap.
@@ -41,7 +47,14 @@ TFileBytes ReadRegularFile(const QString& path) {
         return Failed(file.errorString().toStdString());
     if (static_cast<std::uint64_t>(bytes.size()) > MaxReadSize)
         return Failed("larger than 64 MiB");
-    return {TFileBytes::TState::Read, bytes.toStdString(), {}};
+    return {TFileBytes::TState::Read, bytes.toStdString(), ModifiedNs(info), {}};
+}
+
+std::optional<TSizeAndTime> RegularFileSizeAndTime(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return std::nullopt;
+    return TSizeAndTime{static_cast<std::uint64_t>(info.size()), ModifiedNs(info)};
 }
 
 #else
@@ -61,9 +74,13 @@ std::string ReasonAgainst(const struct stat& info) {
     return {};
 }
 
+std::int64_t ModifiedNs(const struct stat& info) {
+    return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+}
+
 // Reads up to one byte past the cap, so a file that grew after its size was checked is still refused.
 TFileBytes ReadOpened(int fd, std::uint64_t expected) {
-    TFileBytes result{TFileBytes::TState::Read, {}, {}};
+    TFileBytes result{TFileBytes::TState::Read, {}, 0, {}};
     result.Bytes.resize(static_cast<std::size_t>(expected) + 1);
     std::size_t filled = 0;
     for (;;) {
@@ -106,7 +123,15 @@ TFileBytes ReadRegularFile(const QString& path) {
     else
         result = ReadOpened(fd, static_cast<std::uint64_t>(info.st_size));
     ::close(fd);
+    result.ModifiedNs = ModifiedNs(info);
     return result;
+}
+
+std::optional<TSizeAndTime> RegularFileSizeAndTime(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return TSizeAndTime{static_cast<std::uint64_t>(info.st_size), ModifiedNs(info)};
 }
 
 #endif

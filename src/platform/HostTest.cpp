@@ -1,6 +1,7 @@
 #include "platform/HostTest.h"
 
-#include <QDir>
+#include "platform/CaseBlindNames.h"
+
 #include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
@@ -11,11 +12,8 @@ bool FileExistsIgnoringCase(const QString& path) {
 }
 #else
 bool FileExistsIgnoringCase(const QString& path) {
-    const qsizetype slash = path.lastIndexOf(u'/');
-    const QString folder = slash < 0 ? u"."_s : path.left(slash + 1);
-    const QString name = path.mid(slash + 1);
-    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    return files.contains(name, Qt::CaseInsensitive);
+    const QFileInfo info(path);
+    return TCaseBlindListing(info.path(), QDir::Files).Find(info.fileName()).has_value();
 }
 #endif
 

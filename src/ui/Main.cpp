@@ -219,8 +219,10 @@ void THauptformular::GeneralSettingsChange() {
 void THauptformular::ReadSceneryCfg() {
     CurrentItem = nullptr;
     lvAreas->clear();
+    FListFolder = Prefs->FSPath;
     FListFile = SceneryCfgPath();
     const TProfileRead read = Files.ReadProfile(FListFile);
+    FListStamp = read.Stamp;
     FReadFailed = !read.Failure.empty();
     if (FReadFailed)
         ShowError(u"Scenery.cfg could not be read: "_s + QString::fromLocal8Bit(FListFile) + u": "_s +

@@ -2,6 +2,7 @@
 
 #include "FilePicker.h"
 #include "FolderPicker.h"
+#include "model/FileStamp.h"
 #include "model/QuarrowTypes.h"
 
 #include <QMainWindow>
@@ -48,7 +49,8 @@ public:
     void UpdateControls(TArea& area);
     // The window may close: asks first while there are unsaved changes.
     bool FormCloseQuery();
-    static std::string SceneryCfgPath();
+    // The host folder's library as the host would open it, in whatever letter case it has on disk.
+    std::string SceneryCfgPath() const;
 
     bool lvAreasDragOver(int target) const;
     void lvAreasDragDrop(int target);
@@ -91,6 +93,7 @@ protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ApplyLook();
@@ -107,6 +110,10 @@ private:
     void ShowLoadSummary();
     int MissingFolderCount() const;
     bool SaveGoesAhead();
+    // The host folder's file of this name in any letter case; the name as given when there is none.
+    std::string HostFile(const char* name) const;
+    // Another program wrote the library (or removed it) since this window last read or wrote it.
+    bool ChangedOutside(bool cheapLook) const;
     bool BackupGoesAhead();
     void WriteSceneryCfg();
     // Rows for the areas of a file, in ascending section number, not yet in the list.
@@ -143,8 +150,12 @@ private:
     const TFileAccess& Files;
     // The last load met a Scenery.cfg it could not read: saving would replace a library unseen.
     bool FReadFailed = false;
-    // The Scenery.cfg the list stands for; the settings may since have moved the host folder.
+    // The Scenery.cfg the list stands for, in its host folder; the settings may since have moved the
+    // host folder.
     std::string FListFile;
+    std::string FListFolder;
+    // What FListFile held when it was last read or written.
+    TFileStamp FListStamp;
     QString FStatusText;
     std::unique_ptr<Ui::THauptformular> ui;
     TAreaListView* lvAreas;

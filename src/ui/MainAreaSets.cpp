@@ -16,9 +16,18 @@
 #include "platform/AnsiCodec.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// The host opens names without regard to letter case, whether or not the file exists yet.
+bool NamesOneHostFile(const QFileInfo& one, const QFileInfo& other) {
+    return one.absoluteDir() == other.absoluteDir() &&
+           one.fileName().compare(other.fileName(), Qt::CaseInsensitive) == 0;
+}
+} // namespace
 
 void THauptformular::bbExportClick() {
     const std::vector<int> rows = ExportedRows();
@@ -51,8 +60,10 @@ std::vector<int> THauptformular::ExportedRows() {
     std::vector<int> rows = SelectedTopDown(lvAreas->SelectionFlags());
     if (rows.empty()) {
         ShowError(u"No areas selected for export!"_s);
-    } else if (QFileInfo(sdExport.FileName) == QFileInfo(QString::fromLocal8Bit(SceneryCfgPath()))) {
-        // The picker does not ask before replacing a file: the library itself must never become a set.
+    } else if (NamesOneHostFile(QFileInfo(sdExport.FileName),
+                                QFileInfo(QString::fromLocal8Bit(SceneryCfgPath())))) {
+        // The picker does not ask before replacing a file: the library itself, in whatever letter case
+        // the name is typed, must never become a set.
         ShowError(u"Area set not exported! Scenery.cfg cannot be replaced by an area set."_s);
         rows.clear();
     }

@@ -15,17 +15,18 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
 // Saving numbers the areas from 1: a longer list would lose its last areas on the next load.
 constexpr int MaxSavedAreas = LastAreaNumber;
-
-std::string HostFile(const char* name) {
-    return Prefs->FSPath + name;
-}
-
+const QString ChangedOutsideHint = u"Scenery.cfg was changed by another program. Revert loads it."_s;
 } // namespace
 
-std::string THauptformular::SceneryCfgPath() {
+// A copied or unpacked installation often spells its files otherwise: writing the canonical name beside
+// them would leave the host two libraries to choose from.
+std::string THauptformular::HostFile(const char* name) const {
+    return Files.ExistingSpelling(Prefs->FSPath + name);
+}
+
+std::string THauptformular::SceneryCfgPath() const {
     return HostFile("Scenery.cfg");
 }
 
@@ -47,22 +48,44 @@ void THauptformular::bbSaveClick() {
     WriteSceneryCfg();
     Modified = false;
     FReadFailed = false;
+    FListFolder = Prefs->FSPath;
     FListFile = SceneryCfgPath();
+    FListStamp = Files.Stamp(FListFile, nullptr);
 }
 
 // Every question that can stop the save comes before anything is copied or written. A host folder
 // changed in the settings would otherwise have its library replaced by the list of the old one.
 bool THauptformular::SaveGoesAhead() {
-    if (SceneryCfgPath() != FListFile &&
+    if (Prefs->FSPath != FListFolder &&
         !AskYesNo(u"The list was loaded from "_s + QString::fromLocal8Bit(FListFile) + u". Save it to "_s +
                   QString::fromLocal8Bit(SceneryCfgPath()) + u" anyway?"_s))
         return false;
     if (FReadFailed && !AskYesNo(u"Scenery.cfg could not be read when it was loaded. Overwrite it anyway?"_s))
         return false;
+    if (ChangedOutside(false) &&
+        !AskYesNo(u"Scenery.cfg was changed by another program after it was loaded. Overwrite it anyway?"_s))
+        return false;
     const std::string noLocal = NoLocalPathQuestion(RowAreas(), "Save");
     if (!noLocal.empty() && !AskYesNo(AnsiToUnicode(noLocal)))
         return false;
     return BackupGoesAhead();
+}
+
+// Only the library the list was loaded from can have been changed behind its back; the questions before
+// cover a new host folder and a library that could not be read. The cheap look serves the hint only:
+// the save compares the bytes.
+bool THauptformular::ChangedOutside(bool cheapLook) const {
+    if (Prefs->FSPath != FListFolder || FReadFailed)
+        return false;
+    return !Files.Stamp(SceneryCfgPath(), cheapLook ? &FListStamp : nullptr).SameContentAs(FListStamp);
+}
+
+// Coming back from an installer or the host's scenery dialog, the user learns at once that the list is
+// out of date, before a save would have to ask.
+void THauptformular::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && ChangedOutside(true))
+        SetStatusText(ChangedOutsideHint);
 }
 
 std::vector<const TArea*> THauptformular::RowAreas() const {

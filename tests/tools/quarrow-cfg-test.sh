@@ -2,7 +2,7 @@
 # quarrow-cfg on every real file: its output is a fixed point of itself, --renumber numbers areas
 # 1 to n, an input that exists but cannot be read is an error, and an output that cannot be written
 # gives a message and status 1 and stays as it was, also when the kernel refuses the final bytes;
-# check lists exactly the areas whose folder a fake host folder lacks.
+# check lists exactly the areas whose folder a fake host folder lacks; file names match in any case.
 set -euo pipefail
 tool="$1"
 data="$2"
@@ -57,4 +57,12 @@ cp "$host/Scenery.cfg" "$work/elsewhere.cfg"
 status=0
 "$tool" check "$work/folder.cfg" 2> "$work/err.txt" || status=$?
 [ "$status" = 2 ] || { echo "check of an unreadable file gave status $status"; exit 1; }
+# A library spelt otherwise is the one read and replaced: no second, empty library beside it.
+lower="$work/lower"
+mkdir "$lower"
+cp "$data/fsx-tpn-fsx.cfg" "$lower/scenery.cfg"
+"$tool" roundtrip "$lower/Scenery.cfg" "$lower/Scenery.cfg"
+[ "$(ls "$lower")" = "scenery.cfg" ] || { ls "$lower"; echo "a second library was made"; exit 1; }
+"$tool" roundtrip "$data/fsx-tpn-fsx.cfg" "$work/once.cfg"
+cmp "$work/once.cfg" "$lower/scenery.cfg"
 echo "quarrow-cfg: all checks passed"

@@ -1,0 +1,144 @@
+#include "MainWindowFixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QStatusBar>
+#include <map>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString ChangedQuestion =
+    u"Scenery.cfg was changed by another program after it was loaded. Overwrite it anyway?"_s;
+const QString NotSaved = u"Scenery.cfg not saved!"_s;
+const std::vector<TCfgArea> Library = {{3, "A", 5}, {10, "B", 2}, {11, "C", 9}};
+
+class MainHostFiles : public TMainWindowTest {
+protected:
+    // Every file in the host folder with its bytes.
+    std::map<QString, std::string> HostFolder() const {
+        std::map<QString, std::string> files;
+        for (const QString& name : QDir(Folder.path()).entryList(QDir::Files))
+            files[name] = FileBytes(Folder.filePath(name));
+        return files;
+    }
+    // What another program does to the library, done by another process.
+    static void OtherProcess(const QString& script, const QString& path) {
+        ASSERT_EQ(QProcess::execute(u"sh"_s, {u"-c"_s, script, u"sh"_s, path}), 0) << script.toStdString();
+    }
+    static std::string Saved() {
+        return "[General]\r\nTitle=Test World\r\nDescription=Test Data\r\nClean_on_Exit=TRUE\r\n\r\n" +
+               SavedArea(1, "A", "Scenery\\3") + SavedArea(2, "B", "Scenery\\10") +
+               SavedArea(3, "C", "Scenery\\11");
+    }
+};
+
+struct TCaseCase {
+    const char* Name;
+    std::map<QString, std::string> Before;
+    std::map<QString, std::string> After;
+};
+
+// The library and its backup are the files that are there, in whatever letter case; the canonical
+// names are made only where none exists, and nothing lands beside a name that differs only in case.
+TEST_F(MainHostFiles, LibraryAndBackupAreFoundInAnyLetterCase) {
+    const std::string lib = CfgText(Library), other = CfgText(Numbered(1)), old = "old backup";
+    const TCaseCase cases[] = {
+        {"LowerCaseAlone", {{u"scenery.cfg"_s, lib}}, {{u"scenery.cfg"_s, Saved()}, {u"Scenery.qrw"_s, lib}}},
+        {"UpperCaseAlone", {{u"SCENERY.CFG"_s, lib}}, {{u"SCENERY.CFG"_s, Saved()}, {u"Scenery.qrw"_s, lib}}},
+        {"ExactBesideLowerCase",
+         {{u"Scenery.cfg"_s, lib}, {u"scenery.cfg"_s, other}},
+         {{u"Scenery.cfg"_s, Saved()}, {u"Scenery.qrw"_s, lib}, {u"scenery.cfg"_s, other}}},
+        {"BackupInAnotherCase",
+         {{u"scenery.cfg"_s, lib}, {u"SCENERY.QRW"_s, old}},
+         {{u"SCENERY.QRW"_s, lib}, {u"scenery.cfg"_s, Saved()}}},
+    };
+    for (const TCaseCase& c : cases) {
+        for (const QString& name : QDir(Folder.path()).entryList(QDir::Files))
+            QFile::remove(Folder.filePath(name));
+        for (const auto& [name, bytes] : c.Before)
+            WriteFile(Folder.filePath(name), bytes);
+        Window->ReloadAll();
+        EXPECT_EQ(Titles(), (std::vector<std::string>{"A", "B", "C"})) << c.Name;
+        Window->bbSaveClick();
+        EXPECT_EQ(HostFolder(), c.After) << c.Name;
+    }
+    EXPECT_EQ(Shown(), TShown{});
+}
+
+// A failure names the library as it is spelt on the disk.
+TEST_F(MainHostFiles, ReadFailureNamesTheEntryOnDisk) {
+    ASSERT_TRUE(QDir(Folder.path()).mkdir(u"SCENERY.cfg"_s));
+    Window->ReloadAll();
+    EXPECT_EQ(Shown(),
+              (TShown{{TBoxKind::Error, u"Scenery.cfg could not be read: "_s +
+                                            Folder.filePath(u"SCENERY.cfg"_s) + u": not a regular file"_s}}));
+}
+
+struct TOutsideCase {
+    const char* Name;
+    const char* Script; // run by another process on the library's path
+    bool Asks;
+};
+
+class MainOutsideChange : public MainHostFiles, public testing::WithParamInterface<TOutsideCase> {};
+
+// Another program's change is never saved over unasked; a new time alone is no change.
+TEST_P(MainOutsideChange, IsAskedAboutBeforeAnythingIsWritten) {
+    Load(Library);
+    Window->bbRenumberClick();
+    OtherProcess(QString::fromLatin1(GetParam().Script), CfgPath());
+    const std::map<QString, std::string> changed = HostFolder();
+    Boxes.AnswerNext(false);
+    Window->bbSaveClick();
+    if (GetParam().Asks) {
+        EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, ChangedQuestion}, {TBoxKind::Error, NotSaved}}));
+        EXPECT_EQ(HostFolder(), changed);
+        EXPECT_TRUE(Window->IsModified());
+    } else {
+        EXPECT_EQ(Shown(), TShown{});
+        EXPECT_EQ(FileBytes(CfgPath()), Saved());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writers, MainOutsideChange,
+    testing::Values(
+        TOutsideCase{"Untouched", "true", false},
+        TOutsideCase{"Touched", "touch -d '2001-01-01 00:00' \"$1\"", false},
+        TOutsideCase{"Appended", "printf '[Area.012]\\r\\nTitle=New\\r\\nLocal=New\\r\\n' >> \"$1\"", true},
+        TOutsideCase{"ReplacedByRenameInTheSameSize",
+                     "sed 's/Title=A/Title=Z/' \"$1\" > \"$1.new\" && mv \"$1.new\" \"$1\"", true},
+        TOutsideCase{"Deleted", "rm \"$1\"", true}),
+    [](const testing::TestParamInfo<TOutsideCase>& info) { return std::string(info.param.Name); });
+
+// Yes saves as ever, the backup taking the other program's file; the own save is no outside change.
+TEST_F(MainHostFiles, OverwritingIsTheUsersChoiceAndTheOwnSaveIsNoChange) {
+    Load(Library);
+    OtherProcess(u"printf 'Title=New\\r\\n' >> \"$1\""_s, CfgPath());
+    const std::string changed = FileBytes(CfgPath());
+    Boxes.AnswerNext(true);
+    Window->bbSaveClick();
+    EXPECT_EQ(FileBytes(CfgPath()), Saved());
+    EXPECT_EQ(FileBytes(Folder.filePath(u"Scenery.qrw"_s)), changed);
+    Window->bbSaveClick();
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, ChangedQuestion}}));
+}
+
+// Coming back to the window after another program wrote the library tells the user at once.
+TEST_F(MainHostFiles, ActivationSaysWhenTheLibraryChanged) {
+    Load(Library);
+    Window->show();
+    QApplication::setActiveWindow(Window.get());
+    const QString loaded = Child<QStatusBar>("sbStatus")->currentMessage();
+    QApplication::setActiveWindow(nullptr);
+    OtherProcess(u"printf 'Title=New\\r\\n' >> \"$1\""_s, CfgPath());
+    QApplication::setActiveWindow(Window.get());
+    EXPECT_EQ(loaded, u"3 areas, 3 with a missing folder."_s);
+    EXPECT_EQ(Child<QStatusBar>("sbStatus")->currentMessage(),
+              u"Scenery.cfg was changed by another program. Revert loads it."_s);
+}
+
+} // namespace
