@@ -58,6 +58,20 @@ std::string UnicodeToAnsi(const QString& text) {
     return bytes;
 }
 
+TAnsiSplit SplitByAnsi(const QString& text) {
+    const TCodePage& page = CodePage();
+    TAnsiSplit split;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A character outside the basic plane goes whole, both of its halves together.
+        const qsizetype length =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+        QString& side = length == 1 && page.Bytes.contains(text[i].unicode()) ? split.Kept : split.Lacking;
+        side.append(text.mid(i, length));
+        i += length - 1;
+    }
+    return split;
+}
+
 std::string FieldTextToAnsi(const QString& text) {
     std::string bytes = UnicodeToAnsi(text);
     for (char& c : bytes) {

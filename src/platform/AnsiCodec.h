@@ -8,6 +8,12 @@
 // elsewhere) and the text widgets show. Lossless for all 256 byte values, so a title that was never
 // edited is written back byte for byte.
 QString AnsiToUnicode(std::string_view bytes);
+// The text without the characters the code page lacks, and those characters in the order met.
+struct TAnsiSplit {
+    QString Kept;
+    QString Lacking;
+};
+TAnsiSplit SplitByAnsi(const QString& text);
 // Characters the code page lacks become '?'.
 std::string UnicodeToAnsi(const QString& text);
 // As UnicodeToAnsi, and CR, LF and NUL become blanks: a field's text can never break a file's lines.

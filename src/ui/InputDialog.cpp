@@ -3,7 +3,6 @@
 #include "ButtonKinds.h"
 #include "DialogRecorder.h"
 #include "FormFont.h"
-#include "SingleLine.h"
 #include "ui_InputDialog.h"
 
 #include <algorithm>
@@ -17,15 +16,16 @@ void PaintBlack(QWidget* widget) {
 }
 } // namespace
 
-QString ShowInputDialog(const QString& prompt, const QString& caption, const QString& initial) {
+QString ShowInputDialog(const QString& prompt, const QString& caption, const QString& initial,
+                        TRefusalReport report) {
     if (TDialogRecorder* seam = TDialogRecorder::Active())
-        return SingleLine(seam->Respond({TDialogKind::Input, caption, prompt, initial}).value_or(QString()));
-    TInputDialogForm form(prompt, caption, initial);
+        return RecordText(seam->Respond({TDialogKind::Input, caption, prompt, initial}).value_or(QString()));
+    TInputDialogForm form(prompt, caption, initial, std::move(report));
     return form.exec() == QDialog::Accepted ? form.Text() : QString();
 }
 
 TInputDialogForm::TInputDialogForm(const QString& prompt, const QString& caption, const QString& initial,
-                                   QWidget* parent)
+                                   TRefusalReport report, QWidget* parent)
     : TFormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
       ui(std::make_unique<Ui::TInputDialogForm>()) {
     ui->setupUi(this);
@@ -34,7 +34,7 @@ TInputDialogForm::TInputDialogForm(const QString& prompt, const QString& caption
     PaintBlack(this);
     MakeOkButton(ui->bbOk, this);
     MakeCancelButton(ui->bbCancel, this);
-    KeepSingleLine(ui->eInput);
+    KeepRecordText(ui->eInput, std::move(report));
     setWindowTitle(caption);
     ui->lText->setText(prompt);
     ui->eInput->setText(initial);

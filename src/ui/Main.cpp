@@ -10,7 +10,6 @@
 #include "InfoDialogs.h"
 #include "MenuKeys.h"
 #include "SettingsDialog.h"
-#include "SingleLine.h"
 #include "model/FileAccess.h"
 #include "model/Global.h"
 #include "model/ProfileFile.h"
@@ -152,7 +151,7 @@ void THauptformular::ConnectHandlers() {
     connect(ui->bbFlattenDelete, &QPushButton::clicked, this, &THauptformular::bbFlattenDeleteClick);
     connect(ui->lbxFlatten, &QListWidget::itemDoubleClicked, this, &THauptformular::lbxFlattenDblClick);
     for (QLineEdit* field : {ui->eTitle, ui->eExclude, ui->eCfgTitle, ui->eDescription})
-        KeepSingleLine(field);
+        KeepRecordText(field, RefusalReport());
     FocusBuddiesOnly(this);
     RouteKeysToMenu(this, {ui->cmEditCut, ui->cmEditCopy, ui->cmEditPaste});
     lvAreas->DragOverHook = [this](int target) { return lvAreasDragOver(target); };
@@ -178,6 +177,10 @@ void THauptformular::SetStatusText(const QString& text) {
     ShowHintText(QString());
 }
 
+TRefusalReport THauptformular::RefusalReport() {
+    return [this](const QString& why) { SetStatusText(why); };
+}
+
 void THauptformular::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!event->spontaneous())
@@ -201,7 +204,7 @@ void THauptformular::ReloadAll() {
         lvAreas->SelectOnly(0);
     FollowSelection();
     Modified = false;
-    ShowLoadSummary();
+    ShowListSummary();
 }
 
 void THauptformular::MarkModified() {

@@ -2,6 +2,7 @@
 
 #include "FilePicker.h"
 #include "FolderPicker.h"
+#include "SingleLine.h"
 #include "model/FileStamp.h"
 #include "model/QuarrowTypes.h"
 
@@ -103,11 +104,13 @@ private:
     // A hint shows until the pointer leaves its control; the status text stays until replaced.
     void ShowHintText(const QString& hint);
     void SetStatusText(const QString& text);
+    // Where the fields that feed a record say which characters they left out.
+    TRefusalReport RefusalReport();
     // Marks each row whose folder the host would not find.
     void CheckFolders(const QList<QTreeWidgetItem*>& rows);
     // The current row's missing folder, or nothing once the current row has its folder.
     void ShowFolderStatus();
-    void ShowLoadSummary();
+    void ShowListSummary();
     int MissingFolderCount() const;
     bool SaveGoesAhead();
     // The host folder's file of this name in any letter case; the name as given when there is none.

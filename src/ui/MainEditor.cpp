@@ -46,7 +46,8 @@ void THauptformular::lvAreasChange() {
 }
 
 // A row deleted or dragged while it was current hands the editor to the first selected row; with no
-// row selected either, the editor shows nothing and takes no typing.
+// row selected either, the editor shows nothing and takes no typing. The status bar then describes the
+// list as it now stands, never an area that has left it.
 void THauptformular::FollowSelection() {
     if (!CurrentItem && lvAreas->FirstSelectedRow() >= 0)
         lvAreasChange();
@@ -54,6 +55,10 @@ void THauptformular::FollowSelection() {
         UpdateControls(CurrentItem->Area());
     else
         ClearEditor();
+    if (CurrentItem && !CurrentItem->Folder().Exists)
+        ShowFolderStatus();
+    else
+        ShowListSummary();
 }
 
 void THauptformular::ClearEditor() {
@@ -228,7 +233,8 @@ void THauptformular::BrowseFolder(QLineEdit* field, std::string TArea::*folder) 
 void THauptformular::bbFlattenAddClick() {
     if (!EditedArea())
         return;
-    const QString command = ShowInputDialog(u"Add flatten command"_s, FlattenCaption);
+    const QString command =
+        ShowInputDialog(u"Add flatten command"_s, FlattenCaption, QString(), RefusalReport());
     if (command.isEmpty())
         return;
     ui->lbxFlatten->addItem(command);
@@ -245,7 +251,8 @@ void THauptformular::bbFlattenEditClick() {
     QListWidgetItem* item = CommandToChange();
     if (!item)
         return;
-    const QString command = ShowInputDialog(u"Edit flatten command"_s, FlattenCaption, item->text());
+    const QString command =
+        ShowInputDialog(u"Edit flatten command"_s, FlattenCaption, item->text(), RefusalReport());
     if (command.isEmpty())
         return;
     item->setText(command);

@@ -48,7 +48,7 @@ int THauptformular::MissingFolderCount() const {
     return static_cast<int>(std::count(missing.begin(), missing.end(), 1));
 }
 
-void THauptformular::ShowLoadSummary() {
+void THauptformular::ShowListSummary() {
     SetStatusText(
         u"%1 areas, %2 with a missing folder."_s.arg(lvAreas->RowCount()).arg(MissingFolderCount()));
 }

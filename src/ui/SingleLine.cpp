@@ -1,18 +1,39 @@
 #include "SingleLine.h"
 
+#include "platform/AnsiCodec.h"
+
 #include <QLineEdit>
 #include <QValidator>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
-// Accepts everything, but hands back the text with the line breaks and NULs already blanked; the
-// field then takes that text instead of the one typed or pasted.
-class TSingleLineValidator : public QValidator {
+// Accepts everything, but hands back the text already made record text; the field then takes that
+// text instead of the one typed or pasted. A character the code page lacks would otherwise be saved
+// as '?' while the field still showed it.
+class TRecordTextValidator : public QValidator {
 public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
+    TRecordTextValidator(QObject* parent, TRefusalReport report)
+        : QValidator(parent), FReport(std::move(report)) {}
+
+    State validate(QString& input, int& caret) const override {
+        const TAnsiSplit before = SplitByAnsi(input.left(caret));
+        const TAnsiSplit after = SplitByAnsi(input.mid(caret));
+        const QString lacking = before.Lacking + after.Lacking;
+        if (!lacking.isEmpty()) {
+            caret = static_cast<int>(before.Kept.size());
+            input = before.Kept + after.Kept;
+            if (FReport)
+                FReport(
+                    u"\"%1\" left out: Scenery.cfg holds only the characters of the ANSI code page."_s.arg(
+                        lacking));
+        }
         input = SingleLine(std::move(input));
         return Acceptable;
     }
+
+private:
+    TRefusalReport FReport;
 };
 } // namespace
 
@@ -23,6 +44,10 @@ QString SingleLine(QString text) {
     return text;
 }
 
-void KeepSingleLine(QLineEdit* edit) {
-    edit->setValidator(new TSingleLineValidator(edit));
+QString RecordText(const QString& text) {
+    return SingleLine(SplitByAnsi(text).Kept);
+}
+
+void KeepRecordText(QLineEdit* edit, TRefusalReport report) {
+    edit->setValidator(new TRecordTextValidator(edit, std::move(report)));
 }

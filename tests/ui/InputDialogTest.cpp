@@ -1,5 +1,6 @@
 #include "ui/InputDialog.h"
 #include "ModalDriver.h"
+#include "support/TypeText.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -81,12 +82,13 @@ TEST(ShowInputDialog, ReturnsTheTextOnlyWhenConfirmed) {
         {u"old"_s, u"x"_s, key(Qt::Key_Escape), QString()},
         {u"old"_s, u"x"_s, click(u"bbCancel"_s), QString()},
         {u"a\nb"_s, QString(), click(u"bbOk"_s), u"a b"_s},
+        {u"a"_s, u"Ω b😀"_s, click(u"bbOk"_s), u"a b"_s},
     };
     for (const TClosing& c : cases) {
         QString title;
         WhenModal<TInputDialogForm>([&](TInputDialogForm* form) {
             title = form->windowTitle();
-            QTest::keyClicks(form->findChild<QLineEdit*>(u"eInput"_s), c.Typed);
+            TypeText(form->findChild<QLineEdit*>(u"eInput"_s), c.Typed);
             c.Close(form);
         });
         EXPECT_EQ(ShowInputDialog(u"Edit flatten command"_s, u"Flatten.x="_s, c.Initial), c.Expected);

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <sys/stat.h>
 
@@ -98,6 +99,7 @@ TEST_F(MainAreaSets, CutAndExportTakesTheRowsOutAfterWriting) {
     EXPECT_EQ(Numbers(), (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
     EXPECT_EQ(Window->Current(), nullptr);
     EXPECT_TRUE(Window->IsModified());
+    EXPECT_EQ(Child<QStatusBar>("sbStatus")->currentMessage(), u"6 areas, 6 with a missing folder."_s);
 }
 
 // The kernel refuses the bytes past its file-size limit as a full disk would: the old set file stays

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "support/TypeText.h"
 #include "ui/DialogRecorder.h"
 
 #include <QAction>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <set>
 
@@ -385,6 +387,25 @@ TEST_F(TFlattenTest, DoubleClickEditsOnlyAnEditableRow) {
     Flatten->setCurrentRow(0);
     emit Flatten->itemDoubleClicked(Flatten->item(0));
     EXPECT_EQ(Dialogs.Requests().size(), 1u);
+}
+
+// A character the code page lacks would be saved as '?' while the field still showed it: each field
+// that feeds a record leaves it out, typed or pasted, and the status bar says why.
+TEST_F(TAreaEditorTest, FieldsLeaveOutWhatTheCodePageLacks) {
+    Load(4);
+    Select({2});
+    for (const char* name : {"eTitle", "eExclude", "eCfgTitle", "eDescription"}) {
+        auto* field = Child<QLineEdit>(name);
+        field->clear();
+        TypeText(field, u"aΩb"_s);
+        QApplication::clipboard()->setText(u"ü漢😀"_s);
+        field->paste();
+        EXPECT_EQ(field->text(), u"abü"_s) << name;
+        EXPECT_EQ(Child<QStatusBar>("sbStatus")->currentMessage(),
+                  u"\"漢😀\" left out: Scenery.cfg holds only the characters of the ANSI code page."_s)
+            << name;
+    }
+    EXPECT_EQ(AreaAt(2).Title, "ab\xFC");
 }
 
 } // namespace
