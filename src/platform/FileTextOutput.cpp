@@ -6,6 +6,10 @@
 #include <QFileInfo>
 #include <cerrno>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 // The host's own code for a device failure, used where the system names no cause.
@@ -39,17 +43,43 @@ int CodeFromErrno(int errorNumber) {
     }
 }
 
+#ifdef Q_OS_WIN
+// Qt's file engine calls the Win32 API, which leaves its cause in the thread's last error; the host's
+// codes are Windows' own, but for the two kinds of a full disk.
+void ClearSystemError() {
+    SetLastError(ERROR_SUCCESS);
+}
+int SystemErrorCode() {
+    const DWORD error = GetLastError();
+    switch (error) {
+    case ERROR_SUCCESS:
+        return DeviceError;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return EInOutError::DiskFull;
+    default:
+        return static_cast<int>(error);
+    }
+}
+#else
+void ClearSystemError() {
+    errno = 0;
+}
+int SystemErrorCode() {
+    return CodeFromErrno(errno);
+}
+#endif
+
 } // namespace
 
 TFileTextOutput::TFileTextOutput(const QString& path) : FFile(path) {
     // A folder standing where the file should be would make the final rename fail: refuse it now.
     if (QFileInfo(path).isDir())
-        Fail(EISDIR);
-    errno = 0;
-    if (!FFile.open(QIODevice::WriteOnly)) {
-        const int openErrno = errno;
-        Fail(QFileInfo(QFileInfo(path).absolutePath()).isDir() ? openErrno : ENOENT);
-    }
+        Fail(CodeFromErrno(EISDIR));
+    ClearSystemError();
+    if (!FFile.open(QIODevice::WriteOnly))
+        Fail(QFileInfo(QFileInfo(path).absolutePath()).isDir() ? SystemErrorCode()
+                                                               : EInOutError::PathNotFound);
 }
 
 void TFileTextOutput::WriteLine(std::string_view line) {
@@ -58,24 +88,24 @@ void TFileTextOutput::WriteLine(std::string_view line) {
 }
 
 void TFileTextOutput::WriteBytes(std::string_view bytes) {
-    errno = 0;
+    ClearSystemError();
     const auto length = static_cast<qint64>(bytes.size());
     if (FFile.write(bytes.data(), length) != length)
-        Fail(errno);
+        Fail(SystemErrorCode());
 }
 
 // Qt 6.4's commit() reports success even when its own final flush failed, and then puts the cut-off
 // file in place: the buffer is flushed and checked first, so commit() has nothing left to lose.
 void TFileTextOutput::Commit() {
-    errno = 0;
+    ClearSystemError();
     if (!FFile.flush() || FFile.error() != QFileDevice::NoError)
-        Fail(errno);
-    errno = 0;
+        Fail(SystemErrorCode());
+    ClearSystemError();
     if (!FFile.commit())
-        Fail(errno);
+        Fail(SystemErrorCode());
 }
 
-void TFileTextOutput::Fail(int errorNumber) {
+void TFileTextOutput::Fail(int code) {
     FFile.cancelWriting();
-    throw EInOutError(CodeFromErrno(errorNumber));
+    throw EInOutError(code);
 }

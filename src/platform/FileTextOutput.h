@@ -16,6 +16,7 @@ public:
     void Commit() override;
 
 private:
-    [[noreturn]] void Fail(int errorNumber);
+    // Throws the report's code after discarding what was written.
+    [[noreturn]] void Fail(int code);
     QSaveFile FFile;
 };
