@@ -78,7 +78,10 @@ TEST_F(FilePickerDialog, SaveAppendsTheExtensionAndRemembersTheFile) {
     });
     EXPECT_FALSE(picker.Execute(nullptr));
     EXPECT_EQ(shownIn, Path(u"Sets"_s));
+#ifndef Q_OS_WIN
+    // Qt's dialog shows the whole path in the field on Windows.
     EXPECT_EQ(typed, u"alps.SAS"_s);
+#endif
     EXPECT_EQ(picker.FileName, Path(u"Sets/alps.SAS"_s));
 }
 
@@ -121,6 +124,8 @@ TEST_F(FilePickerDialog, MissingFolderOrFileIsRefused) {
 }
 
 // The host's file names come from Windows in any letter case; the filter lists them all and nothing else.
+// (On Windows itself the three names are one file.)
+#ifndef Q_OS_WIN
 TEST_F(FilePickerDialog, NameFilterIgnoresLetterCase) {
     for (const QString& name : {u"FS9.EXE"_s, u"fs9.exe"_s, u"Fs9.Exe"_s, u"fs9.exe.txt"_s, u"other.exe"_s})
         ASSERT_TRUE(QFile(Root.filePath(u"Other/"_s + name)).open(QIODevice::WriteOnly));
@@ -141,6 +146,7 @@ TEST_F(FilePickerDialog, NameFilterIgnoresLetterCase) {
     listed.sort();
     EXPECT_EQ(listed, (QStringList{u"FS9.EXE"_s, u"Fs9.Exe"_s, u"fs9.exe"_s}));
 }
+#endif
 
 TEST(FilePicker, SeamRecordsTheStartAndAnswersWithoutShowing) {
     TDialogRecorder recorder;

@@ -22,10 +22,13 @@ TEST(FolderPicker, SelectedFolderIsNormalisedOnEveryAssignment) {
         {u"C:\\\\"_s, u"C:\\"_s},
         {u"C:\\FS9\\Addon Scenery\\\\"_s, u"C:\\FS9\\Addon Scenery\\"_s},
         {QString(), QString()},
+#ifndef Q_OS_WIN
+        // Folders of the system's own form; Windows spells these with backslashes.
         {u"/home/pilot/Sets/"_s, u"/home/pilot/Sets"_s},
         {u"/home/pilot/Sets"_s, u"/home/pilot/Sets"_s},
         {u"/"_s, u"/"_s},
         {u"//"_s, u"/"_s},
+#endif
     };
     TFolderPicker picker(u"Select Scenery Path"_s);
     for (const auto& [given, kept] : cases) {

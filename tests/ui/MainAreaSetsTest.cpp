@@ -3,7 +3,7 @@
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "model/ListRules.h"
-#include "support/FileSizeLimit.h"
+#include "support/RealWriteFailure.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,7 +12,6 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
-#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -102,8 +101,8 @@ TEST_F(MainAreaSets, CutAndExportTakesTheRowsOutAfterWriting) {
     EXPECT_EQ(Child<QStatusBar>("sbStatus")->currentMessage(), u"6 areas, 6 with a missing folder."_s);
 }
 
-// The kernel refuses the bytes past its file-size limit as a full disk would: the old set file stays
-// whole, no temporary file is left, the failure is reported and every row stays in the list.
+// The system really refuses to write or replace the set file: the old set file stays whole, no temporary file
+// is left, the failure is reported and every row stays in the list.
 TEST_F(MainAreaSets, RealWriteFailureKeepsTheSetFileAndEveryRow) {
     Load(Numbered(40));
     Window->show();
@@ -115,14 +114,14 @@ TEST_F(MainAreaSets, RealWriteFailureKeepsTheSetFileAndEveryRow) {
     Select(rows);
     Dialogs.AnswerNext(SetFile());
     {
-        const TFileSizeLimit limit(2000);
+        const TRealWriteFailure failure({SetFile()});
         QTest::mouseClick(Child<QPushButton>("bbExportRemove"), Qt::LeftButton);
         QApplication::processEvents();
     }
     EXPECT_EQ(FileBytes(SetFile()), old);
     EXPECT_EQ(List->RowCount(), 40);
     EXPECT_FALSE(Window->IsModified());
-    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Report, u"Zu wenig Speicherplatz."_s}}));
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Report, TRealWriteFailure::ReportText()}}));
     EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files), (QStringList{u"alps.sas"_s, u"Scenery.cfg"_s}));
 }
 
@@ -215,13 +214,11 @@ TEST_F(MainAreaSets, ImportedRowsAreWrittenInFull) {
 TEST_F(MainAreaSets, UnreadableOrEmptySetFile) {
     Load(Numbered(3));
     ASSERT_TRUE(QDir().mkdir(SetFile("folder.sas")));
-    ASSERT_EQ(mkfifo(QFile::encodeName(SetFile("fifo.sas")).constData(), 0600), 0);
-    for (const char* name : {"folder.sas", "fifo.sas", "gone.sas"})
+    for (const char* name : {"folder.sas", "gone.sas"})
         Window->ImportAreaSet(SetFile(name), InsertAtEnd);
     const QString lead = u"Area set could not be read: "_s;
     EXPECT_EQ(Shown(),
               (TShown{{TBoxKind::Error, lead + SetFile("folder.sas") + u": not a regular file"_s},
-                      {TBoxKind::Error, lead + SetFile("fifo.sas") + u": not a regular file"_s},
                       {TBoxKind::Error, lead + SetFile("gone.sas") + u": No such file or directory"_s}}));
     EXPECT_FALSE(Window->IsModified());
     WriteFile(SetFile("empty.sas"), "");

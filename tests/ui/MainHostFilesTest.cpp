@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
+#include "OtherWriter.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QProcess>
 #include <QStatusBar>
 #include <map>
 
@@ -24,9 +24,16 @@ protected:
             files[name] = FileBytes(Folder.filePath(name));
         return files;
     }
-    // What another program does to the library, done by another process.
-    static void OtherProcess(const QString& script, const QString& path) {
-        ASSERT_EQ(QProcess::execute(u"sh"_s, {u"-c"_s, script, u"sh"_s, path}), 0) << script.toStdString();
+    // Windows keeps whichever spelling the last writer gave: there only the letters count.
+    static std::map<QString, std::string> CaseKeyed(const std::map<QString, std::string>& files) {
+#ifdef Q_OS_WIN
+        std::map<QString, std::string> keyed;
+        for (const auto& [name, bytes] : files)
+            keyed[name.toLower()] = bytes;
+        return keyed;
+#else
+        return files;
+#endif
     }
     static std::string Saved() {
         return "[General]\r\nTitle=Test World\r\nDescription=Test Data\r\nClean_on_Exit=TRUE\r\n\r\n" +
@@ -48,9 +55,12 @@ TEST_F(MainHostFiles, LibraryAndBackupAreFoundInAnyLetterCase) {
     const TCaseCase cases[] = {
         {"LowerCaseAlone", {{u"scenery.cfg"_s, lib}}, {{u"scenery.cfg"_s, Saved()}, {u"Scenery.qrw"_s, lib}}},
         {"UpperCaseAlone", {{u"SCENERY.CFG"_s, lib}}, {{u"SCENERY.CFG"_s, Saved()}, {u"Scenery.qrw"_s, lib}}},
+#ifndef Q_OS_WIN
+        // Two names that differ only in case are one file on Windows.
         {"ExactBesideLowerCase",
          {{u"Scenery.cfg"_s, lib}, {u"scenery.cfg"_s, other}},
          {{u"Scenery.cfg"_s, Saved()}, {u"Scenery.qrw"_s, lib}, {u"scenery.cfg"_s, other}}},
+#endif
         {"BackupInAnotherCase",
          {{u"scenery.cfg"_s, lib}, {u"SCENERY.QRW"_s, old}},
          {{u"SCENERY.QRW"_s, lib}, {u"scenery.cfg"_s, Saved()}}},
@@ -63,12 +73,13 @@ TEST_F(MainHostFiles, LibraryAndBackupAreFoundInAnyLetterCase) {
         Window->ReloadAll();
         EXPECT_EQ(Titles(), (std::vector<std::string>{"A", "B", "C"})) << c.Name;
         Window->bbSaveClick();
-        EXPECT_EQ(HostFolder(), c.After) << c.Name;
+        EXPECT_EQ(CaseKeyed(HostFolder()), CaseKeyed(c.After)) << c.Name;
     }
     EXPECT_EQ(Shown(), TShown{});
 }
 
-// A failure names the library as it is spelt on the disk.
+// A failure names the library as it is spelt on the disk (Windows opens the name as given).
+#ifndef Q_OS_WIN
 TEST_F(MainHostFiles, ReadFailureNamesTheEntryOnDisk) {
     ASSERT_TRUE(QDir(Folder.path()).mkdir(u"SCENERY.cfg"_s));
     Window->ReloadAll();
@@ -76,10 +87,11 @@ TEST_F(MainHostFiles, ReadFailureNamesTheEntryOnDisk) {
               (TShown{{TBoxKind::Error, u"Scenery.cfg could not be read: "_s +
                                             Folder.filePath(u"SCENERY.cfg"_s) + u": not a regular file"_s}}));
 }
+#endif
 
 struct TOutsideCase {
     const char* Name;
-    const char* Script; // run by another process on the library's path
+    const char* Action; // what another process does to the library, if anything
     bool Asks;
 };
 
@@ -89,7 +101,9 @@ class MainOutsideChange : public MainHostFiles, public testing::WithParamInterfa
 TEST_P(MainOutsideChange, IsAskedAboutBeforeAnythingIsWritten) {
     Load(Library);
     Window->bbRenumberClick();
-    OtherProcess(QString::fromLatin1(GetParam().Script), CfgPath());
+    if (*GetParam().Action) {
+        ASSERT_EQ(OtherWriterDoes(QString::fromLatin1(GetParam().Action), CfgPath()), 0);
+    }
     const std::map<QString, std::string> changed = HostFolder();
     Boxes.AnswerNext(false);
     Window->bbSaveClick();
@@ -103,21 +117,20 @@ TEST_P(MainOutsideChange, IsAskedAboutBeforeAnythingIsWritten) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Writers, MainOutsideChange,
-    testing::Values(
-        TOutsideCase{"Untouched", "true", false},
-        TOutsideCase{"Touched", "touch -d '2001-01-01 00:00' \"$1\"", false},
-        TOutsideCase{"Appended", "printf '[Area.012]\\r\\nTitle=New\\r\\nLocal=New\\r\\n' >> \"$1\"", true},
-        TOutsideCase{"ReplacedByRenameInTheSameSize",
-                     "sed 's/Title=A/Title=Z/' \"$1\" > \"$1.new\" && mv \"$1.new\" \"$1\"", true},
-        TOutsideCase{"Deleted", "rm \"$1\"", true}),
-    [](const testing::TestParamInfo<TOutsideCase>& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Writers, MainOutsideChange,
+                         testing::Values(TOutsideCase{"Untouched", "", false},
+                                         TOutsideCase{"Touched", "touch", false},
+                                         TOutsideCase{"Appended", "append", true},
+                                         TOutsideCase{"ReplacedByRenameInTheSameSize", "rewrite", true},
+                                         TOutsideCase{"Deleted", "delete", true}),
+                         [](const testing::TestParamInfo<TOutsideCase>& info) {
+                             return std::string(info.param.Name);
+                         });
 
 // Yes saves as ever, the backup taking the other program's file; the own save is no outside change.
 TEST_F(MainHostFiles, OverwritingIsTheUsersChoiceAndTheOwnSaveIsNoChange) {
     Load(Library);
-    OtherProcess(u"printf 'Title=New\\r\\n' >> \"$1\""_s, CfgPath());
+    ASSERT_EQ(OtherWriterDoes(u"append"_s, CfgPath()), 0);
     const std::string changed = FileBytes(CfgPath());
     Boxes.AnswerNext(true);
     Window->bbSaveClick();
@@ -134,7 +147,7 @@ TEST_F(MainHostFiles, ActivationSaysWhenTheLibraryChanged) {
     QApplication::setActiveWindow(Window.get());
     const QString loaded = Child<QStatusBar>("sbStatus")->currentMessage();
     QApplication::setActiveWindow(nullptr);
-    OtherProcess(u"printf 'Title=New\\r\\n' >> \"$1\""_s, CfgPath());
+    ASSERT_EQ(OtherWriterDoes(u"append"_s, CfgPath()), 0);
     QApplication::setActiveWindow(Window.get());
     EXPECT_EQ(loaded, u"3 areas, 3 with a missing folder."_s);
     EXPECT_EQ(Child<QStatusBar>("sbStatus")->currentMessage(),

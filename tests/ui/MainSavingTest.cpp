@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 #include "platform/FileReading.h"
-#include "support/FileSizeLimit.h"
+#include "support/RealWriteFailure.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -8,8 +8,11 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -122,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, MainSavingWithoutCfg,
                                          TMissingCfgCase{"No", false, false}),
                          [](const testing::TestParamInfo<TMissingCfgCase>& info) { return info.param.Name; });
 
-// A real write failure in the kernel (the file-size limit acts as a full disk would): neither the old
+// A real write failure of the system's: neither the old
 // Scenery.cfg nor the old backup may be replaced by a cut-off copy, and the save must not look done.
 TEST_F(MainSaving, RealWriteFailureKeepsTheLibraryAndTheBackup) {
     Load(Numbered(40));
@@ -130,17 +133,18 @@ TEST_F(MainSaving, RealWriteFailureKeepsTheLibraryAndTheBackup) {
     ASSERT_GT(old.size(), 3000u);
     ASSERT_TRUE(QFile(CfgPath()).copy(BackupPath()));
     QFile(CfgPath()).resize(old.size() - 1);
+    Window->show();
     Window->bbRenumberClick();
     Boxes.AnswerNext(true);
     {
-        const TFileSizeLimit limit(2000);
+        const TRealWriteFailure failure({CfgPath(), BackupPath()});
         ClickSave();
     }
     EXPECT_EQ(FileBytes(CfgPath()), old.substr(0, old.size() - 1));
     EXPECT_EQ(FileBytes(BackupPath()), old);
     EXPECT_TRUE(Window->IsModified());
     EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, BackupQuestion},
-                               {TBoxKind::Report, u"Zu wenig Speicherplatz."_s}}));
+                               {TBoxKind::Report, TRealWriteFailure::ReportText()}}));
     EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files), (QStringList{u"Scenery.cfg"_s, u"Scenery.qrw"_s}));
 }
 
@@ -172,25 +176,30 @@ TEST_P(MainSavingUnreadable, IsSaidAtLoadAndAskedAboutAtSave) {
               QStringList{u"Scenery.cfg"_s});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, MainSavingUnreadable,
-    testing::Values(
-        TUnreadableCase{"Folder", [](const QString& p) { return QDir().mkdir(p); }, "not a regular file"},
-        TUnreadableCase{"Fifo", [](const QString& p) { return mkfifo(QFile::encodeName(p), 0600) == 0; },
-                        "not a regular file"},
-        TUnreadableCase{"Unreadable",
-                        [](const QString& p) {
-                            QFile file(p);
-                            return file.open(QIODevice::WriteOnly) && file.write("[General]") > 0 &&
-                                   file.setPermissions(QFile::WriteOwner) && geteuid() != 0;
-                        },
-                        "Permission denied"},
-        TUnreadableCase{"OverTheCap",
-                        [](const QString& p) {
-                            return QFile(p).open(QIODevice::WriteOnly) && QFile(p).resize(MaxReadSize + 1);
-                        },
-                        "larger than 64 MiB"}),
-    [](const testing::TestParamInfo<TUnreadableCase>& info) { return std::string(info.param.Name); });
+// The reader's own tests cover every kind; these are the ones each system can make.
+const TUnreadableCase UnreadableCases[] = {
+    TUnreadableCase{"Folder", [](const QString& p) { return QDir().mkdir(p); }, "not a regular file"},
+#ifndef Q_OS_WIN
+    TUnreadableCase{"Fifo", [](const QString& p) { return mkfifo(QFile::encodeName(p), 0600) == 0; },
+                    "not a regular file"},
+    TUnreadableCase{"Unreadable",
+                    [](const QString& p) {
+                        QFile file(p);
+                        return file.open(QIODevice::WriteOnly) && file.write("[General]") > 0 &&
+                               file.setPermissions(QFile::WriteOwner) && geteuid() != 0;
+                    },
+                    "Permission denied"},
+#endif
+    TUnreadableCase{"OverTheCap",
+                    [](const QString& p) {
+                        return QFile(p).open(QIODevice::WriteOnly) && QFile(p).resize(MaxReadSize + 1);
+                    },
+                    "larger than 64 MiB"}};
+
+INSTANTIATE_TEST_SUITE_P(Kinds, MainSavingUnreadable, testing::ValuesIn(UnreadableCases),
+                         [](const testing::TestParamInfo<TUnreadableCase>& info) {
+                             return std::string(info.param.Name);
+                         });
 
 TEST_F(MainSaving, RevertAfterAFailedReadClearsTheQuestion) {
     ASSERT_TRUE(QDir().mkdir(CfgPath()));

@@ -33,7 +33,7 @@ protected:
         ASSERT_TRUE(Folder.isValid());
         SavedPrefs = Prefs;
         Prefs = &TestPrefs;
-        TestPrefs.FSPath = Folder.path().toLocal8Bit().toStdString() + "/";
+        TestPrefs.FSPath = CfgPath().chopped(11).toLocal8Bit().toStdString();
         Window = std::make_unique<THauptformular>(Files);
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         ASSERT_NE(List, nullptr);
@@ -43,7 +43,10 @@ protected:
         Prefs = SavedPrefs;
     }
 
-    QString CfgPath() const { return Folder.filePath(QStringLiteral("Scenery.cfg")); }
+    // In the system's own form, as the program shows paths.
+    QString CfgPath() const {
+        return QDir::toNativeSeparators(Folder.filePath(QStringLiteral("Scenery.cfg")));
+    }
 
     static void WriteFile(const QString& path, const std::string& bytes) {
         QFile file(path);

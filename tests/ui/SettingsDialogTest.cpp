@@ -44,7 +44,8 @@ protected:
     }
     void TearDown() override { Prefs = SavedPrefs; }
     std::string Folder(const char* name, const char* tail = "/") const {
-        return Root.filePath(QLatin1StringView(name)).toStdString() + tail;
+        return QDir::toNativeSeparators(Root.filePath(QLatin1StringView(name)) + QLatin1StringView(tail))
+            .toStdString();
     }
 
     QTemporaryDir Root;
@@ -71,7 +72,8 @@ class SettingsOk : public SettingsTest, public testing::WithParamInterface<TOkCa
 TEST_P(SettingsOk, ShowsTheHostFolderAndChecksItAtOk) {
     const TOkCase& c = GetParam();
     const auto under = [this](const char* name) {
-        return *name && *name != '/' ? Folder(name) : std::string(name);
+        return *name && *name != '/' ? Folder(name)
+                                     : QDir::toNativeSeparators(QLatin1StringView(name)).toStdString();
     };
     TestPrefs.FSPath = under(c.FSPath);
     if (c.HostKey)
@@ -142,7 +144,7 @@ TEST_F(SettingsFromTheMenu, BrowseThenCancelKeepsTheFolderForTheExit) {
     environment.Store.Values = {{"FS Path", TestPrefs.FSPath}, {"Backup", "1"}};
     environment.Host.HostFolders = {TestPrefs.FSPath};
     GlobalStart(environment.Environment());
-    const QString other = Folder.filePath(u"other"_s);
+    const QString other = QDir::toNativeSeparators(Folder.filePath(u"other"_s));
     ASSERT_TRUE(QDir().mkpath(other));
     TDialogRecorder dialogs;
     dialogs.AnswerNext(other + u"/FS9.exe"_s);
@@ -157,13 +159,13 @@ TEST_F(SettingsFromTheMenu, BrowseThenCancelKeepsTheFolderForTheExit) {
     EXPECT_EQ(Titles(), TitlesOf({0, 1, 2}));
     Boxes.AnswerNext(false);
     Window->bbSaveClick();
-    EXPECT_EQ(Shown(),
-              (TShown{{TBoxKind::Confirmation, u"The list was loaded from "_s + CfgPath() +
-                                                   u". Save it to "_s + other + u"/Scenery.cfg anyway?"_s},
-                      {TBoxKind::Error, u"Scenery.cfg not saved!"_s}}));
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, u"The list was loaded from "_s + CfgPath() +
+                                                            u". Save it to "_s + other + QDir::separator() +
+                                                            u"Scenery.cfg anyway?"_s},
+                               {TBoxKind::Error, u"Scenery.cfg not saved!"_s}}));
     GlobalEnd();
     Prefs = &TestPrefs;
-    EXPECT_EQ(environment.Store.Values["FS Path"], other.toStdString() + "/");
+    EXPECT_EQ(environment.Store.Values["FS Path"], (other + QDir::separator()).toStdString());
 }
 
 } // namespace

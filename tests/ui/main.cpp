@@ -1,3 +1,4 @@
+#include "OtherWriter.h"
 #include "app/Application.h"
 
 #include <QTemporaryDir>
@@ -9,6 +10,8 @@ using namespace Qt::Literals::StringLiterals;
 // They never touch the user's settings (Qt's own dialogs keep a history there), and they run without
 // a display also when the test list is read.
 int main(int argc, char** argv) {
+    if (argc == 4 && qstrcmp(argv[1], OtherWriterOption) == 0)
+        return RunOtherWriter(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
