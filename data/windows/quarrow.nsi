@@ -1,9 +1,9 @@
 ; The Windows installer: both programs in Program Files\Quarrow, a Start-menu entry, an uninstaller
 ; under "Apps & features". makensis -DVERSION=... -DBUILD=<build folder> -DSOURCE=<source folder>.
 ; Uninstalling leaves the user's settings (HKEY_CURRENT_USER\Software\Quarrow) and Scenery.cfg alone.
-Unicode true
+; A 64-bit installer for the 64-bit programs: Program Files and the registry's own view, no redirection.
+Target amd64-unicode
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quarrow"
 
@@ -22,14 +22,6 @@ SetCompressor /SOLID lzma
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "German"
-
-Function .onInit
-    SetRegView 64
-FunctionEnd
-
-Function un.onInit
-    SetRegView 64
-FunctionEnd
 
 Section "Quarrow"
     SetShellVarContext all
