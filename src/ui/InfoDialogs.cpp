@@ -14,8 +14,6 @@ namespace {
 
 TBoxRecorder* ActiveRecorder = nullptr;
 
-enum class TBeep { Error, Exclamation, Question };
-
 struct TBoxLook {
     QMessageBox::Icon Icon;
     QString Title;
@@ -54,18 +52,30 @@ bool ExecBox(const TBoxLook& look, const QString& text) {
 
 } // namespace
 
+#ifdef Q_OS_WIN
+unsigned BoxSound(TBoxKind kind) {
+    switch (kind) {
+    case TBoxKind::Warning:
+        return MB_ICONEXCLAMATION;
+    case TBoxKind::Confirmation:
+        return MB_ICONQUESTION;
+    default:
+        return MB_ICONHAND;
+    }
+}
+#endif
+
 // Reaches the recorder's private state for the box functions below.
 struct TBoxRecorderAccess {
-    static void Beep(TBeep beep) {
+    static void Beep(TBoxKind kind) {
         if (ActiveRecorder) {
             ++ActiveRecorder->FBeeps;
             return;
         }
 #ifdef Q_OS_WIN
-        const UINT sounds[] = {MB_ICONHAND, MB_ICONEXCLAMATION, MB_ICONQUESTION};
-        MessageBeep(sounds[static_cast<int>(beep)]);
+        MessageBeep(BoxSound(kind));
 #else
-        Q_UNUSED(beep);
+        Q_UNUSED(kind);
         QApplication::beep();
 #endif
     }
@@ -86,17 +96,17 @@ struct TBoxRecorderAccess {
 };
 
 void ShowError(const QString& text) {
-    TBoxRecorderAccess::Beep(TBeep::Error);
+    TBoxRecorderAccess::Beep(TBoxKind::Error);
     TBoxRecorderAccess::Show(TBoxKind::Error, text);
 }
 
 void ShowWarning(const QString& text) {
-    TBoxRecorderAccess::Beep(TBeep::Exclamation);
+    TBoxRecorderAccess::Beep(TBoxKind::Warning);
     TBoxRecorderAccess::Show(TBoxKind::Warning, text);
 }
 
 bool AskYesNo(const QString& text) {
-    TBoxRecorderAccess::Beep(TBeep::Question);
+    TBoxRecorderAccess::Beep(TBoxKind::Confirmation);
     return TBoxRecorderAccess::Show(TBoxKind::Confirmation, text);
 }
 

@@ -16,6 +16,11 @@ void ShowErrorReport(const QString& failureText);
 
 enum class TBoxKind { Error, Warning, Confirmation, PlainError, Report };
 
+#ifdef Q_OS_WIN
+// The system sound a box of the kind plays before it shows (the argument of MessageBeep).
+unsigned BoxSound(TBoxKind kind);
+#endif
+
 struct TShownBox {
     TBoxKind Kind;
     QString Title;
