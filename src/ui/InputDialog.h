@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DialogForm.h"
-#include "SingleLine.h"
+#include "RecordText.h"
 
 #include <QString>
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "FilePicker.h"
 #include "FolderPicker.h"
-#include "SingleLine.h"
+#include "RecordText.h"
 #include "model/FileStamp.h"
 #include "model/QuarrowTypes.h"
 
@@ -115,6 +115,8 @@ private:
     bool SaveGoesAhead();
     // The host folder's file of this name in any letter case; the name as given when there is none.
     std::string HostFile(const char* name) const;
+    // The settings have moved the host folder since the list was loaded or saved.
+    bool HostFolderMoved() const;
     // Another program wrote the library (or removed it) since this window last read or wrote it.
     bool ChangedOutside(bool cheapLook) const;
     bool BackupGoesAhead();

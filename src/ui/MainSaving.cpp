@@ -56,7 +56,7 @@ void THauptformular::bbSaveClick() {
 // Every question that can stop the save comes before anything is copied or written. A host folder
 // changed in the settings would otherwise have its library replaced by the list of the old one.
 bool THauptformular::SaveGoesAhead() {
-    if (Prefs->FSPath != FListFolder &&
+    if (HostFolderMoved() &&
         !AskYesNo(u"The list was loaded from "_s + QString::fromLocal8Bit(FListFile) + u". Save it to "_s +
                   QString::fromLocal8Bit(SceneryCfgPath()) + u" anyway?"_s))
         return false;
@@ -71,11 +71,15 @@ bool THauptformular::SaveGoesAhead() {
     return BackupGoesAhead();
 }
 
+bool THauptformular::HostFolderMoved() const {
+    return Prefs->FSPath != FListFolder;
+}
+
 // Only the library the list was loaded from can have been changed behind its back; the questions before
 // cover a new host folder and a library that could not be read. The cheap look serves the hint only:
 // the save compares the bytes.
 bool THauptformular::ChangedOutside(bool cheapLook) const {
-    if (Prefs->FSPath != FListFolder || FReadFailed)
+    if (HostFolderMoved() || FReadFailed)
         return false;
     return !Files.Stamp(SceneryCfgPath(), cheapLook ? &FListStamp : nullptr).SameContentAs(FListStamp);
 }

@@ -1,4 +1,4 @@
-#include "SingleLine.h"
+#include "RecordText.h"
 
 #include "platform/AnsiCodec.h"
 
