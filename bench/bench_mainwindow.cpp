@@ -6,11 +6,13 @@
 #include "model/Global.h"
 #include "model/ListRules.h"
 #include "platform/SystemFileAccess.h"
+#include "platform/SystemHostFolders.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -32,10 +34,19 @@ std::string LargeCfg(int areas = AreaCount) {
     return text;
 }
 
+// The window never asks for the host key here: only the settings dialog would.
+class TNoHostKey : public THostLocator {
+public:
+    std::optional<std::string> ReadHostKey() const override { return std::nullopt; }
+    bool HoldsHost(const std::string&) const override { return false; }
+};
+
 // The window on a host folder holding the large file, shown once so that its list is laid out.
 struct TBenchWindow {
     QTemporaryDir Folder;
     TSystemFileAccess Files;
+    TSystemHostFolders Folders;
+    TNoHostKey Host;
     TPrefs BenchPrefs;
     std::unique_ptr<THauptformular> Window;
     TAreaListView* List = nullptr;
@@ -43,8 +54,7 @@ struct TBenchWindow {
     TBenchWindow() {
         WriteFile(QStringLiteral("Scenery.cfg"), LargeCfg());
         BenchPrefs.FSPath = Folder.path().toLocal8Bit().toStdString() + "/";
-        Prefs = &BenchPrefs;
-        Window = std::make_unique<THauptformular>(Files);
+        Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, Host, BenchPrefs});
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         Window->show();
         // The clipboard commands act on the list only while it has the focus.
@@ -116,7 +126,7 @@ void BM_Drop1000(benchmark::State& state) {
 BENCHMARK(BM_Drop1000)->Unit(benchmark::kMillisecond);
 
 void BM_Renumber2000(benchmark::State& state) {
-    TimeCommand(state, 2, [](THauptformular& window) { window.Renumber(); });
+    TimeCommand(state, 2, [](THauptformular& window) { window.bbRenumberClick(); });
 }
 BENCHMARK(BM_Renumber2000)->Unit(benchmark::kMillisecond);
 
@@ -170,6 +180,97 @@ void BM_Import1000(benchmark::State& state) {
     state.counters["rows"] = bench.List->RowCount();
 }
 BENCHMARK(BM_Import1000)->Unit(benchmark::kMillisecond);
+
+// Undoing (or redoing after an undo) one step of a command on 2000 rows, timing only the undo or redo.
+template <class Command> void TimeUndo(benchmark::State& state, bool redo, Command command) {
+    TBenchWindow& bench = Bench();
+    for (auto _ : state) {
+        state.PauseTiming();
+        command(bench);
+        if (redo)
+            bench.Window->cmEditUndoClick();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        redo ? bench.Window->cmEditRedoClick() : bench.Window->cmEditUndoClick();
+        QCoreApplication::processEvents();
+    }
+    state.counters["rows"] = bench.List->RowCount();
+}
+
+void MoveDown1000(TBenchWindow& bench) {
+    bench.ReloadAndSelectAlternate(2);
+    bench.Window->bbDownClick();
+}
+
+void Cut1000(TBenchWindow& bench) {
+    bench.ReloadAndSelectAlternate(2);
+    bench.Window->cmEditCutClick();
+}
+
+void Import1000(TBenchWindow& bench) {
+    static const QString set = bench.WriteFile(QStringLiteral("import.sas"), LargeCfg(1000));
+    bench.Window->ReloadAll();
+    bench.List->SelectOnly(3);
+    bench.Window->ImportAreaSet(set, InsertBeforeSelected);
+}
+
+void BM_UndoMoveDown1000(benchmark::State& state) {
+    TimeUndo(state, false, MoveDown1000);
+}
+BENCHMARK(BM_UndoMoveDown1000)->Unit(benchmark::kMillisecond);
+
+void BM_RedoMoveDown1000(benchmark::State& state) {
+    TimeUndo(state, true, MoveDown1000);
+}
+BENCHMARK(BM_RedoMoveDown1000)->Unit(benchmark::kMillisecond);
+
+void BM_UndoCut1000(benchmark::State& state) {
+    TimeUndo(state, false, Cut1000);
+}
+BENCHMARK(BM_UndoCut1000)->Unit(benchmark::kMillisecond);
+
+void BM_RedoCut1000(benchmark::State& state) {
+    TimeUndo(state, true, Cut1000);
+}
+BENCHMARK(BM_RedoCut1000)->Unit(benchmark::kMillisecond);
+
+void BM_UndoImport1000(benchmark::State& state) {
+    TimeUndo(state, false, Import1000);
+}
+BENCHMARK(BM_UndoImport1000)->Unit(benchmark::kMillisecond);
+
+void BM_RedoImport1000(benchmark::State& state) {
+    TimeUndo(state, true, Import1000);
+}
+BENCHMARK(BM_RedoImport1000)->Unit(benchmark::kMillisecond);
+
+// The resident memory 200 steps add to a 2000-row history, each a Move down of 1000 rows.
+long ResidentKiB() {
+    long pages = 0;
+    long resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * 4;
+}
+
+void BM_HistoryOf200Steps(benchmark::State& state) {
+    TBenchWindow& bench = Bench();
+    long added = 0;
+    for (auto _ : state) {
+        bench.ReloadAndSelectAlternate(2);
+        const long before = ResidentKiB();
+        for (int step = 0; step < 200; ++step)
+            bench.Window->bbDownClick();
+        QCoreApplication::processEvents();
+        added = ResidentKiB() - before;
+    }
+    state.counters["added_KiB"] = static_cast<double>(added);
+    state.counters["KiB_per_step"] = static_cast<double>(added) / 200;
+}
+BENCHMARK(BM_HistoryOf200Steps)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

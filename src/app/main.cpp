@@ -5,6 +5,7 @@
 #include "model/Global.h"
 #include "platform/PrefsSettingsStore.h"
 #include "platform/SystemFileAccess.h"
+#include "platform/SystemHostFolders.h"
 #include "platform/SystemHostLocator.h"
 #include "platform/WinePaths.h"
 
@@ -56,7 +57,8 @@ int main(int argc, char* argv[]) {
     int result = 0;
     {
         const TSystemFileAccess files;
-        THauptformular mainWindow(files);
+        const TSystemHostFolders folders;
+        THauptformular mainWindow({files, folders, host, *Prefs});
         mainWindow.show();
         result = QApplication::exec();
     }

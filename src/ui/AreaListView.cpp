@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <algorithm>
+#include <unordered_map>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -113,29 +114,58 @@ void TAreaListView::SelectOnly(int position) {
                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-// Takes every row out and puts them back at once: one removal and one insertion however many rows move.
-void TAreaListView::Reorder(const std::vector<int>& order) {
-    const QList<QTreeWidgetItem*> current = invisibleRootItem()->takeChildren();
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(current.size());
-    for (int position : order)
-        rows.append(current[position]);
-    addTopLevelItems(rows);
+namespace {
+// The row shows the area; true when its folder must be checked again.
+bool ShowsNewFolder(TAreaRow& row, const TAreaRef& area) {
+    const bool newFolder = !row.Shown() || row.Area().Local != area->Local;
+    return row.Show(area) && newFolder;
 }
 
-std::vector<std::unique_ptr<TArea>> TAreaListView::TakeRows(const std::vector<int>& positions) {
+bool SameEntries(const TAreaListView& view, const std::vector<TDocumentArea>& entries) {
+    if (view.RowCount() != static_cast<int>(entries.size()))
+        return false;
+    for (int position = 0; position < view.RowCount(); ++position)
+        if (view.Row(position)->Id() != entries[static_cast<std::size_t>(position)].Id)
+            return false;
+    return true;
+}
+} // namespace
+
+// An edit or a renumbering changes cells only; any other change takes every row out and puts them back
+// at once: one removal and one insertion however many rows move.
+QList<TAreaRow*> TAreaListView::ShowEntries(const std::vector<TDocumentArea>& entries, TAreaRow*& current) {
     const QSignalBlocker quiet(this);
-    QList<QTreeWidgetItem*> rows = invisibleRootItem()->takeChildren();
-    std::vector<std::unique_ptr<TArea>> areas;
-    areas.reserve(positions.size());
-    for (int position : positions) {
-        areas.push_back(static_cast<TAreaRow*>(rows[position])->TakeArea());
-        delete rows[position];
-        rows[position] = nullptr;
+    QList<TAreaRow*> checked;
+    if (SameEntries(*this, entries)) {
+        const TQuietCells quietCells(*this);
+        for (int position = 0; position < RowCount(); ++position)
+            if (ShowsNewFolder(*Row(position), entries[static_cast<std::size_t>(position)].Area))
+                checked.append(Row(position));
+        return checked;
     }
-    rows.removeAll(nullptr);
+    std::unordered_map<TEntryId, TAreaRow*> byId;
+    for (QTreeWidgetItem* item : invisibleRootItem()->takeChildren()) {
+        auto* row = static_cast<TAreaRow*>(item);
+        byId.emplace(row->Id(), row);
+    }
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(static_cast<qsizetype>(entries.size()));
+    for (const TDocumentArea& entry : entries) {
+        const auto found = byId.find(entry.Id);
+        TAreaRow* row = found != byId.end() ? found->second : new TAreaRow(entry.Id);
+        if (found != byId.end())
+            byId.erase(found);
+        if (ShowsNewFolder(*row, entry.Area))
+            checked.append(row);
+        rows.append(row);
+    }
+    for (const auto& [id, row] : byId) {
+        if (row == current)
+            current = nullptr;
+        delete row;
+    }
     addTopLevelItems(rows);
-    return areas;
+    return checked;
 }
 
 TAreaListView::TQuietCells::TQuietCells(TAreaListView& view) : FView(view), FBlocker(view.model()) {}

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "model/SceneryDocument.h"
+
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <functional>
-#include <memory>
 #include <vector>
 
-class TArea;
 class TAreaRow;
 
 // The main window's area list: four report columns, whole-row multiple selection and internal drags
@@ -34,10 +34,10 @@ public:
     void SelectByFlags(const std::vector<char>& flags);
     // Selects only this row and makes it the focused one.
     void SelectOnly(int position);
-    // Puts the rows in a new order: each entry the current position of the row that goes there.
-    void Reorder(const std::vector<int>& order);
-    // Removes the rows at these positions in one step and hands over their areas in the same order.
-    std::vector<std::unique_ptr<TArea>> TakeRows(const std::vector<int>& positions);
+    // One row per entry, in the entries' order: a row that stood for an entry keeps standing for it
+    // wherever it goes, new entries get new rows, and the rows of entries gone are deleted, the current
+    // one set to none if it is among them. Gives the rows that are new or whose Local Path changed.
+    QList<TAreaRow*> ShowEntries(const std::vector<TDocumentArea>& entries, TAreaRow*& current);
 
     // While alive, cell texts change without a notice per cell; the rows are repainted once at the end.
     class TQuietCells {

@@ -1,12 +1,27 @@
 #include "AreaRow.h"
 
-TAreaRow::TAreaRow(std::unique_ptr<TArea> area) : QTreeWidgetItem(UserType), FArea(std::move(area)) {}
+#include "platform/AnsiCodec.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 constexpr int NameColumn = 1;
 }
 
-void TAreaRow::SetFolder(TAreaFolder folder) {
+TAreaRow::TAreaRow(TEntryId id) : QTreeWidgetItem(UserType), FId(id) {}
+
+bool TAreaRow::Show(const TAreaRef& area) {
+    if (FArea == area)
+        return false;
+    FArea = area;
+    setText(0, QString::number(area->Layer));
+    setText(NameColumn, AnsiToUnicode(area->Title));
+    setText(2, area->Active ? u"A"_s : QString());
+    setText(3, area->Required ? u"R"_s : QString());
+    return true;
+}
+
+void TAreaRow::SetFolder(TFolderFound folder) {
     FFolder = std::move(folder);
     if (FFolder.Exists)
         setData(NameColumn, Qt::ForegroundRole, QVariant());

@@ -1,26 +1,28 @@
 #pragma once
 
-#include "model/QuarrowTypes.h"
-#include "platform/AreaFolders.h"
+#include "model/HostFolders.h"
+#include "model/SceneryDocument.h"
 
 #include <QTreeWidgetItem>
-#include <memory>
 
-// One row of the area list. It owns exactly one area for as long as it exists: deleting the row frees
-// the area; a row that is cut hands its area over first.
+// One row of the area list: it stands for one entry of the document and shows its area, which the
+// document shares with its earlier states.
 class TAreaRow : public QTreeWidgetItem {
 public:
-    explicit TAreaRow(std::unique_ptr<TArea> area);
+    explicit TAreaRow(TEntryId id);
 
-    TArea& Area() { return *FArea; }
+    TEntryId Id() const { return FId; }
     const TArea& Area() const { return *FArea; }
-    std::unique_ptr<TArea> TakeArea() noexcept { return std::move(FArea); }
+    const TAreaRef& Shown() const { return FArea; }
+    // The four cells show the area; false when the row already showed this very area.
+    bool Show(const TAreaRef& area);
 
     // Where the host finds the area's folder, as last checked; a missing one shows the name in red.
-    const TAreaFolder& Folder() const { return FFolder; }
-    void SetFolder(TAreaFolder folder);
+    const TFolderFound& Folder() const { return FFolder; }
+    void SetFolder(TFolderFound folder);
 
 private:
-    std::unique_ptr<TArea> FArea;
-    TAreaFolder FFolder{{}, true};
+    TEntryId FId;
+    TAreaRef FArea;
+    TFolderFound FFolder{{}, true};
 };

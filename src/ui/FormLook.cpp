@@ -1,6 +1,7 @@
 #include "FormLook.h"
 
 #include <QIcon>
+#include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
@@ -22,4 +23,9 @@ QIcon ProgramIcon() {
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
     return icon;
+}
+
+void SetTextIfDifferent(QLineEdit* field, const QString& text) {
+    if (field->text() != text)
+        field->setText(text);
 }

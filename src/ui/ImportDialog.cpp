@@ -4,15 +4,15 @@
 #include "ButtonKinds.h"
 #include "FormLook.h"
 #include "InfoDialogs.h"
-#include "model/Global.h"
+#include "model/QuarrowTypes.h"
 #include "model/ListRules.h"
 #include "ui_ImportDialog.h"
 
 using namespace Qt::Literals::StringLiterals;
 
-TImportDlg::TImportDlg(QWidget* parent)
+TImportDlg::TImportDlg(const TPrefs& prefs, QWidget* parent)
     : TFormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), InsertMode(InsertBeforeSelected),
-      ui(std::make_unique<Ui::TImportDlg>()) {
+      FPrefs(prefs), ui(std::make_unique<Ui::TImportDlg>()) {
     ui->setupUi(this);
     PrepareDialogForm(*this, 496, 81);
     SetInfoColour(ui->eFilename, true);
@@ -36,7 +36,7 @@ void TImportDlg::FormShow() {
 
 void TImportDlg::bbFilenameClick() {
     if (odOpen.InitialDir.isEmpty())
-        odOpen.InitialDir = QString::fromLocal8Bit(Prefs->SetPath);
+        odOpen.InitialDir = QString::fromLocal8Bit(FPrefs.SetPath);
     if (!odOpen.Execute(this))
         return;
     FileName = odOpen.FileName;

@@ -9,12 +9,14 @@
 namespace Ui {
 class TImportDlg;
 }
+class TPrefs;
 
 // Asks which area set to import and where its areas go; ends with OK only once a file is chosen.
 class TImportDlg : public TFormDialog {
     Q_OBJECT
 public:
-    explicit TImportDlg(QWidget* parent = nullptr);
+    // The set folder of the preferences is where the first browse starts; they outlive the dialog.
+    explicit TImportDlg(const TPrefs& prefs, QWidget* parent = nullptr);
     ~TImportDlg() override;
 
     // The chosen set file, empty until one is chosen.
@@ -30,6 +32,7 @@ public slots:
     void bbOKClick();
 
 private:
+    const TPrefs& FPrefs;
     std::unique_ptr<Ui::TImportDlg> ui;
     TFilePicker odOpen{TFilePickerKind::Open};
 };

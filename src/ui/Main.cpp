@@ -11,7 +11,6 @@
 #include "MenuKeys.h"
 #include "SettingsDialog.h"
 #include "model/FileAccess.h"
-#include "model/Global.h"
 #include "model/ProfileFile.h"
 #include "platform/AnsiCodec.h"
 #include "ui_Main.h"
@@ -37,12 +36,14 @@ constexpr int ClientHeight = 488;
 constexpr int StatusBarHeight = 19;
 } // namespace
 
-// FormCreate: builds the form, its look and its connections; General and the area clipboard are members.
-THauptformular::THauptformular(const TFileAccess& files, QWidget* parent)
+// FormCreate: builds the form, its look and its connections; the document and the area clipboard are
+// members.
+THauptformular::THauptformular(const TWindowServices& services, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      Files(files), ui(std::make_unique<Ui::THauptformular>()) {
+      Files(services.Files), Folders(services.Folders), Host(services.Host), FPrefs(services.Prefs),
+      ui(std::make_unique<Ui::THauptformular>()) {
     InitQuarrowResources();
     ui->setupUi(this);
     lvAreas = ui->lvAreas;
@@ -54,7 +55,7 @@ THauptformular::THauptformular(const TFileAccess& files, QWidget* parent)
     sdExport.DefaultExt = AreaSetExtension;
 }
 
-// FormDestroy: the rows free their areas with the list; General and the clipboard go with the window.
+// FormDestroy: the rows, the document with its history and the clipboard go with the window.
 THauptformular::~THauptformular() = default;
 
 void THauptformular::ApplyLook() {
@@ -114,6 +115,8 @@ void THauptformular::ConnectHandlers() {
     connect(ui->cmAreaDelete, &QAction::triggered, this, &THauptformular::bbDeleteClick);
     connect(ui->bbRenumber, &QPushButton::clicked, this, &THauptformular::bbRenumberClick);
     connect(ui->cmAreaRenumber, &QAction::triggered, this, &THauptformular::bbRenumberClick);
+    connect(ui->cmEditUndo, &QAction::triggered, this, &THauptformular::cmEditUndoClick);
+    connect(ui->cmEditRedo, &QAction::triggered, this, &THauptformular::cmEditRedoClick);
     connect(ui->cmEditCut, &QAction::triggered, this, &THauptformular::cmEditCutClick);
     connect(ui->cmEditCopy, &QAction::triggered, this, &THauptformular::cmEditCopyClick);
     connect(ui->cmEditPaste, &QAction::triggered, this, &THauptformular::cmEditPasteClick);
@@ -136,9 +139,7 @@ void THauptformular::ConnectHandlers() {
     connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
     connect(ui->cmHelpAbout, &QAction::triggered, this, &THauptformular::cmHelpAboutClick);
     connect(lvAreas, &QTreeWidget::itemSelectionChanged, this, &THauptformular::lvAreasChange);
-    for (QLineEdit* field : {ui->eCfgTitle, ui->eDescription})
-        connect(field, &QLineEdit::textChanged, this, &THauptformular::GeneralSettingsChange);
-    connect(ui->cbCleanOnExit, &QCheckBox::toggled, this, &THauptformular::GeneralSettingsChange);
+    ConnectGeneralFields();
     // Text set from code runs the handlers too; they ignore it while the editor is being filled.
     connect(ui->eTitle, &QLineEdit::textChanged, this, &THauptformular::eTitleChange);
     connect(ui->eExclude, &QLineEdit::textChanged, this, &THauptformular::eExcludeChange);
@@ -153,7 +154,10 @@ void THauptformular::ConnectHandlers() {
     for (QLineEdit* field : {ui->eTitle, ui->eExclude, ui->eCfgTitle, ui->eDescription})
         KeepRecordText(field, RefusalReport());
     FocusBuddiesOnly(this);
-    RouteKeysToMenu(this, {ui->cmEditCut, ui->cmEditCopy, ui->cmEditPaste});
+    // Every keystroke in a field is already a change of the document: its undo keys undo the document.
+    RouteKeysToMenu(this, {ui->cmEditUndo, ui->cmEditRedo, ui->cmEditCut, ui->cmEditCopy, ui->cmEditPaste});
+    // A run of keystrokes ends where the field loses the focus.
+    connect(qApp, &QApplication::focusChanged, this, [this] { History.EndRun(); });
     lvAreas->DragOverHook = [this](int target) { return lvAreasDragOver(target); };
     lvAreas->DragDropHook = [this](int target) { lvAreasDragDrop(target); };
     lvAreas->EndDragHook = [this] { lvAreasEndDrag(); };
@@ -195,34 +199,19 @@ void THauptformular::FormShow() {
 void THauptformular::ReloadAll() {
     SetStatusText(QString());
     ReadSceneryCfg();
-    Updating = true;
-    ui->eCfgTitle->setText(AnsiToUnicode(General.Title));
-    ui->eDescription->setText(AnsiToUnicode(General.Description));
-    ui->cbCleanOnExit->setChecked(General.CleanOnExit);
-    Updating = false;
+    ShowDocument(TSelection(static_cast<std::size_t>(Document().Count()), 0));
     if (lvAreas->RowCount() > 0)
         lvAreas->SelectOnly(0);
     FollowSelection();
-    Modified = false;
     ShowListSummary();
 }
 
-void THauptformular::MarkModified() {
-    Modified = true;
-}
-
-// The General fields are written into General only at save; the user's edit must still count.
-void THauptformular::GeneralSettingsChange() {
-    if (!Updating)
-        MarkModified();
-}
-
-// The rows are built before they join the list, so the list takes them in one insertion. A missing
-// file is a fresh installation; one that exists but cannot be read is said, never shown as empty.
+// A missing file is a fresh installation; one that exists but cannot be read is said, never shown as
+// empty. The history starts with what was read.
 void THauptformular::ReadSceneryCfg() {
     CurrentItem = nullptr;
     lvAreas->clear();
-    FListFolder = Prefs->FSPath;
+    FListFolder = FPrefs.FSPath;
     FListFile = SceneryCfgPath();
     const TProfileRead read = Files.ReadProfile(FListFile);
     FListStamp = read.Stamp;
@@ -230,32 +219,12 @@ void THauptformular::ReadSceneryCfg() {
     if (FReadFailed)
         ShowError(u"Scenery.cfg could not be read: "_s + QString::fromLocal8Bit(FListFile) + u": "_s +
                   QString::fromUtf8(read.Failure));
-    General.LoadFrom(*read.Profile);
-    lvAreas->addTopLevelItems(SweptRows(*read.Profile));
-}
-
-QList<QTreeWidgetItem*> THauptformular::SweptRows(const TProfileFile& file) {
-    QList<QTreeWidgetItem*> rows;
-    SweepAreas(file, [this, &rows](std::unique_ptr<TArea> area) {
-        auto* row = new TAreaRow(std::move(area));
-        UpdateRow(*row);
-        rows.append(row);
-    });
-    CheckFolders(rows);
-    return rows;
-}
-
-void THauptformular::UpdateRow(TAreaRow& row) {
-    const TArea& area = row.Area();
-    row.setText(0, QString::number(area.Layer));
-    row.setText(1, AnsiToUnicode(area.Title));
-    row.setText(2, area.Active ? u"A"_s : QString());
-    row.setText(3, area.Required ? u"R"_s : QString());
+    History = TDocumentHistory(ReadDocument(*read.Profile));
 }
 
 // The list is not read again: Revert loads the Scenery.cfg of a new host folder when the user wants it.
 void THauptformular::cmFileSettingsClick() {
-    TSettingsDlg dialog(HostLocator(), this);
+    TSettingsDlg dialog(Host, FPrefs, this);
     dialog.exec();
 }
 

@@ -3,6 +3,8 @@
 #include "FilePicker.h"
 #include "FolderPicker.h"
 #include "RecordText.h"
+#include "model/CommandStates.h"
+#include "model/DocumentHistory.h"
 #include "model/FileStamp.h"
 #include "model/QuarrowTypes.h"
 
@@ -19,35 +21,42 @@ class TAreaListView;
 class QLineEdit;
 class QListWidgetItem;
 class QTreeWidgetItem;
-class TProfileFile;
 class TFileAccess;
-struct TListChange;
+class THostFolders;
+class THostLocator;
+
+// What the windows reach outside themselves: app/ gives the system's own, tests bring theirs. Each
+// outlives the windows.
+struct TWindowServices {
+    // Reads and writes Scenery.cfg, its backup and the area sets.
+    const TFileAccess& Files;
+    const THostFolders& Folders;
+    const THostLocator& Host;
+    TPrefs& Prefs;
+};
 
 // The program's one main window: the ordered area list with its commands, the area editor, the
-// General fields, the menu and the status bar. Each list row owns its area; the window owns General
-// and the area clipboard. Handlers keep the names the rest of the program knows them by.
+// General fields, the menu and the status bar. The document and its undo history live in the model;
+// the window shows the current state, each row one entry, and applies every command's result in one
+// place. Handlers keep the names the rest of the program knows them by.
 class THauptformular : public QMainWindow {
     Q_OBJECT
 public:
-    // The file access reads and writes Scenery.cfg and its backup; it outlives the window.
-    explicit THauptformular(const TFileAccess& files, QWidget* parent = nullptr);
+    explicit THauptformular(const TWindowServices& services, QWidget* parent = nullptr);
     ~THauptformular() override;
 
     // The window's state as tests and the benchmark see it.
     bool IsModified() const { return Modified; }
     const TAreaRow* Current() const { return CurrentItem; }
+    const TSceneryDocument& Document() const { return History.Current(); }
 
     void ReloadAll();
     void ReadSceneryCfg();
-    void UpdateRow(TAreaRow& row);
-    int MaxAreaNumber() const;
-    int MaxLayer() const;
-    void Renumber();
     // Fills the editor from the area; a field that already holds its text is left untouched.
     void ShowArea(const TArea& area);
     // Enables the editor and the commands as the current row and the selection allow; a required
-    // area is made active as if its box were ticked.
-    void UpdateControls(TArea& area);
+    // area the editor shows is made active for good.
+    void UpdateControls();
     // The window may close: asks first while there are unsaved changes.
     bool FormCloseQuery();
     // The host folder's library as the host would open it, in whatever letter case it has on disk.
@@ -60,6 +69,8 @@ public:
     void ImportAreaSet(const QString& fileName, int insertMode);
 
 public slots:
+    void cmEditUndoClick();
+    void cmEditRedoClick();
     void bbAddClick();
     void bbDuplClick();
     void bbDeleteClick();
@@ -100,6 +111,7 @@ private:
     void ApplyLook();
     void ApplyGlyphs();
     void ConnectHandlers();
+    void ConnectGeneralFields();
     void FormShow();
     // A hint shows until the pointer leaves its control; the status text stays until replaced.
     void ShowHintText(const QString& hint);
@@ -107,12 +119,12 @@ private:
     // Where the fields that feed a record say which characters they left out.
     TRefusalReport RefusalReport();
     // Marks each row whose folder the host would not find.
-    void CheckFolders(const QList<QTreeWidgetItem*>& rows);
+    void CheckFolders(const QList<TAreaRow*>& rows);
     // The current row's missing folder, or nothing once the current row has its folder.
     void ShowFolderStatus();
     void ShowListSummary();
     int MissingFolderCount() const;
-    bool SaveGoesAhead();
+    bool SaveGoesAhead(const TSceneryDocument& saved);
     // The host folder's file of this name in any letter case; the name as given when there is none.
     std::string HostFile(const char* name) const;
     // The settings have moved the host folder since the list was loaded or saved.
@@ -120,39 +132,51 @@ private:
     // Another program wrote the library (or removed it) since this window last read or wrote it.
     bool ChangedOutside(bool cheapLook) const;
     bool BackupGoesAhead();
-    void WriteSceneryCfg();
-    // Rows for the areas of a file, in ascending section number, not yet in the list.
-    QList<QTreeWidgetItem*> SweptRows(const TProfileFile& file);
-    // Every row's area, in row order.
-    std::vector<const TArea*> RowAreas() const;
-    void ApplyListChange(const TListChange& change);
+    void WriteSceneryCfg(const TSceneryDocument& saved);
+    // The one place a command's result reaches the window: the history takes the step, and the rows,
+    // General, the selection, the editor and Modified show the new state.
+    void Perform(TDocumentStep step);
+    // An edit's step: the status bar goes on saying what it said.
+    void PerformEdit(TDocumentStep step, const std::string& runKey);
+    void ShowDocument(const TSelection& selected);
+    void ShowGeneral(const TGeneral& general);
+    void UpdateUndoItems();
+    int CurrentPosition() const;
     bool CurrentEditable() const;
     void SetEditorEditable(bool editable);
-    void UpdateListCommands(bool editable);
-    TArea* EditedArea();
-    void BrowseFolder(QLineEdit* field, std::string TArea::*folder);
-    QListWidgetItem* CommandToChange();
-    void StoreFlatten();
+    void UpdateListCommands(const TCommandStates& states);
+    // A change of the area the editor shows, one step; a typed change continues the run of keystrokes
+    // in the same field of the same area.
+    void ChangeCurrentArea(const char* name, const std::function<void(TArea&)>& change, bool typed = false);
+    void ChangeGeneralField(const char* name, const std::function<void(TGeneral&)>& change, bool typed = false);
+    void BrowseFolder(const char* name, std::string TArea::*folder);
+    // The position of the flatten command an edit or delete works on: -1 while no area is edited, or
+    // after telling the user that no command is selected.
+    int CommandToChange();
+    void ChangeFlatten(const char* name, const std::function<void(std::vector<std::string>&)>& change);
     // The export file picked and the selection checked; the rows to write, top down, or none.
     std::vector<int> ExportedRows();
     // Writes the areas of these rows to the picked file; false when the user or a check stopped it.
     // Throws EInOutError when writing fails, the file then being as it was.
     bool WriteAreaSet(const std::vector<int>& rows);
 
-    // The one place that marks the list as changed since the last load or save.
-    void MarkModified();
-    // After every list command: the editor and the commands show the list as it now stands.
+    // After every list command: the editor, the commands and the status bar show the list as it now
+    // stands.
     void FollowSelection();
+    void FollowCurrent();
     void ClearEditor();
-    void GeneralSettingsChange();
 
-    TGeneral General;
+    TDocumentHistory History;
+    // The current state is not the one last loaded or saved.
     bool Modified = false;
     // The row whose area the editor shows; none after a load of an empty file or once that row is deleted.
     TAreaRow* CurrentItem = nullptr;
-    std::vector<std::unique_ptr<TArea>> AreaClipboard;
+    std::vector<TAreaRef> AreaClipboard;
     bool Updating = false;
     const TFileAccess& Files;
+    const THostFolders& Folders;
+    const THostLocator& Host;
+    TPrefs& FPrefs;
     // The last load met a Scenery.cfg it could not read: saving would replace a library unseen.
     bool FReadFailed = false;
     // The Scenery.cfg the list stands for, in its host folder; the settings may since have moved the

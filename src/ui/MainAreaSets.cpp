@@ -3,13 +3,11 @@
 #include "Main.h"
 
 #include "AreaListView.h"
-#include "AreaRow.h"
 #include "AreaSetFiles.h"
 #include "ImportDialog.h"
 #include "InfoDialogs.h"
 #include "model/ConfigurationFile.h"
 #include "model/FileAccess.h"
-#include "model/Global.h"
 #include "model/ListRules.h"
 #include "model/ProfileFile.h"
 #include "model/SaveChecks.h"
@@ -39,22 +37,16 @@ void THauptformular::bbExportClick() {
 // keeps every area.
 void THauptformular::bbExportRemoveClick() {
     const std::vector<int> rows = ExportedRows();
-    if (rows.empty() || !WriteAreaSet(rows))
-        return;
-    if (CurrentItem && CurrentItem->isSelected())
-        CurrentItem = nullptr;
-    lvAreas->TakeRows(rows);
-    MarkModified();
-    Renumber();
-    FollowSelection();
+    if (!rows.empty() && WriteAreaSet(rows))
+        Perform(RemoveSelected(Document(), lvAreas->SelectionFlags(), "Cut & Export"));
 }
 
 // The picker's first folder is the set folder of the preferences, else the program's own folder; after
 // that it follows the user's choices.
 std::vector<int> THauptformular::ExportedRows() {
     if (sdExport.InitialDir.isEmpty())
-        sdExport.InitialDir = Prefs->SetPath.empty() ? QCoreApplication::applicationDirPath()
-                                                     : QString::fromLocal8Bit(Prefs->SetPath);
+        sdExport.InitialDir = FPrefs.SetPath.empty() ? QCoreApplication::applicationDirPath()
+                                                     : QString::fromLocal8Bit(FPrefs.SetPath);
     if (!sdExport.Execute(this))
         return {};
     std::vector<int> rows = SelectedTopDown(lvAreas->SelectionFlags());
@@ -73,10 +65,7 @@ std::vector<int> THauptformular::ExportedRows() {
 // An area the import would not read back is never written silently: a number outside the set's range
 // stops the export, an area without Local Path is asked about.
 bool THauptformular::WriteAreaSet(const std::vector<int>& rows) {
-    std::vector<const TArea*> areas;
-    areas.reserve(rows.size());
-    for (int position : rows)
-        areas.push_back(&lvAreas->Row(position)->Area());
+    const std::vector<const TArea*> areas = Document().AreaPointers(rows);
     if (const std::string error = AreaSetNumberError(areas); !error.empty()) {
         ShowError(AnsiToUnicode(error));
         return false;
@@ -89,7 +78,7 @@ bool THauptformular::WriteAreaSet(const std::vector<int>& rows) {
 }
 
 void THauptformular::bbImportClick() {
-    TImportDlg dialog(this);
+    TImportDlg dialog(FPrefs, this);
     if (dialog.exec() == QDialog::Accepted)
         ImportAreaSet(dialog.FileName, dialog.InsertMode);
 }
@@ -110,8 +99,7 @@ void THauptformular::ImportAreaSet(const QString& fileName, int insertMode) {
         ShowError(u"Area set could not be read: "_s + fileName + u": "_s + failure);
         return;
     }
-    lvAreas->insertTopLevelItems(position, SweptRows(*read.Profile));
-    MarkModified();
-    Renumber();
-    FollowSelection();
+    std::vector<TArea> areas;
+    SweepAreas(*read.Profile, [&areas](std::unique_ptr<TArea> area) { areas.push_back(std::move(*area)); });
+    Perform(InsertAreas(Document(), lvAreas->SelectionFlags(), position, std::move(areas), "Import"));
 }

@@ -3,8 +3,6 @@
 #include "Main.h"
 
 #include "AreaListView.h"
-#include "AreaRow.h"
-#include "model/ListRules.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -34,52 +32,23 @@ bool DoneOutsideTheList(const QWidget* list, TClipCommand command) {
 
 } // namespace
 
-// The selected rows go into the clipboard with their areas, the lowest row first.
+// The selected areas go into the clipboard, the lowest row first, and leave the list.
 void THauptformular::cmEditCutClick() {
     if (DoneOutsideTheList(lvAreas, TClipCommand::Cut))
         return;
-    AreaClipboard.clear();
-    const std::vector<int> taken = SelectedBottomUp(lvAreas->SelectionFlags());
-    if (taken.empty())
-        return;
-    if (CurrentItem && CurrentItem->isSelected())
-        CurrentItem = nullptr;
-    AreaClipboard = lvAreas->TakeRows(taken);
-    MarkModified();
-    Renumber();
-    FollowSelection();
+    const TSelection selected = lvAreas->SelectionFlags();
+    AreaClipboard = CopiedAreas(Document(), selected);
+    if (!AreaClipboard.empty())
+        Perform(RemoveSelected(Document(), selected, "Cut"));
 }
 
 void THauptformular::cmEditCopyClick() {
-    if (DoneOutsideTheList(lvAreas, TClipCommand::Copy))
-        return;
-    AreaClipboard.clear();
-    for (int position : SelectedBottomUp(lvAreas->SelectionFlags())) {
-        auto copy = std::make_unique<TArea>();
-        copy->Assign(lvAreas->Row(position)->Area());
-        AreaClipboard.push_back(std::move(copy));
-    }
+    if (!DoneOutsideTheList(lvAreas, TClipCommand::Copy))
+        AreaClipboard = CopiedAreas(Document(), lvAreas->SelectionFlags());
 }
 
-// Copies of the clipboard's areas go above the first selected row, entry 0 on top, so the block comes
-// back in the reverse of the order it was taken in; the clipboard keeps its areas for another paste.
+// The clipboard keeps its areas for another paste; each paste puts new entries into the list.
 void THauptformular::cmEditPasteClick() {
-    if (DoneOutsideTheList(lvAreas, TClipCommand::Paste) || AreaClipboard.empty())
-        return;
-    const int position = FirstSelected(lvAreas->SelectionFlags());
-    if (position >= 0) {
-        QList<QTreeWidgetItem*> rows;
-        for (const std::unique_ptr<TArea>& entry : AreaClipboard) {
-            auto copy = std::make_unique<TArea>();
-            copy->Assign(*entry);
-            auto* row = new TAreaRow(std::move(copy));
-            UpdateRow(*row);
-            rows.append(row);
-        }
-        CheckFolders(rows);
-        lvAreas->insertTopLevelItems(position, rows);
-    }
-    MarkModified();
-    Renumber();
-    FollowSelection();
+    if (!DoneOutsideTheList(lvAreas, TClipCommand::Paste) && !AreaClipboard.empty())
+        Perform(PasteAreas(Document(), lvAreas->SelectionFlags(), AreaClipboard));
 }

@@ -1,5 +1,5 @@
-// The area editor of the main window: it shows the current area, writes each change straight into it,
-// and decides which commands the current selection allows.
+// The area editor of the main window: it shows the current area, makes each change a step of the
+// document, and enables the commands the current selection allows.
 #include "Main.h"
 
 #include "AreaListView.h"
@@ -7,9 +7,8 @@
 #include "FormLook.h"
 #include "InfoDialogs.h"
 #include "InputDialog.h"
-#include "model/Global.h"
+#include "model/HostFolders.h"
 #include "platform/AnsiCodec.h"
-#include "platform/HostFolderText.h"
 #include "ui_Main.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,20 +16,26 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 const QString FlattenCaption = u"Flatten.x="_s;
 
-// Qt's setText resets caret and selection even for the same text, so an unchanged field is left alone.
-void SetTextIfDifferent(QLineEdit* field, const QString& text) {
-    if (field->text() != text)
-        field->setText(text);
-}
-
-// The selected flatten command, or none after telling the user so.
-QListWidgetItem* SelectedCommand(const QListWidget* list) {
+// The selected flatten command's position, or -1 after telling the user that there is none.
+int SelectedCommand(const QListWidget* list) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     if (selected.isEmpty()) {
         ShowError(u"No flatten command selected!"_s);
-        return nullptr;
+        return -1;
     }
-    return selected.first();
+    return list->row(selected.first());
+}
+
+// The list box keeps its items (and the user's selection in it) while they still say the same.
+void ShowFlatten(QListWidget* list, const std::vector<std::string>& commands) {
+    bool same = list->count() == static_cast<int>(commands.size());
+    for (int row = 0; same && row < list->count(); ++row)
+        same = list->item(row)->text() == AnsiToUnicode(commands[static_cast<std::size_t>(row)]);
+    if (same)
+        return;
+    list->clear();
+    for (const std::string& command : commands)
+        list->addItem(AnsiToUnicode(command));
 }
 } // namespace
 
@@ -39,8 +44,10 @@ void THauptformular::lvAreasChange() {
     const int first = lvAreas->FirstSelectedRow();
     if (first < 0)
         return;
+    if (CurrentItem != lvAreas->Row(first))
+        History.EndRun();
     CurrentItem = lvAreas->Row(first);
-    UpdateControls(CurrentItem->Area());
+    UpdateControls();
     ShowArea(CurrentItem->Area());
     ShowFolderStatus();
 }
@@ -49,16 +56,20 @@ void THauptformular::lvAreasChange() {
 // row selected either, the editor shows nothing and takes no typing. The status bar then describes the
 // list as it now stands, never an area that has left it.
 void THauptformular::FollowSelection() {
-    if (!CurrentItem && lvAreas->FirstSelectedRow() >= 0)
-        lvAreasChange();
-    else if (CurrentItem)
-        UpdateControls(CurrentItem->Area());
-    else
-        ClearEditor();
+    FollowCurrent();
     if (CurrentItem && !CurrentItem->Folder().Exists)
         ShowFolderStatus();
     else
         ShowListSummary();
+}
+
+void THauptformular::FollowCurrent() {
+    if (!CurrentItem && lvAreas->FirstSelectedRow() >= 0)
+        lvAreasChange();
+    else if (CurrentItem)
+        UpdateControls();
+    else
+        ClearEditor();
 }
 
 void THauptformular::ClearEditor() {
@@ -70,7 +81,7 @@ void THauptformular::ClearEditor() {
     ui->lbxFlatten->clear();
     Updating = false;
     SetEditorEditable(false);
-    UpdateListCommands(false);
+    UpdateListCommands(EnabledCommands(Document(), lvAreas->SelectionFlags(), -1));
     for (QWidget* field : {static_cast<QWidget*>(ui->eTitle), static_cast<QWidget*>(ui->eExclude),
                            static_cast<QWidget*>(ui->lbxFlatten), static_cast<QWidget*>(ui->cbActive)})
         field->setEnabled(false);
@@ -86,31 +97,32 @@ void THauptformular::ShowArea(const TArea& area) {
     ui->cbActive->setChecked(area.Active);
     ui->cbRequired->setChecked(area.Required);
     SetTextIfDifferent(ui->eExclude, AnsiToUnicode(area.Exclude));
-    ui->lbxFlatten->clear();
-    for (const std::string& command : area.Flatten)
-        ui->lbxFlatten->addItem(AnsiToUnicode(command));
+    ShowFlatten(ui->lbxFlatten, area.Flatten);
     Updating = false;
 }
 
-// Runs outside Updating: ticking the active box of a required area counts as the user's click, and so
-// does making an inactive required area active while the box already shows a tick.
-void THauptformular::UpdateControls(TArea& area) {
-    const bool editable = CurrentEditable();
-    SetEditorEditable(editable);
-    UpdateListCommands(editable);
-    if (area.Required) {
-        const bool wasActive = area.Active;
-        area.Active = true;
-        if (!ui->cbActive->isChecked())
-            ui->cbActive->setChecked(true);
-        else if (!wasActive)
-            cbActiveClick();
+// Making a required area active is no step: no undo may make it inactive again, and the saved state
+// counts it as it is.
+void THauptformular::UpdateControls() {
+    if (TAreaRef active = ActivatedIfRequired(CurrentItem->Shown())) {
+        History.ReplaceEverywhere(CurrentItem->Shown(), active);
+        CurrentItem->Show(active);
+        Updating = true;
+        ui->cbActive->setChecked(true);
+        Updating = false;
     }
-    ui->cbActive->setEnabled(editable && !area.Required);
+    const TCommandStates states = EnabledCommands(Document(), lvAreas->SelectionFlags(), CurrentPosition());
+    SetEditorEditable(states.Editable);
+    UpdateListCommands(states);
+    ui->cbActive->setEnabled(states.ActiveBox);
+}
+
+int THauptformular::CurrentPosition() const {
+    return CurrentItem ? lvAreas->indexOfTopLevelItem(CurrentItem) : -1;
 }
 
 bool THauptformular::CurrentEditable() const {
-    return CurrentItem && lvAreas->indexOfTopLevelItem(CurrentItem) >= 2;
+    return CurrentPosition() >= ProtectedRows;
 }
 
 void THauptformular::SetEditorEditable(bool editable) {
@@ -129,134 +141,102 @@ void THauptformular::SetEditorEditable(bool editable) {
     ui->lReadOnly->setVisible(!editable);
 }
 
-// Protected rows allow no list command but Add and Renumber; otherwise the selection's place in the
-// list and its required areas decide.
-void THauptformular::UpdateListCommands(bool editable) {
-    bool top = false;
-    bool bottom = false;
-    bool required = false;
-    const std::vector<char> selected = editable ? lvAreas->SelectionFlags() : std::vector<char>();
-    for (std::size_t position = 0; position < selected.size(); ++position) {
-        if (!selected[position])
-            continue;
-        top = top || position == 2;
-        bottom = bottom || position + 1 == selected.size();
-        required = required || lvAreas->Row(static_cast<int>(position))->Area().Required;
-    }
-    const bool deletable = editable && !required;
-    ui->bbUp->setEnabled(editable && !top);
-    ui->bbDown->setEnabled(editable && !bottom);
+void THauptformular::UpdateListCommands(const TCommandStates& states) {
+    ui->bbUp->setEnabled(states.Up);
+    ui->bbDown->setEnabled(states.Down);
     for (QPushButton* button : {ui->bbDelete, ui->bbExportRemove})
-        button->setEnabled(deletable);
+        button->setEnabled(states.Delete);
     for (QPushButton* button : {ui->bbDupl, ui->bbExport})
-        button->setEnabled(editable);
+        button->setEnabled(states.Duplicate);
     for (QAction* item : {ui->cmAreaDelete, ui->cmAreaCutExport})
-        item->setEnabled(deletable);
+        item->setEnabled(states.Delete);
     for (QAction* item : {ui->cmAreaDuplicate, ui->cmAreaExport})
-        item->setEnabled(editable);
-    // Without a current row nothing is selected: pasting and importing need no selection, and the edit
-    // fields keep their keys.
-    const bool placeFree = editable || !CurrentItem;
-    ui->bbImport->setEnabled(placeFree);
+        item->setEnabled(states.Duplicate);
+    ui->bbImport->setEnabled(states.PlaceFree);
     for (QAction* item : {ui->cmEditCopy, ui->cmEditPaste, ui->cmAreaImport})
-        item->setEnabled(placeFree);
-    ui->cmEditCut->setEnabled(placeFree && !required);
+        item->setEnabled(states.PlaceFree);
+    ui->cmEditCut->setEnabled(states.Cut);
     ui->cmAreaSelectMissing->setEnabled(MissingFolderCount() > 0);
 }
 
-// The area a change handler may write to: none while the editor is being filled or shows no row.
-TArea* THauptformular::EditedArea() {
-    return Updating || !CurrentItem ? nullptr : &CurrentItem->Area();
+// No change reaches an area while the editor is being filled or shows no row.
+void THauptformular::ChangeCurrentArea(const char* name, const std::function<void(TArea&)>& change, bool typed) {
+    if (Updating || !CurrentItem)
+        return;
+    const std::string runKey = typed ? name + std::to_string(CurrentItem->Id()) : std::string();
+    PerformEdit(ChangeArea(Document(), lvAreas->SelectionFlags(), CurrentPosition(), name, change), runKey);
 }
 
 void THauptformular::eTitleChange() {
-    if (TArea* area = EditedArea()) {
-        area->Title = FieldTextToAnsi(ui->eTitle->text());
-        UpdateRow(*CurrentItem);
-        MarkModified();
-    }
+    ChangeCurrentArea(
+        "Scenery Title", [title = FieldTextToAnsi(ui->eTitle->text())](TArea& area) { area.Title = title; },
+        true);
 }
 
 void THauptformular::eExcludeChange() {
-    if (TArea* area = EditedArea()) {
-        area->Exclude = FieldTextToAnsi(ui->eExclude->text());
-        MarkModified();
-    }
+    ChangeCurrentArea(
+        "Exclude", [exclude = FieldTextToAnsi(ui->eExclude->text())](TArea& area) { area.Exclude = exclude; },
+        true);
 }
 
 void THauptformular::cbActiveClick() {
-    if (TArea* area = EditedArea()) {
-        area->Active = ui->cbActive->isChecked();
-        UpdateRow(*CurrentItem);
-        MarkModified();
-    }
+    ChangeCurrentArea("Active", [active = ui->cbActive->isChecked()](TArea& area) { area.Active = active; });
 }
 
 void THauptformular::cbRequiredClick() {
-    if (TArea* area = EditedArea()) {
-        area->Required = ui->cbRequired->isChecked();
-        UpdateControls(*area);
-        UpdateRow(*CurrentItem);
-        MarkModified();
-    }
+    ChangeCurrentArea("Required",
+                      [required = ui->cbRequired->isChecked()](TArea& area) { area.Required = required; });
 }
 
 void THauptformular::bbLocalClick() {
-    BrowseFolder(ui->eLocal, &TArea::Local);
+    BrowseFolder("Local Path", &TArea::Local);
 }
 
 void THauptformular::bbRemoteClick() {
-    BrowseFolder(ui->eRemote, &TArea::Remote);
+    BrowseFolder("Remote Path", &TArea::Remote);
 }
 
 // Both folder buttons share the one picker, so each browse starts where the last one ended. The area
 // keeps the folder in the host's form, relative to the host folder when it lies below it.
-void THauptformular::BrowseFolder(QLineEdit* field, std::string TArea::*folder) {
-    TArea* area = EditedArea();
-    if (!area)
+void THauptformular::BrowseFolder(const char* name, std::string TArea::*folder) {
+    if (Updating || !CurrentItem)
         return;
-    const QString fsPath = QString::fromLocal8Bit(Prefs->FSPath);
+    const QString fsPath = QString::fromLocal8Bit(FPrefs.FSPath);
     if (stbPath.SelectedFolder().isEmpty())
         stbPath.SetSelectedFolder(fsPath + u"Addon Scenery"_s);
     if (!stbPath.Execute(this))
         return;
-    area->*folder = FieldTextToAnsi(HostFolderText(stbPath.SelectedFolder(), fsPath));
-    SetTextIfDifferent(field, AnsiToUnicode(area->*folder));
-    MarkModified();
-    if (folder == &TArea::Local) {
-        CheckFolders({CurrentItem});
-        ShowFolderStatus();
-        UpdateListCommands(CurrentEditable());
-    }
+    const std::string text = Folders.FolderText(stbPath.SelectedFolder().toLocal8Bit().toStdString(), FPrefs.FSPath);
+    ChangeCurrentArea(name, [folder, text](TArea& area) { area.*folder = text; });
+    ShowFolderStatus();
 }
 
 void THauptformular::bbFlattenAddClick() {
-    if (!EditedArea())
+    if (Updating || !CurrentItem)
         return;
     const QString command =
         ShowInputDialog(u"Add flatten command"_s, FlattenCaption, QString(), RefusalReport());
-    if (command.isEmpty())
-        return;
-    ui->lbxFlatten->addItem(command);
-    StoreFlatten();
+    if (!command.isEmpty())
+        ChangeFlatten("Add flatten command", [text = FieldTextToAnsi(command)](std::vector<std::string>& commands) {
+            commands.push_back(text);
+        });
 }
 
-// The flatten command an edit or delete works on: none while no area is edited, or after telling the
-// user that no command is selected.
-QListWidgetItem* THauptformular::CommandToChange() {
-    return EditedArea() ? SelectedCommand(ui->lbxFlatten) : nullptr;
+int THauptformular::CommandToChange() {
+    return Updating || !CurrentItem ? -1 : SelectedCommand(ui->lbxFlatten);
 }
 
 void THauptformular::bbFlattenEditClick() {
-    QListWidgetItem* item = CommandToChange();
-    if (!item)
+    const int row = CommandToChange();
+    if (row < 0)
         return;
-    const QString command =
-        ShowInputDialog(u"Edit flatten command"_s, FlattenCaption, item->text(), RefusalReport());
-    if (command.isEmpty())
-        return;
-    item->setText(command);
-    StoreFlatten();
+    const QString command = ShowInputDialog(u"Edit flatten command"_s, FlattenCaption,
+                                            ui->lbxFlatten->item(row)->text(), RefusalReport());
+    if (!command.isEmpty())
+        ChangeFlatten("Edit flatten command",
+                      [row, text = FieldTextToAnsi(command)](std::vector<std::string>& commands) {
+                          commands[static_cast<std::size_t>(row)] = text;
+                      });
 }
 
 // The list box's double-click edits only while the row may be changed.
@@ -266,20 +246,15 @@ void THauptformular::lbxFlattenDblClick() {
 }
 
 void THauptformular::bbFlattenDeleteClick() {
-    QListWidgetItem* item = CommandToChange();
-    if (!item)
+    const int row = CommandToChange();
+    if (row < 0 || !AskYesNo(u"Do you really want to delete the selected flatten command?"_s))
         return;
-    if (!AskYesNo(u"Do you really want to delete the selected flatten command?"_s))
-        return;
-    delete item;
-    StoreFlatten();
+    ChangeFlatten("Delete flatten command", [row](std::vector<std::string>& commands) {
+        commands.erase(commands.begin() + row);
+    });
 }
 
-// The area's flatten commands become a copy of the list box's items.
-void THauptformular::StoreFlatten() {
-    TArea& area = CurrentItem->Area();
-    area.Flatten.clear();
-    for (int row = 0; row < ui->lbxFlatten->count(); ++row)
-        area.Flatten.push_back(FieldTextToAnsi(ui->lbxFlatten->item(row)->text()));
-    MarkModified();
+void THauptformular::ChangeFlatten(const char* name,
+                                   const std::function<void(std::vector<std::string>&)>& change) {
+    ChangeCurrentArea(name, [&change](TArea& area) { change(area.Flatten); });
 }

@@ -4,9 +4,7 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
-#include "model/Global.h"
-#include "platform/AnsiCodec.h"
-#include "ui_Main.h"
+#include "model/HostFolders.h"
 
 #include <QDir>
 #include <algorithm>
@@ -26,17 +24,17 @@ std::vector<char> MissingFlags(const TAreaListView& list) {
 } // namespace
 
 // One check for all the rows, so each folder's listing is read once.
-void THauptformular::CheckFolders(const QList<QTreeWidgetItem*>& rows) {
-    TAreaFolderCheck check(QString::fromLocal8Bit(Prefs->FSPath));
-    for (QTreeWidgetItem* item : rows) {
-        auto* row = static_cast<TAreaRow*>(item);
-        row->SetFolder(check.Resolve(AnsiToUnicode(row->Area().Local)));
-    }
+void THauptformular::CheckFolders(const QList<TAreaRow*>& rows) {
+    if (rows.isEmpty())
+        return;
+    const std::unique_ptr<TFolderCheck> check = Folders.StartCheck(FPrefs.FSPath);
+    for (TAreaRow* row : rows)
+        row->SetFolder(check->Resolve(row->Area().Local));
 }
 
 void THauptformular::ShowFolderStatus() {
     if (CurrentItem && !CurrentItem->Folder().Exists) {
-        const QString& path = CurrentItem->Folder().Path;
+        const QString path = QString::fromLocal8Bit(CurrentItem->Folder().Path);
         SetStatusText(path.isEmpty() ? Empty : NotFound + QDir::toNativeSeparators(path));
     } else if (FStatusText.startsWith(NotFound) || FStatusText == Empty) {
         SetStatusText(QString());

@@ -1,14 +1,11 @@
 #include "Main.h"
 
 #include "AreaListView.h"
-#include "AreaRow.h"
 #include "InfoDialogs.h"
 #include "model/ConfigurationFile.h"
 #include "model/FileAccess.h"
-#include "model/Global.h"
 #include "model/SaveChecks.h"
 #include "platform/AnsiCodec.h"
-#include "ui_Main.h"
 
 #include <QCloseEvent>
 
@@ -23,7 +20,7 @@ const QString ChangedOutsideHint = u"Scenery.cfg was changed by another program.
 // A copied or unpacked installation often spells its files otherwise: writing the canonical name beside
 // them would leave the host two libraries to choose from.
 std::string THauptformular::HostFile(const char* name) const {
-    return Files.ExistingSpelling(Prefs->FSPath + name);
+    return Files.ExistingSpelling(FPrefs.FSPath + name);
 }
 
 std::string THauptformular::SceneryCfgPath() const {
@@ -37,25 +34,27 @@ void THauptformular::bbSaveClick() {
                       .arg(MaxSavedAreas));
         return;
     }
-    Renumber();
-    General.Title = FieldTextToAnsi(ui->eCfgTitle->text());
-    General.Description = FieldTextToAnsi(ui->eDescription->text());
-    General.CleanOnExit = ui->cbCleanOnExit->isChecked();
-    if (!SaveGoesAhead()) {
+    // The file holds the areas numbered from 1; the list shows them so, without a step of its own.
+    const TSelection selected = lvAreas->SelectionFlags();
+    TSceneryDocument saved = RenumberAreas(Document(), selected).Document;
+    if (!SaveGoesAhead(saved)) {
         ShowError(u"Scenery.cfg not saved!"_s);
         return;
     }
-    WriteSceneryCfg();
-    Modified = false;
+    WriteSceneryCfg(saved);
+    const int count = saved.Count();
+    History.MarkSaved(std::move(saved));
     FReadFailed = false;
-    FListFolder = Prefs->FSPath;
+    FListFolder = FPrefs.FSPath;
     FListFile = SceneryCfgPath();
     FListStamp = Files.Stamp(FListFile, nullptr);
+    ShowDocument(selected);
+    SetStatusText(u"Scenery.cfg saved: %1 areas."_s.arg(count));
 }
 
 // Every question that can stop the save comes before anything is copied or written. A host folder
 // changed in the settings would otherwise have its library replaced by the list of the old one.
-bool THauptformular::SaveGoesAhead() {
+bool THauptformular::SaveGoesAhead(const TSceneryDocument& saved) {
     if (HostFolderMoved() &&
         !AskYesNo(u"The list was loaded from "_s + QString::fromLocal8Bit(FListFile) + u". Save it to "_s +
                   QString::fromLocal8Bit(SceneryCfgPath()) + u" anyway?"_s))
@@ -65,14 +64,14 @@ bool THauptformular::SaveGoesAhead() {
     if (ChangedOutside(false) &&
         !AskYesNo(u"Scenery.cfg was changed by another program after it was loaded. Overwrite it anyway?"_s))
         return false;
-    const std::string noLocal = NoLocalPathQuestion(RowAreas(), "Save");
+    const std::string noLocal = NoLocalPathQuestion(saved.AreaPointers(), "Save");
     if (!noLocal.empty() && !AskYesNo(AnsiToUnicode(noLocal)))
         return false;
     return BackupGoesAhead();
 }
 
 bool THauptformular::HostFolderMoved() const {
-    return Prefs->FSPath != FListFolder;
+    return FPrefs.FSPath != FListFolder;
 }
 
 // Only the library the list was loaded from can have been changed behind its back; the questions before
@@ -92,27 +91,18 @@ void THauptformular::changeEvent(QEvent* event) {
         SetStatusText(ChangedOutsideHint);
 }
 
-std::vector<const TArea*> THauptformular::RowAreas() const {
-    std::vector<const TArea*> areas;
-    areas.reserve(static_cast<std::size_t>(lvAreas->RowCount()));
-    for (int position = 0; position < lvAreas->RowCount(); ++position)
-        areas.push_back(&lvAreas->Row(position)->Area());
-    return areas;
-}
-
 // The old file is copied to the backup first when the preference asks for it; the user decides
 // whether to go on without one.
 bool THauptformular::BackupGoesAhead() {
-    if (!Prefs->Backup || Files.CopyReplacing(SceneryCfgPath(), HostFile("Scenery.qrw")))
+    if (!FPrefs.Backup || Files.CopyReplacing(SceneryCfgPath(), HostFile("Scenery.qrw")))
         return true;
     return AskYesNo(u"Backup file could not be created. Overwrite scenery.cfg anyway?"_s);
 }
 
 // The new file replaces the old one only when it is complete: a failure part way (a full disk, a
 // removed medium) throws before the commit and leaves the user's Scenery.cfg as it was.
-void THauptformular::WriteSceneryCfg() {
-    WriteConfiguration(Files, SceneryCfgPath(), &General, RowAreas());
-    SetStatusText(u"Scenery.cfg saved: %1 areas."_s.arg(lvAreas->RowCount()));
+void THauptformular::WriteSceneryCfg(const TSceneryDocument& saved) {
+    WriteConfiguration(Files, SceneryCfgPath(), &saved.General, saved.AreaPointers());
 }
 
 void THauptformular::bbRevertClick() {

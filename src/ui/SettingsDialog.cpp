@@ -13,7 +13,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Prefs hold folders in the local 8-bit encoding; the dialog shows them in the platform's own form.
+// The preferences hold folders in the local 8-bit encoding; the dialog shows them in the platform's own form.
 QString Shown(const std::string& folder) {
     return QDir::toNativeSeparators(QString::fromLocal8Bit(folder));
 }
@@ -28,8 +28,8 @@ bool IsFolder(const std::string& folder) {
 
 } // namespace
 
-TSettingsDlg::TSettingsDlg(const THostLocator& host, QWidget* parent)
-    : TFormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), Host(host),
+TSettingsDlg::TSettingsDlg(const THostLocator& host, TPrefs& prefs, QWidget* parent)
+    : TFormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), Host(host), FPrefs(prefs),
       ui(std::make_unique<Ui::TSettingsDlg>()) {
     ui->setupUi(this);
     PrepareDialogForm(*this, 630, 99);
@@ -51,31 +51,31 @@ TSettingsDlg::TSettingsDlg(const THostLocator& host, QWidget* parent)
 
 TSettingsDlg::~TSettingsDlg() = default;
 
-// Without a stored host folder the host key's folder is offered; Prefs stay as they are until OK.
+// Without a stored host folder the host key's folder is offered; the preferences stay as they are until OK.
 void TSettingsDlg::FormShow() {
     const std::string fsPath =
-        Prefs->FSPath.empty() ? HostKeyFolder(Host).value_or(std::string()) : Prefs->FSPath;
+        FPrefs.FSPath.empty() ? HostKeyFolder(Host).value_or(std::string()) : FPrefs.FSPath;
     ui->eFSPath->setText(Shown(fsPath));
-    ui->cbBackup->setChecked(Prefs->Backup);
-    ui->eSetPath->setText(Shown(Prefs->SetPath));
+    ui->cbBackup->setChecked(FPrefs.Backup);
+    ui->eSetPath->setText(Shown(FPrefs.SetPath));
 }
 
 void TSettingsDlg::bbFSPathClick() {
-    if (IsFolder(Prefs->FSPath))
-        odFSPath.InitialDir = Shown(Prefs->FSPath);
+    if (IsFolder(FPrefs.FSPath))
+        odFSPath.InitialDir = Shown(FPrefs.FSPath);
     if (!odFSPath.Execute(this))
         return;
-    Prefs->FSPath = WithTrailingSeparator(Stored(QFileInfo(odFSPath.FileName).absolutePath()));
-    ui->eFSPath->setText(Shown(Prefs->FSPath));
+    FPrefs.FSPath = WithTrailingSeparator(Stored(QFileInfo(odFSPath.FileName).absolutePath()));
+    ui->eFSPath->setText(Shown(FPrefs.FSPath));
 }
 
 void TSettingsDlg::bbSetPathClick() {
-    if (IsFolder(Prefs->SetPath))
-        stbSetPath.SetSelectedFolder(Shown(Prefs->SetPath));
+    if (IsFolder(FPrefs.SetPath))
+        stbSetPath.SetSelectedFolder(Shown(FPrefs.SetPath));
     if (!stbSetPath.Execute(this))
         return;
-    Prefs->SetPath = Stored(stbSetPath.SelectedFolder());
-    ui->eSetPath->setText(Shown(Prefs->SetPath));
+    FPrefs.SetPath = Stored(stbSetPath.SelectedFolder());
+    ui->eSetPath->setText(Shown(FPrefs.SetPath));
 }
 
 void TSettingsDlg::bbOKClick() {
@@ -85,12 +85,12 @@ void TSettingsDlg::bbOKClick() {
         ui->bbFSPath->setFocus();
         return;
     }
-    if (Prefs->SetPath.empty()) {
+    if (FPrefs.SetPath.empty()) {
         ShowPlainError(u"No set path selected!"_s);
         ui->bbSetPath->setFocus();
         return;
     }
-    Prefs->FSPath = fsPath;
-    Prefs->Backup = ui->cbBackup->isChecked();
+    FPrefs.FSPath = fsPath;
+    FPrefs.Backup = ui->cbBackup->isChecked();
     accept();
 }

@@ -10,15 +10,16 @@ namespace Ui {
 class TSettingsDlg;
 }
 class THostLocator;
+class TPrefs;
 
-// The host folder, the backup option and the default set folder, read from and written to Prefs
-// directly: a folder chosen with a browse button is taken at once, OK takes the rest once the host
+// The host folder, the backup option and the default set folder, read from and written to the
+// preferences directly: a folder chosen with a browse button is taken at once, OK takes the rest once the host
 // folder holds the simulator and a set folder is chosen.
 class TSettingsDlg : public TFormDialog {
     Q_OBJECT
 public:
-    // The locator answers the host key and the host test; it outlives the dialog.
-    explicit TSettingsDlg(const THostLocator& host, QWidget* parent = nullptr);
+    // The locator answers the host key and the host test; both it and the preferences outlive the dialog.
+    TSettingsDlg(const THostLocator& host, TPrefs& prefs, QWidget* parent = nullptr);
     ~TSettingsDlg() override;
 
 public slots:
@@ -29,6 +30,7 @@ public slots:
 
 private:
     const THostLocator& Host;
+    TPrefs& FPrefs;
     std::unique_ptr<Ui::TSettingsDlg> ui;
     TFilePicker odFSPath{TFilePickerKind::Open};
     TFolderPicker stbSetPath{QStringLiteral("Select Default Set Path")};

@@ -217,8 +217,9 @@ TEST_F(MainSaving, RevertAfterAFailedReadClearsTheQuestion) {
 TEST_F(MainSaving, MissingHostFolderIsReportedAndKeepsTheChanges) {
     TestPrefs.FSPath = Folder.filePath(u"gone"_s).toStdString() + "/";
     TestPrefs.Backup = false;
-    Window->ReloadAll();
-    Window->bbAddClick();
+    // Showing the window loads the list.
+    Window->show();
+    Window->bbRenumberClick();
     ClickSave();
     EXPECT_EQ(Shown(), (TShown{{TBoxKind::Report, u"Ungültiger Dateiname."_s}}));
     EXPECT_TRUE(Window->IsModified());

@@ -6,6 +6,8 @@
 #include "Main.h"
 #include "model/Global.h"
 #include "platform/SystemFileAccess.h"
+#include "platform/SystemHostFolders.h"
+#include "support/FakePrefsEnvironment.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,27 +23,24 @@ struct TCfgArea {
     int Layer;
     bool Active = true;
     bool Required = false;
+    // Further key lines of the section, each ending in CR LF.
+    std::string Extra;
 };
 
 using TShown = std::vector<std::pair<TBoxKind, QString>>;
 
-// A main window working on a Scenery.cfg in a temporary host folder, with Prefs pointing there; message
-// boxes are recorded, not shown.
+// A main window working on a Scenery.cfg in a temporary host folder, with its preferences pointing
+// there; message boxes are recorded, not shown.
 class TMainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(Folder.isValid());
-        SavedPrefs = Prefs;
-        Prefs = &TestPrefs;
         TestPrefs.FSPath = CfgPath().chopped(11).toLocal8Bit().toStdString();
-        Window = std::make_unique<THauptformular>(Files);
+        Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, Host, TestPrefs});
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         ASSERT_NE(List, nullptr);
     }
-    void TearDown() override {
-        Window.reset();
-        Prefs = SavedPrefs;
-    }
+    void TearDown() override { Window.reset(); }
 
     // In the system's own form, as the program shows paths.
     QString CfgPath() const {
@@ -63,12 +62,20 @@ protected:
             char section[32];
             std::snprintf(section, sizeof section, "[Area.%03d]\r\n", area.Number);
             text += section;
-            text += "Title=" + area.Title + "\r\nLayer=" + std::to_string(area.Layer) + "\r\n";
+            text += "Title=" + area.Title + "\r\nLayer=" + std::to_string(area.Layer) + "\r\n" + area.Extra;
             text += std::string("Active=") + (area.Active ? "TRUE" : "FALSE") + "\r\n";
             text += std::string("Required=") + (area.Required ? "TRUE" : "FALSE") + "\r\n";
             text += "Local=Scenery\\" + std::to_string(area.Number) + "\r\nRemote=\r\n\r\n";
         }
         return text;
+    }
+
+    // The text with the nth occurrence (from 0) of one part replaced.
+    static std::string Replaced(std::string text, const std::string& from, const std::string& to, int nth) {
+        std::size_t at = text.find(from);
+        for (int i = 0; i < nth && at != std::string::npos; ++i)
+            at = text.find(from, at + from.size());
+        return at == std::string::npos ? text : text.replace(at, from.size(), to);
     }
 
     // Areas titled T0, T1, ... after their load position, numbered and layered 1, 2, ...
@@ -129,9 +136,10 @@ protected:
 
     TBoxRecorder Boxes;
     TSystemFileAccess Files;
+    TSystemHostFolders Folders;
+    TFakeHostLocator Host;
     QTemporaryDir Folder;
     TPrefs TestPrefs;
-    TPrefs* SavedPrefs = nullptr;
     std::unique_ptr<THauptformular> Window;
     TAreaListView* List = nullptr;
 };

@@ -39,10 +39,7 @@ protected:
                                 .open(QIODevice::WriteOnly));
             }
         }
-        SavedPrefs = Prefs;
-        Prefs = &TestPrefs;
     }
-    void TearDown() override { Prefs = SavedPrefs; }
     std::string Folder(const char* name, const char* tail = "/") const {
         return QDir::toNativeSeparators(Root.filePath(QLatin1StringView(name)) + QLatin1StringView(tail))
             .toStdString();
@@ -50,7 +47,6 @@ protected:
 
     QTemporaryDir Root;
     TPrefs TestPrefs;
-    TPrefs* SavedPrefs = nullptr;
     TDiskHost Host;
     TBoxRecorder Boxes;
     TDialogRecorder Dialogs;
@@ -80,7 +76,7 @@ TEST_P(SettingsOk, ShowsTheHostFolderAndChecksItAtOk) {
         Host.HostKey = **c.HostKey ? Folder(*c.HostKey, "") : std::string();
     TestPrefs.SetPath = c.SetPath ? Folder("empty", "") : "";
     TestPrefs.Backup = true;
-    TSettingsDlg dialog(Host);
+    TSettingsDlg dialog(Host, TestPrefs);
     dialog.FormShow();
     EXPECT_EQ(dialog.findChild<QLineEdit*>(u"eFSPath"_s)->text().toStdString(), under(c.Shown));
     EXPECT_EQ(TestPrefs.FSPath, under(c.FSPath));
@@ -116,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SettingsTest, BrowsingTakesTheFoldersAtOnce) {
     TestPrefs.FSPath = Folder("fs9");
     TestPrefs.SetPath = Folder("empty", "");
-    TSettingsDlg dialog(Host);
+    TSettingsDlg dialog(Host, TestPrefs);
     dialog.FormShow();
     Dialogs.AnswerNext(Root.filePath(u"lower/fs9.exe"_s));
     dialog.bbFSPathClick();
@@ -139,11 +135,13 @@ class SettingsFromTheMenu : public TMainWindowTest {};
 // The menu's dialog, driven through its controls: a folder browsed to stays in Prefs after Cancel and is
 // stored at exit; the list stays as it was, and saving it into the other host folder is asked about.
 TEST_F(SettingsFromTheMenu, BrowseThenCancelKeepsTheFolderForTheExit) {
-    Load(Numbered(3));
     TFakePrefsEnvironment environment;
     environment.Store.Values = {{"FS Path", TestPrefs.FSPath}, {"Backup", "1"}};
     environment.Host.HostFolders = {TestPrefs.FSPath};
     GlobalStart(environment.Environment());
+    Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, environment.Host, *Prefs});
+    List = Window->findChild<TAreaListView*>(u"lvAreas"_s);
+    Load(Numbered(3));
     const QString other = QDir::toNativeSeparators(Folder.filePath(u"other"_s));
     ASSERT_TRUE(QDir().mkpath(other));
     TDialogRecorder dialogs;
@@ -163,8 +161,8 @@ TEST_F(SettingsFromTheMenu, BrowseThenCancelKeepsTheFolderForTheExit) {
                                                             u". Save it to "_s + other + QDir::separator() +
                                                             u"Scenery.cfg anyway?"_s},
                                {TBoxKind::Error, u"Scenery.cfg not saved!"_s}}));
+    Window.reset();
     GlobalEnd();
-    Prefs = &TestPrefs;
     EXPECT_EQ(environment.Store.Values["FS Path"], (other + QDir::separator()).toStdString());
 }
 

@@ -4,6 +4,7 @@
 #include "Main.h"
 #include "SettingsDialog.h"
 #include "platform/SystemFileAccess.h"
+#include "platform/SystemHostFolders.h"
 #include "support/FakePrefsEnvironment.h"
 
 #include <QAbstractButton>
@@ -37,13 +38,15 @@ TEST(TextFit, EveryCaptionShowsWhole) {
                     "no text width means anything; the real window is looked at instead.";
 #endif
     const TSystemFileAccess files;
-    THauptformular main(files);
+    const TSystemHostFolders folders;
+    const TFakeHostLocator host;
+    TPrefs prefs;
+    THauptformular main({files, folders, host, prefs});
     TAboutBox about;
     TInputDialogForm input(QStringLiteral("Edit flatten command"), QStringLiteral("Flatten.x="), QString());
     input.FormShow();
-    TImportDlg import;
-    const TFakeHostLocator host;
-    TSettingsDlg settings(host);
+    TImportDlg import(prefs);
+    TSettingsDlg settings(host, prefs);
     for (QWidget* form :
          {static_cast<QWidget*>(&main), static_cast<QWidget*>(&about), static_cast<QWidget*>(&input),
           static_cast<QWidget*>(&import), static_cast<QWidget*>(&settings)}) {

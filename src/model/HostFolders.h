@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+// Where the host finds an area's folder, and whether it is there.
+struct TFolderFound {
+    // The native folder in the local 8-bit encoding, each component spelt as found on the disk; empty
+    // for an empty Local Path.
+    std::string Path;
+    bool Exists = false;
+};
+
+// One check of many areas' folders: each folder's listing is read once, however many areas lie in it.
+class TFolderCheck {
+public:
+    virtual ~TFolderCheck() = default;
+    // The Local Path as the area keeps it, in the ANSI code page.
+    virtual TFolderFound Resolve(const std::string& localPath) = 0;
+};
+
+// What the windows need to know of the host's folders. Host folders are native, in the local 8-bit
+// encoding, with their trailing separator.
+class THostFolders {
+public:
+    virtual ~THostFolders() = default;
+    // Resolves Local Paths as the host does: a relative one below the host folder, an absolute one as
+    // it stands.
+    virtual std::unique_ptr<TFolderCheck> StartCheck(const std::string& hostFolder) const = 0;
+    // The text (ANSI code page) an area keeps for a chosen folder: relative to the host folder when it
+    // lies below it, else the path in the host's own form.
+    virtual std::string FolderText(const std::string& chosenFolder, const std::string& hostFolder) const = 0;
+};

@@ -1,0 +1,30 @@
+#include "platform/SystemHostFolders.h"
+
+#include "platform/AnsiCodec.h"
+#include "platform/AreaFolders.h"
+#include "platform/HostFolderText.h"
+
+namespace {
+
+class TSystemFolderCheck : public TFolderCheck {
+public:
+    explicit TSystemFolderCheck(const std::string& hostFolder) : FCheck(QString::fromLocal8Bit(hostFolder)) {}
+
+    TFolderFound Resolve(const std::string& localPath) override {
+        const TAreaFolder folder = FCheck.Resolve(AnsiToUnicode(localPath));
+        return {folder.Path.toLocal8Bit().toStdString(), folder.Exists};
+    }
+
+private:
+    TAreaFolderCheck FCheck;
+};
+
+} // namespace
+
+std::unique_ptr<TFolderCheck> TSystemHostFolders::StartCheck(const std::string& hostFolder) const {
+    return std::make_unique<TSystemFolderCheck>(hostFolder);
+}
+
+std::string TSystemHostFolders::FolderText(const std::string& chosenFolder, const std::string& hostFolder) const {
+    return FieldTextToAnsi(HostFolderText(QString::fromLocal8Bit(chosenFolder), QString::fromLocal8Bit(hostFolder)));
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "model/HostFolders.h"
+
+// The host's folders on this machine: on Windows its own paths, elsewhere the Wine prefix's.
+class TSystemHostFolders : public THostFolders {
+public:
+    std::unique_ptr<TFolderCheck> StartCheck(const std::string& hostFolder) const override;
+    std::string FolderText(const std::string& chosenFolder, const std::string& hostFolder) const override;
+};
