@@ -115,6 +115,7 @@ void THauptformular::ConnectHandlers() {
     connect(ui->cmAreaDelete, &QAction::triggered, this, &THauptformular::bbDeleteClick);
     connect(ui->bbRenumber, &QPushButton::clicked, this, &THauptformular::bbRenumberClick);
     connect(ui->cmAreaRenumber, &QAction::triggered, this, &THauptformular::bbRenumberClick);
+    ui->cmEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(ui->cmEditUndo, &QAction::triggered, this, &THauptformular::cmEditUndoClick);
     connect(ui->cmEditRedo, &QAction::triggered, this, &THauptformular::cmEditRedoClick);
     connect(ui->cmEditCut, &QAction::triggered, this, &THauptformular::cmEditCutClick);

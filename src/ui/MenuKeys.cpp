@@ -18,7 +18,7 @@ protected:
             return false;
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
         for (const QAction* item : FItems)
-            if (item->shortcut() == pressed)
+            if (item->shortcuts().contains(pressed))
                 return true;
         return false;
     }

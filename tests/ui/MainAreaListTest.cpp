@@ -146,38 +146,6 @@ TEST_F(TAreaListTest, MoveUpCarriesSelectionAndRenumbers) {
     EXPECT_TRUE(Window->IsModified());
 }
 
-TEST_F(TAreaListTest, MoveDownCarriesSelectionAndLeavesALastRowInPlace) {
-    const struct {
-        std::vector<int> Before;
-        std::vector<int> Order;
-        std::vector<int> After;
-    } cases[] = {
-        {{2, 4}, {0, 1, 3, 2, 5, 4}, {3, 5}},
-        {{5}, {0, 1, 2, 3, 4, 5}, {5}},
-        {{3, 5}, {0, 1, 2, 4, 3, 5}, {4, 5}},
-    };
-    for (const auto& move : cases) {
-        Load(Numbered(6));
-        Select(move.Before);
-        Window->bbDownClick();
-        EXPECT_EQ(Titles(), TitlesOf(move.Order));
-        EXPECT_EQ(Selected(), move.After);
-        EXPECT_EQ(Cells(0), Sequence(1, 6));
-        EXPECT_TRUE(Window->IsModified());
-    }
-}
-
-TEST_F(TAreaListTest, RenumberMakesNumbersAndLayersThePositions) {
-    Load({{1, "A", 10}, {2, "B", 20}, {5, "C", 50}, {9, "D", 7}});
-    Window->bbRenumberClick();
-    EXPECT_EQ(Cells(0), Sequence(1, 4));
-    for (int row = 0; row < 4; ++row) {
-        EXPECT_EQ(List->Row(row)->Area().Number, row + 1);
-        EXPECT_EQ(List->Row(row)->Area().Layer, row + 1);
-    }
-    EXPECT_TRUE(Window->IsModified());
-}
-
 TEST_F(TAreaListTest, DragOverRefusesProtectedAndSelectedRows) {
     const struct {
         std::vector<int> Selection;
@@ -205,13 +173,6 @@ TEST_F(TAreaListTest, DropPutsDraggedAreasAboveTheTargetUnselected) {
     EXPECT_EQ(List->Row(3)->Area().Number, 4);
     EXPECT_EQ(Window->Current(), nullptr);
     EXPECT_TRUE(Window->IsModified());
-}
-
-TEST_F(TAreaListTest, DropBelowTheLastRowPutsDraggedAreasAtTheEnd) {
-    Load(Numbered(6));
-    Select({4, 2});
-    Window->lvAreasDragDrop(-1);
-    EXPECT_EQ(Titles(), TitlesOf({0, 1, 3, 5, 2, 4}));
 }
 
 TEST_F(TAreaListTest, RefusedDropChangesNothing) {

@@ -24,7 +24,7 @@ struct TCfgArea {
     bool Active = true;
     bool Required = false;
     // Further key lines of the section, each ending in CR LF.
-    std::string Extra;
+    std::string Extra = {};
 };
 
 using TShown = std::vector<std::pair<TBoxKind, QString>>;
