@@ -79,6 +79,16 @@ INSTANTIATE_TEST_SUITE_P(
                   [] { return AddArea(Unnumbered()); },
                   {"T0 3/5 A", "T1 10/2 A", "T2 11/9 A", "<Untitled> 12/10 A"},
                   Flags(4, {3}), Flags(3, {}), Flags(4, {3})},
+        TStepCase{"AddKeepsTheLargestNumberInsteadOfWrapping",
+                  [] {
+                      TSceneryDocument document = Doc(1);
+                      TArea top = document.Area(0);
+                      top.Number = top.Layer = 2147483647;
+                      document.Areas[0].Area = std::make_shared<const TArea>(top);
+                      return AddArea(document);
+                  },
+                  {"T0 2147483647/2147483647 A", "<Untitled> 2147483647/2147483647 A"},
+                  Flags(2, {1}), Flags(1, {}), Flags(2, {1})},
         TStepCase{"DuplicateCopiesToTheEnd",
                   [] { return DuplicateAreas(Doc(4), Flags(4, {1, 3})); },
                   {"T0 1/1 A", "T1 2/2 A", "T2 3/3 A", "T3 4/4 A", "Copy of T1 5/5 A", "Copy of T3 6/6 A"},

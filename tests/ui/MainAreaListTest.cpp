@@ -39,47 +39,6 @@ TEST_F(TAreaListTest, AddOnEmptyListGivesAreaZeroSelectedAndCurrent) {
     EXPECT_TRUE(Window->IsModified());
 }
 
-TEST_F(TAreaListTest, AddAfterTwelveAreasTakesNextLayerAndNumberWithoutRenumbering) {
-    std::vector<TCfgArea> areas = Numbered(12);
-    areas[11].Number = 40;
-    Load(areas);
-    Select({2, 3});
-    Window->bbAddClick();
-    ASSERT_EQ(List->RowCount(), 13);
-    EXPECT_EQ(List->Row(12)->text(0), u"13"_s);
-    EXPECT_EQ(List->Row(12)->Area().Layer, 13);
-    EXPECT_EQ(List->Row(12)->Area().Number, 41);
-    EXPECT_EQ(List->Row(11)->Area().Number, 40);
-    EXPECT_EQ(Selected(), std::vector<int>{12});
-    EXPECT_EQ(Window->Current(), List->Row(12));
-}
-
-TEST_F(TAreaListTest, AddAfterTheLargestLayerKeepsItInsteadOfWrapping) {
-    Load({{1, "Top", 2147483647}});
-    Window->bbAddClick();
-    EXPECT_EQ(List->Row(1)->Area().Layer, 2147483647);
-}
-
-TEST_F(TAreaListTest, DuplicateAppendsCopiesOfSelectedRowsInOrderWithFreshNumbers) {
-    std::vector<TCfgArea> areas = Numbered(8);
-    areas[1].Layer = 30;
-    Load(areas);
-    Select({5, 3});
-    Window->bbDuplClick();
-    std::vector<std::string> expected = TitlesOf(Range(8));
-    expected.push_back("Copy of T3");
-    expected.push_back("Copy of T5");
-    EXPECT_EQ(Titles(), expected);
-    EXPECT_EQ(List->Row(8)->Area().Number, 9);
-    EXPECT_EQ(List->Row(9)->Area().Number, 10);
-    EXPECT_EQ(List->Row(8)->text(0), u"31"_s);
-    EXPECT_EQ(List->Row(9)->text(0), u"32"_s);
-    EXPECT_EQ(List->Row(8)->Area().Local, "Scenery\\4");
-    EXPECT_EQ(Selected(), (std::vector<int>{3, 5}));
-    EXPECT_EQ(List->Row(1)->text(0), u"30"_s);
-    EXPECT_TRUE(Window->IsModified());
-}
-
 TEST_F(TAreaListTest, CommandsWithoutSelectionReportAndChangeNothing) {
     const struct {
         void (THauptformular::*Command)();
