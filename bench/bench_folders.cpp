@@ -1,10 +1,13 @@
 // Checking the folders of 2000 areas spread over four parent folders of 500 each, one in ten missing,
 // the Local Paths written in another letter case than the disk's names. The disk's caches are warm
-// after the first run; each run makes a new check, so every listing is read again.
+// after the first run; each run makes a new check, so every listing is read again. The search for new
+// add-on folders reads an Addon Scenery folder of 2000 of them.
 
 #include "platform/AreaFolders.h"
+#include "platform/SceneryFolderScan.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -36,6 +39,23 @@ void CheckFolders(benchmark::State& state) {
     state.counters["missing"] = missing;
 }
 BENCHMARK(CheckFolders)->Unit(benchmark::kMillisecond);
+
+// An Addon Scenery folder of 2000 add-ons, each with scenery\ holding a .bgl file and texture\, one
+// in four of them unpacked one level deeper inside a folder of its own.
+void FindNewFolders(benchmark::State& state) {
+    QTemporaryDir addon;
+    for (int i = 0; i < AreaCount; ++i) {
+        const QString folder = (i % 4 == 0 ? u"Pack %1/Addon %1"_s : u"Addon %1"_s).arg(i, 4, 10, QChar(u'0'));
+        QDir(addon.path()).mkpath(folder + u"/texture"_s);
+        QDir(addon.path()).mkpath(folder + u"/scenery"_s);
+        QFile(addon.filePath(folder + u"/scenery/area.bgl"_s)).open(QIODevice::WriteOnly);
+    }
+    std::size_t found = 0;
+    for (auto _ : state)
+        found = FindSceneryFolders(addon.path().toStdString()).size();
+    state.counters["found"] = static_cast<double>(found);
+}
+BENCHMARK(FindNewFolders)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,26 +1,11 @@
 #include "model/DocumentCommands.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
 TSelection NoRows(std::size_t count) {
     return TSelection(count, 0);
-}
-
-// The number after the largest one; a list that already holds the largest integer keeps it instead of
-// wrapping round to a negative one.
-std::int32_t NumberAfter(std::int32_t largest) {
-    return largest == std::numeric_limits<std::int32_t>::max() ? largest : largest + 1;
-}
-
-// The largest value of the field over all areas, -1 for an empty list.
-std::int32_t Largest(const TSceneryDocument& document, std::int32_t TArea::*field) {
-    std::int32_t largest = -1;
-    for (const TDocumentArea& entry : document.Areas)
-        largest = std::max(largest, (*entry.Area).*field);
-    return largest;
 }
 
 // Only the areas whose number or layer changes are copied: the others stay shared with the old state.
@@ -60,8 +45,8 @@ TDocumentStep Without(const TSceneryDocument& document, const TSelection& select
 
 TDocumentStep AddArea(const TSceneryDocument& document) {
     TArea area;
-    area.Number = NumberAfter(Largest(document, &TArea::Number));
-    area.Layer = NumberAfter(Largest(document, &TArea::Layer));
+    area.Number = NumberAfter(document.Largest(&TArea::Number));
+    area.Layer = NumberAfter(document.Largest(&TArea::Layer));
     TDocumentStep step{"Add", document, NoRows(document.Areas.size() + 1), {}, {}};
     step.Document.Areas.push_back(NewEntry(std::move(area)));
     step.Selected.back() = 1;
@@ -72,8 +57,8 @@ TDocumentStep AddArea(const TSceneryDocument& document) {
 
 TDocumentStep DuplicateAreas(const TSceneryDocument& document, const TSelection& selected) {
     TDocumentStep step{"Duplicate", document, selected, selected, NoRows(document.Areas.size())};
-    std::int32_t number = Largest(document, &TArea::Number);
-    std::int32_t layer = Largest(document, &TArea::Layer);
+    std::int32_t number = document.Largest(&TArea::Number);
+    std::int32_t layer = document.Largest(&TArea::Layer);
     for (int position : SelectedTopDown(selected)) {
         TArea copy = document.Area(position);
         copy.Title = "Copy of " + copy.Title;

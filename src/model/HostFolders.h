@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // Where the host finds an area's folder, and whether it is there.
 struct TFolderFound {
@@ -30,4 +31,10 @@ public:
     // The text (ANSI code page) an area keeps for a chosen folder: relative to the host folder when it
     // lies below it, else the path in the host's own form.
     virtual std::string FolderText(const std::string& chosenFolder, const std::string& hostFolder) const = 0;
+    // The folders one and two levels below this one that hold a "scenery" subfolder (any letter case)
+    // with at least one .bgl file: the add-ons unpacked there, not searched inside. Each folder is read
+    // at most once.
+    virtual std::vector<std::string> FindSceneryFolders(const std::string& folder) const = 0;
+    // The folder holds a "scenery" subfolder in any letter case.
+    virtual bool HoldsSceneryFolder(const std::string& folder) const = 0;
 };

@@ -1,10 +1,23 @@
 #include "model/SceneryDocument.h"
 
+#include <algorithm>
 #include <atomic>
+#include <limits>
 
 TDocumentArea NewEntry(TArea area) {
     static std::atomic<TEntryId> lastId{0};
     return {++lastId, std::make_shared<const TArea>(std::move(area))};
+}
+
+std::int32_t TSceneryDocument::Largest(std::int32_t TArea::*field) const {
+    std::int32_t largest = -1;
+    for (const TDocumentArea& entry : Areas)
+        largest = std::max(largest, (*entry.Area).*field);
+    return largest;
+}
+
+std::int32_t NumberAfter(std::int32_t largest) {
+    return largest == std::numeric_limits<std::int32_t>::max() ? largest : largest + 1;
 }
 
 std::vector<const TArea*> TSceneryDocument::AreaPointers() const {

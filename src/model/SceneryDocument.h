@@ -36,11 +36,17 @@ struct TSceneryDocument {
 
     int Count() const { return static_cast<int>(Areas.size()); }
     const TArea& Area(int position) const { return *Areas[static_cast<std::size_t>(position)].Area; }
+    // The largest value of the field over all areas, -1 for an empty list.
+    std::int32_t Largest(std::int32_t TArea::*field) const;
     // Every area in list order, for writing.
     std::vector<const TArea*> AreaPointers() const;
     // The areas of these positions, in the order given.
     std::vector<const TArea*> AreaPointers(const std::vector<int>& positions) const;
 };
+
+// The number after the largest one; a list that already holds the largest integer keeps it instead of
+// wrapping round to a negative one.
+std::int32_t NumberAfter(std::int32_t largest);
 
 // The document a profile holds: [General] and its areas in ascending section number.
 TSceneryDocument ReadDocument(const TProfileFile& file);

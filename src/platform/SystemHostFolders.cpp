@@ -3,6 +3,7 @@
 #include "platform/AnsiCodec.h"
 #include "platform/AreaFolders.h"
 #include "platform/HostFolderText.h"
+#include "platform/SceneryFolderScan.h"
 
 namespace {
 
@@ -27,4 +28,12 @@ std::unique_ptr<TFolderCheck> TSystemHostFolders::StartCheck(const std::string& 
 
 std::string TSystemHostFolders::FolderText(const std::string& chosenFolder, const std::string& hostFolder) const {
     return FieldTextToAnsi(HostFolderText(QString::fromLocal8Bit(chosenFolder), QString::fromLocal8Bit(hostFolder)));
+}
+
+std::vector<std::string> TSystemHostFolders::FindSceneryFolders(const std::string& folder) const {
+    return ::FindSceneryFolders(folder);
+}
+
+bool TSystemHostFolders::HoldsSceneryFolder(const std::string& folder) const {
+    return ::HoldsSceneryFolder(folder);
 }

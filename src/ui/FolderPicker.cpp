@@ -2,6 +2,7 @@
 
 #include "DialogRecorder.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -56,13 +57,20 @@ bool TFolderPicker::Execute(QWidget* parent) {
         const std::optional<QString> answer =
             seam->Respond({TDialogKind::Folder, Caption, {}, FSelectedFolder});
         if (answer)
-            SetSelectedFolder(*answer);
+            Take(answer->split(u'\n'));
         return answer.has_value();
     }
     QFileDialog dialog(parent, Caption);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
-    Highlight(dialog, FSelectedFolder);
+    if (Multiple) {
+        dialog.setDirectory(NearestExisting(FSelectedFolder).absoluteFilePath());
+        // Qt's own dialog picks one folder; its views pick several once they allow it.
+        for (QAbstractItemView* view : dialog.findChildren<QAbstractItemView*>())
+            view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    } else {
+        Highlight(dialog, FSelectedFolder);
+    }
     const auto follow = [this](const QString& path) {
         if (!path.isEmpty())
             SetSelectedFolder(QDir::toNativeSeparators(path));
@@ -71,6 +79,17 @@ bool TFolderPicker::Execute(QWidget* parent) {
     QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, follow);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    follow(dialog.selectedFiles().value(0));
+    QStringList chosen;
+    for (const QString& path : dialog.selectedFiles())
+        chosen.append(QDir::toNativeSeparators(path));
+    Take(chosen);
     return true;
+}
+
+void TFolderPicker::Take(const QStringList& folders) {
+    FSelectedFolders.clear();
+    for (const QString& folder : folders)
+        FSelectedFolders.append(NormaliseFolder(folder));
+    if (!FSelectedFolders.isEmpty())
+        FSelectedFolder = FSelectedFolders.first();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -9,15 +9,23 @@ class QWidget;
 // gets one back ("D:\Games\" -> "D:\Games", "D:" -> "D:\"); "/" stays the root it is.
 class TFolderPicker {
 public:
-    explicit TFolderPicker(const QString& caption = QString()) : Caption(caption) {}
+    // A picker of several folders opens inside its folder, where the user picks among the subfolders.
+    explicit TFolderPicker(const QString& caption = QString(), bool multiple = false)
+        : Caption(caption), Multiple(multiple) {}
 
     QString Caption;
+    const bool Multiple;
 
     const QString& SelectedFolder() const { return FSelectedFolder; }
+    // Every folder the last confirmed run chose; the test seam gives them one per line.
+    const QStringList& SelectedFolders() const { return FSelectedFolders; }
     void SetSelectedFolder(const QString& folder);
     // Shows the dialog at SelectedFolder; true when the user confirms a folder.
     bool Execute(QWidget* parent);
 
 private:
+    void Take(const QStringList& folders);
+
     QString FSelectedFolder;
+    QStringList FSelectedFolders;
 };

@@ -28,6 +28,8 @@ TBoxLook LookOf(TBoxKind kind) {
         return {QMessageBox::Question, u"Best\u00e4tigung"_s, true};
     case TBoxKind::Report:
         return {QMessageBox::Critical, u"Quarrow"_s, false};
+    case TBoxKind::Information:
+        return {QMessageBox::Information, u"Info"_s, false};
     case TBoxKind::Error:
     case TBoxKind::PlainError:
         break;
@@ -59,6 +61,8 @@ unsigned BoxSound(TBoxKind kind) {
         return MB_ICONEXCLAMATION;
     case TBoxKind::Confirmation:
         return MB_ICONQUESTION;
+    case TBoxKind::Information:
+        return MB_ICONASTERISK;
     default:
         return MB_ICONHAND;
     }
@@ -103,6 +107,11 @@ void ShowError(const QString& text) {
 void ShowWarning(const QString& text) {
     TBoxRecorderAccess::Beep(TBoxKind::Warning);
     TBoxRecorderAccess::Show(TBoxKind::Warning, text);
+}
+
+void ShowInformation(const QString& text) {
+    TBoxRecorderAccess::Beep(TBoxKind::Information);
+    TBoxRecorderAccess::Show(TBoxKind::Information, text);
 }
 
 bool AskYesNo(const QString& text) {

@@ -7,6 +7,8 @@
 // then a modal box with the German title and buttons.
 void ShowError(const QString& text);
 void ShowWarning(const QString& text);
+// Tells the user something that is no fault: titled "Info".
+void ShowInformation(const QString& text);
 // True exactly when the user chooses "&Ja".
 bool AskYesNo(const QString& text);
 // The error box without the beep (settings dialog).
@@ -14,7 +16,7 @@ void ShowPlainError(const QString& text);
 // The default error report for a failure no command handled: titled "Quarrow", error icon, OK.
 void ShowErrorReport(const QString& failureText);
 
-enum class TBoxKind { Error, Warning, Confirmation, PlainError, Report };
+enum class TBoxKind { Error, Warning, Confirmation, PlainError, Report, Information };
 
 #ifdef Q_OS_WIN
 // The system sound a box of the kind plays before it shows (the argument of MessageBeep).

@@ -136,6 +136,10 @@ void THauptformular::ConnectHandlers() {
     connect(ui->cmAreaImport, &QAction::triggered, this, &THauptformular::bbImportClick);
     connect(ui->bbRevert, &QPushButton::clicked, this, &THauptformular::bbRevertClick);
     connect(ui->cmAreaSelectMissing, &QAction::triggered, this, &THauptformular::cmAreaSelectMissingClick);
+    connect(ui->cmAreaAddFolders, &QAction::triggered, this, &THauptformular::cmAreaAddFoldersClick);
+    connect(ui->cmAreaFindNew, &QAction::triggered, this, &THauptformular::cmAreaFindNewClick);
+    connect(ui->cmAreaActivate, &QAction::triggered, this, &THauptformular::cmAreaActivateClick);
+    connect(ui->cmAreaDeactivate, &QAction::triggered, this, &THauptformular::cmAreaDeactivateClick);
     connect(ui->cmFileSettings, &QAction::triggered, this, &THauptformular::cmFileSettingsClick);
     connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
     connect(ui->cmHelpAbout, &QAction::triggered, this, &THauptformular::cmHelpAboutClick);

@@ -65,6 +65,8 @@ public:
     bool lvAreasDragOver(int target) const;
     void lvAreasDragDrop(int target);
     void lvAreasEndDrag();
+    // One new area for each folder no area has yet (native paths, as the picker gives them).
+    void AddFolders(const QStringList& folders);
     // Import's work once the dialog has ended with OK; the file name as the picker gives it.
     void ImportAreaSet(const QString& fileName, int insertMode);
 
@@ -95,6 +97,10 @@ public slots:
     void bbExportRemoveClick();
     void bbImportClick();
     void cmAreaSelectMissingClick();
+    void cmAreaAddFoldersClick();
+    void cmAreaFindNewClick();
+    void cmAreaActivateClick();
+    void cmAreaDeactivateClick();
     void bbSaveClick();
     void bbRevertClick();
     void cmFileSettingsClick();
@@ -124,6 +130,9 @@ private:
     void ShowFolderStatus();
     void ShowListSummary();
     int MissingFolderCount() const;
+    // Where the host finds each area's folder, for the duplicate test of added folders.
+    std::vector<std::string> ListedFolders() const;
+    void SwitchSelected(bool active);
     bool SaveGoesAhead(const TSceneryDocument& saved);
     // The host folder's file of this name in any letter case; the name as given when there is none.
     std::string HostFile(const char* name) const;
@@ -189,5 +198,6 @@ private:
     std::unique_ptr<Ui::THauptformular> ui;
     TAreaListView* lvAreas;
     TFolderPicker stbPath{QStringLiteral("Select Scenery Path")};
+    TFolderPicker stbFolders{QStringLiteral("Add Scenery Folders"), true};
     TFilePicker sdExport{TFilePickerKind::Save};
 };

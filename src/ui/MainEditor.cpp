@@ -152,6 +152,8 @@ void THauptformular::UpdateListCommands(const TCommandStates& states) {
         item->setEnabled(states.Delete);
     for (QAction* item : {ui->cmAreaDuplicate, ui->cmAreaExport})
         item->setEnabled(states.Duplicate);
+    for (QAction* item : {ui->cmAreaActivate, ui->cmAreaDeactivate})
+        item->setEnabled(states.Editable);
     ui->bbImport->setEnabled(states.PlaceFree);
     for (QAction* item : {ui->cmEditCopy, ui->cmEditPaste, ui->cmAreaImport})
         item->setEnabled(states.PlaceFree);

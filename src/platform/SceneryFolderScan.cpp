@@ -1,0 +1,67 @@
+#include "platform/SceneryFolderScan.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool SameIgnoringCase(const std::string& name, const char* lower) {
+    std::size_t i = 0;
+    for (; i < name.size() && lower[i]; ++i) {
+        const char c = name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] - 'A' + 'a') : name[i];
+        if (c != lower[i])
+            return false;
+    }
+    return i == name.size() && !lower[i];
+}
+
+// What one read of a folder tells: its subfolders, whether it holds a .bgl file, and its scenery folder.
+struct TListing {
+    std::vector<fs::path> Folders;
+    bool HasBgl = false;
+    std::optional<fs::path> Scenery;
+};
+
+TListing List(const fs::path& folder) {
+    TListing listing;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error), end;
+         !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError)) {
+            listing.Folders.push_back(it->path());
+            if (!listing.Scenery && SameIgnoringCase(it->path().filename().string(), "scenery"))
+                listing.Scenery = it->path();
+        } else if (!listing.HasBgl && SameIgnoringCase(it->path().extension().string(), ".bgl")) {
+            listing.HasBgl = it->is_regular_file(typeError);
+        }
+    }
+    return listing;
+}
+
+} // namespace
+
+// An add-on is not searched inside: its subfolders are its own scenery and textures.
+std::vector<std::string> FindSceneryFolders(const std::string& folder) {
+    std::vector<std::string> found;
+    for (const fs::path& first : List(fs::path(folder)).Folders) {
+        const TListing listing = List(first);
+        if (listing.Scenery && List(*listing.Scenery).HasBgl) {
+            found.push_back(first.string());
+            continue;
+        }
+        for (const fs::path& second : listing.Folders) {
+            const TListing inner = List(second);
+            if (inner.Scenery && List(*inner.Scenery).HasBgl)
+                found.push_back(second.string());
+        }
+    }
+    return found;
+}
+
+bool HoldsSceneryFolder(const std::string& folder) {
+    return List(fs::path(folder)).Scenery.has_value();
+}

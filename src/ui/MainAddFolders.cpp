@@ -1,0 +1,110 @@
+// Scenery folders in the main window: chosen folders become areas in one step, the add-on folders no
+// area has yet are found and offered, and the selected areas are switched on or off at once.
+#include "Main.h"
+
+#include "AreaListView.h"
+#include "AreaRow.h"
+#include "InfoDialogs.h"
+#include "NewFoldersDialog.h"
+#include "model/FolderAreas.h"
+#include "model/HostFolders.h"
+#include "platform/AnsiCodec.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// A folder as a new area would have it; native paths, as the pickers give them.
+TChosenFolder Chosen(const QString& folder, const THostFolders& folders, TFolderCheck& check,
+                     const std::string& fsPath) {
+    TChosenFolder chosen{FieldTextToAnsi(QFileInfo(folder).fileName()),
+                         folders.FolderText(folder.toLocal8Bit().toStdString(), fsPath), {}};
+    chosen.Resolved = check.Resolve(chosen.Local).Path;
+    return chosen;
+}
+} // namespace
+
+std::vector<std::string> THauptformular::ListedFolders() const {
+    std::vector<std::string> listed;
+    for (int row = 0; row < lvAreas->RowCount(); ++row)
+        if (!lvAreas->Row(row)->Folder().Path.empty())
+            listed.push_back(lvAreas->Row(row)->Folder().Path);
+    return listed;
+}
+
+void THauptformular::cmAreaAddFoldersClick() {
+    stbFolders.SetSelectedFolder(QString::fromLocal8Bit(FPrefs.FSPath) + u"Addon Scenery"_s);
+    if (stbFolders.Execute(this))
+        AddFolders(stbFolders.SelectedFolders());
+}
+
+// A folder without a scenery subfolder is added all the same; the count tells the user who picked
+// one level too high or too low.
+void THauptformular::AddFolders(const QStringList& folders) {
+    const std::unique_ptr<TFolderCheck> check = Folders.StartCheck(FPrefs.FSPath);
+    std::vector<TChosenFolder> chosen;
+    int withoutScenery = 0;
+    for (const QString& folder : folders) {
+        chosen.push_back(Chosen(folder, Folders, *check, FPrefs.FSPath));
+        withoutScenery += !Folders.HoldsSceneryFolder(folder.toLocal8Bit().toStdString());
+    }
+    TFolderAdding adding = AddFolderAreas(Document(), lvAreas->SelectionFlags(), chosen, ListedFolders());
+    if (adding.Added > 0) {
+        Perform(std::move(adding.Step));
+        lvAreas->scrollToItem(Current());
+    }
+    QString status = u"%1 areas added, %2 already in the library."_s.arg(adding.Added).arg(adding.AlreadyListed);
+    if (withoutScenery > 0)
+        status += u" %1 folders without a scenery subfolder"_s.arg(withoutScenery);
+    SetStatusText(status);
+}
+
+void THauptformular::cmAreaFindNewClick() {
+    const QString addon = QDir::toNativeSeparators(QString::fromLocal8Bit(FPrefs.FSPath) + u"Addon Scenery"_s);
+    QStringList found;
+    for (const std::string& folder : Folders.FindSceneryFolders(addon.toLocal8Bit().toStdString()))
+        found.append(QString::fromLocal8Bit(folder));
+    std::sort(found.begin(), found.end(), [](const QString& one, const QString& other) {
+        return one.compare(other, Qt::CaseInsensitive) < 0;
+    });
+    const std::unique_ptr<TFolderCheck> check = Folders.StartCheck(FPrefs.FSPath);
+    std::vector<TChosenFolder> chosen;
+    for (const QString& folder : found)
+        chosen.push_back(Chosen(folder, Folders, *check, FPrefs.FSPath));
+    const std::vector<char> listed = AlreadyListed(chosen, ListedFolders());
+    QStringList shown;
+    QStringList fresh;
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        if (listed[static_cast<std::size_t>(i)])
+            continue;
+        shown.append(AnsiToUnicode(chosen[static_cast<std::size_t>(i)].Local));
+        fresh.append(found[i]);
+    }
+    if (fresh.isEmpty()) {
+        ShowInformation(u"No new scenery folders found in "_s + addon + u"."_s);
+        return;
+    }
+    TNewFoldersDlg dialog(shown, fresh, this);
+    if (dialog.exec() == QDialog::Accepted)
+        AddFolders(dialog.Checked());
+}
+
+void THauptformular::cmAreaActivateClick() {
+    SwitchSelected(true);
+}
+
+void THauptformular::cmAreaDeactivateClick() {
+    SwitchSelected(false);
+}
+
+void THauptformular::SwitchSelected(bool active) {
+    if (!CurrentEditable())
+        return;
+    TActivation activation = SetActive(Document(), lvAreas->SelectionFlags(), active);
+    Perform(std::move(activation.Step));
+    if (activation.RequiredKept > 0)
+        SetStatusText(u"%1 required areas stay active."_s.arg(activation.RequiredKept));
+}
