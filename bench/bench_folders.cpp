@@ -52,7 +52,7 @@ void FindNewFolders(benchmark::State& state) {
     }
     std::size_t found = 0;
     for (auto _ : state)
-        found = FindSceneryFolders(addon.path().toStdString()).size();
+        found = FindSceneryFolders(addon.path().toStdU16String()).size();
     state.counters["found"] = static_cast<double>(found);
 }
 BENCHMARK(FindNewFolders)->Unit(benchmark::kMillisecond);

@@ -45,23 +45,23 @@ TListing List(const fs::path& folder) {
 } // namespace
 
 // An add-on is not searched inside: its subfolders are its own scenery and textures.
-std::vector<std::string> FindSceneryFolders(const std::string& folder) {
-    std::vector<std::string> found;
-    for (const fs::path& first : List(fs::path(folder)).Folders) {
+std::vector<fs::path> FindSceneryFolders(const fs::path& folder) {
+    std::vector<fs::path> found;
+    for (const fs::path& first : List(folder).Folders) {
         const TListing listing = List(first);
         if (listing.Scenery && List(*listing.Scenery).HasBgl) {
-            found.push_back(first.string());
+            found.push_back(first);
             continue;
         }
         for (const fs::path& second : listing.Folders) {
             const TListing inner = List(second);
             if (inner.Scenery && List(*inner.Scenery).HasBgl)
-                found.push_back(second.string());
+                found.push_back(second);
         }
     }
     return found;
 }
 
-bool HoldsSceneryFolder(const std::string& folder) {
-    return List(fs::path(folder)).Scenery.has_value();
+bool HoldsSceneryFolder(const fs::path& folder) {
+    return List(folder).Scenery.has_value();
 }

@@ -7,6 +7,11 @@
 
 namespace {
 
+// Through UTF-16, so that a name the ANSI code page holds reaches Windows' wide file functions intact.
+std::filesystem::path FileSystemPath(const std::string& folder) {
+    return std::filesystem::path(QString::fromLocal8Bit(folder).toStdU16String());
+}
+
 class TSystemFolderCheck : public TFolderCheck {
 public:
     explicit TSystemFolderCheck(const std::string& hostFolder) : FCheck(QString::fromLocal8Bit(hostFolder)) {}
@@ -31,9 +36,12 @@ std::string TSystemHostFolders::FolderText(const std::string& chosenFolder, cons
 }
 
 std::vector<std::string> TSystemHostFolders::FindSceneryFolders(const std::string& folder) const {
-    return ::FindSceneryFolders(folder);
+    std::vector<std::string> found;
+    for (const std::filesystem::path& path : ::FindSceneryFolders(FileSystemPath(folder)))
+        found.push_back(QString::fromStdU16String(path.u16string()).toLocal8Bit().toStdString());
+    return found;
 }
 
 bool TSystemHostFolders::HoldsSceneryFolder(const std::string& folder) const {
-    return ::HoldsSceneryFolder(folder);
+    return ::HoldsSceneryFolder(FileSystemPath(folder));
 }

@@ -24,14 +24,14 @@ TEST(SceneryFolderScan, FindsTheAddOnsOneAndTwoLevelsDown) {
         ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));
     }
     ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("Odd/scenery.bgl.d"))));
-    std::vector<std::string> found = FindSceneryFolders(root.path().toStdString());
-    for (std::string& folder : found)
-        folder = QDir(root.path()).relativeFilePath(QDir::fromNativeSeparators(QString::fromStdString(folder))).toStdString();
+    std::vector<std::string> found;
+    for (const std::filesystem::path& folder : FindSceneryFolders(root.path().toStdU16String()))
+        found.push_back(QDir(root.path()).relativeFilePath(QString::fromStdU16String(folder.u16string())).toStdString());
     std::sort(found.begin(), found.end());
     EXPECT_EQ(found, (std::vector<std::string>{"Alps", "Kona", "Pack/Huts"}));
-    EXPECT_TRUE(HoldsSceneryFolder(root.filePath(QStringLiteral("Empty")).toStdString()));
-    EXPECT_FALSE(HoldsSceneryFolder(root.filePath(QStringLiteral("Odd")).toStdString()));
-    EXPECT_TRUE(FindSceneryFolders(root.filePath(QStringLiteral("gone")).toStdString()).empty());
+    EXPECT_TRUE(HoldsSceneryFolder(root.filePath(QStringLiteral("Empty")).toStdU16String()));
+    EXPECT_FALSE(HoldsSceneryFolder(root.filePath(QStringLiteral("Odd")).toStdU16String()));
+    EXPECT_TRUE(FindSceneryFolders(root.filePath(QStringLiteral("gone")).toStdU16String()).empty());
 }
 
 } // namespace
