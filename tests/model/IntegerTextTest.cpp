@@ -1,5 +1,7 @@
 #include "model/IntegerText.h"
 
+#include <cctype>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,6 +33,21 @@ INSTANTIATE_TEST_SUITE_P(
         TIntegerCase{"-", std::nullopt}, TIntegerCase{"+-1", std::nullopt},
         TIntegerCase{"2147483648", std::nullopt}, TIntegerCase{"-2147483649", std::nullopt},
         TIntegerCase{"99999999999999999999", std::nullopt}, TIntegerCase{"$100000000", std::nullopt},
-        TIntegerCase{"$1G", std::nullopt}, TIntegerCase{"1.5", std::nullopt}));
+        TIntegerCase{"$1G", std::nullopt}, TIntegerCase{"1.5", std::nullopt}),
+    // The text itself, each character that cannot stand in a test name as its code: "-$1A" gives
+    // "x2Dx241A", the empty text "Empty".
+    [](const testing::TestParamInfo<TIntegerCase>& info) {
+        std::string name;
+        for (const char* c = info.param.Text; *c; ++c) {
+            if (std::isalnum(static_cast<unsigned char>(*c))) {
+                name += *c;
+            } else {
+                char code[4];
+                std::snprintf(code, sizeof code, "x%02X", static_cast<unsigned char>(*c));
+                name += code;
+            }
+        }
+        return name.empty() ? std::string("Empty") : name;
+    });
 
 } // namespace
