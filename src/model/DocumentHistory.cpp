@@ -27,16 +27,16 @@ void TDocumentHistory::Record(TDocumentStep step, const std::string& runKey) {
     }
 }
 
-TShownState TDocumentHistory::Undo() {
+TSelection TDocumentHistory::Undo() {
     EndRun();
     --FIndex;
-    return {FStates[FIndex], FSteps[FIndex].TouchedBefore};
+    return FSteps[FIndex].TouchedBefore;
 }
 
-TShownState TDocumentHistory::Redo() {
+TSelection TDocumentHistory::Redo() {
     EndRun();
     ++FIndex;
-    return {FStates[FIndex], FSteps[FIndex - 1].TouchedAfter};
+    return FSteps[FIndex - 1].TouchedAfter;
 }
 
 void TDocumentHistory::MarkSaved(TSceneryDocument saved) {

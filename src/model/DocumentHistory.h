@@ -7,12 +7,6 @@
 #include <optional>
 #include <string>
 
-// A state of the document to show, with the rows to select.
-struct TShownState {
-    const TSceneryDocument& Document;
-    TSelection Selected;
-};
-
 // The undo history of one loaded document: every state since the load, the steps between them, and
 // which state was last loaded or saved. States share the areas they have in common, so a step costs
 // one pointer per row plus the areas it changed.
@@ -35,9 +29,9 @@ public:
     bool CanRedo() const { return FIndex + 1 < FStates.size(); }
     const std::string& UndoName() const { return FSteps[FIndex - 1].Name; }
     const std::string& RedoName() const { return FSteps[FIndex].Name; }
-    // Only while CanUndo and CanRedo.
-    TShownState Undo();
-    TShownState Redo();
+    // Only while CanUndo and CanRedo; each gives the rows the step touched, to select in Current().
+    TSelection Undo();
+    TSelection Redo();
 
     // The current state as written: it replaces the state without a step and becomes the saved one.
     void MarkSaved(TSceneryDocument saved);

@@ -11,11 +11,10 @@ std::string Folded(std::string text) {
     return text;
 }
 
-// Above the one selected editable row, else after the last row.
+// Above the one selected editable row, as Import inserts, else after the last row.
 int FolderPosition(const TSelection& selected) {
-    const auto count = std::count(selected.begin(), selected.end(), 1);
-    const int first = FirstSelected(selected);
-    return count == 1 && first >= ProtectedRows ? first : static_cast<int>(selected.size());
+    const int above = ImportPosition(selected, InsertBeforeSelected);
+    return above >= ProtectedRows ? above : ImportPosition(selected, InsertAtEnd);
 }
 
 } // namespace

@@ -150,6 +150,7 @@ private:
     void ShowDocument(const TSelection& selected);
     void ShowGeneral(const TGeneral& general);
     void UpdateUndoItems();
+    void ShowStepAgain(const TSelection& touched);
     int CurrentPosition() const;
     bool CurrentEditable() const;
     void SetEditorEditable(bool editable);

@@ -18,9 +18,7 @@ QString MenuText(const std::string& name) {
 } // namespace
 
 void THauptformular::Perform(TDocumentStep step) {
-    TSelection selected = std::move(step.Selected);
-    History.Record(std::move(step));
-    ShowDocument(selected);
+    PerformEdit(std::move(step), {});
     FollowSelection();
 }
 
@@ -59,20 +57,18 @@ void THauptformular::UpdateUndoItems() {
     ui->cmEditRedo->setText(History.CanRedo() ? u"&Redo "_s + MenuText(History.RedoName()) : u"&Redo"_s);
 }
 
-// The rows the step touched are selected again and the editor follows the first of them.
 void THauptformular::cmEditUndoClick() {
-    if (!History.CanUndo())
-        return;
-    const TSelection touched = History.Undo().Selected;
-    CurrentItem = nullptr;
-    ShowDocument(touched);
-    FollowSelection();
+    if (History.CanUndo())
+        ShowStepAgain(History.Undo());
 }
 
 void THauptformular::cmEditRedoClick() {
-    if (!History.CanRedo())
-        return;
-    const TSelection touched = History.Redo().Selected;
+    if (History.CanRedo())
+        ShowStepAgain(History.Redo());
+}
+
+// The rows the step touched are selected again and the editor follows the first of them.
+void THauptformular::ShowStepAgain(const TSelection& touched) {
     CurrentItem = nullptr;
     ShowDocument(touched);
     FollowSelection();

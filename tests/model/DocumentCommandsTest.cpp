@@ -1,15 +1,9 @@
 #include "model/DocumentCommands.h"
+#include "SelectionFlags.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TSelection Flags(int count, const std::vector<int>& selected) {
-    TSelection flags(static_cast<std::size_t>(count), 0);
-    for (int row : selected)
-        flags[static_cast<std::size_t>(row)] = 1;
-    return flags;
-}
 
 // Areas T0, T1, ... numbered and layered 1, 2, ...; the listed ones required and inactive.
 TSceneryDocument Doc(int count, const std::vector<int>& required = {}) {

@@ -27,11 +27,11 @@ TEST(DocumentHistory, UndoesAndRedoesEveryStepAndKnowsTheSavedState) {
     history.Record(Step("Move down", "moved", 1));
     history.Record(Step("Delete", "deleted"));
     EXPECT_EQ(State(history), "deleted | Delete | ");
-    EXPECT_EQ(history.Undo().Selected, TSelection{0});
+    EXPECT_EQ(history.Undo(), TSelection{0});
     EXPECT_EQ(State(history), "moved | Move down | Delete");
-    EXPECT_EQ(history.Undo().Selected, TSelection{1});
+    EXPECT_EQ(history.Undo(), TSelection{1});
     EXPECT_EQ(State(history), "loaded |  | Move down | saved");
-    EXPECT_EQ(history.Redo().Selected, (TSelection{1, 1}));
+    EXPECT_EQ(history.Redo(), (TSelection{1, 1}));
     EXPECT_EQ(State(history), "moved | Move down | Delete");
 
     // A new step drops the undone ones; saving makes its state the saved one.

@@ -1,16 +1,10 @@
 #include "model/FolderAreas.h"
+#include "SelectionFlags.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
-
-TSelection Flags(int count, const std::vector<int>& selected) {
-    TSelection flags(static_cast<std::size_t>(count), 0);
-    for (int row : selected)
-        flags[static_cast<std::size_t>(row)] = 1;
-    return flags;
-}
 
 // Areas T0, T1, ... numbered 1, 2, ... and layered 10, 20, ...; the listed ones required.
 TSceneryDocument Doc(int count, const std::vector<int>& required = {}) {

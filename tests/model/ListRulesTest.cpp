@@ -1,15 +1,9 @@
 #include "model/ListRules.h"
+#include "SelectionFlags.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TSelection Flags(int count, const std::vector<int>& selected) {
-    TSelection flags(static_cast<std::size_t>(count), 0);
-    for (int row : selected)
-        flags[static_cast<std::size_t>(row)] = 1;
-    return flags;
-}
 
 struct TChangeCase {
     const char* Name;
