@@ -1,8 +1,8 @@
 // Reading (the [General] section and the full area sweep) and writing of generated Scenery.cfg files.
 
-#include "model/ConfigurationFile.h"
-#include "model/ProfileFile.h"
-#include "model/QuarrowTypes.h"
+#include "model/format/ConfigurationFile.h"
+#include "model/format/ProfileFile.h"
+#include "model/format/QuarrowTypes.h"
 #include "platform/SystemFileAccess.h"
 
 #include <QFile>

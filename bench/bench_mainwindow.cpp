@@ -3,8 +3,8 @@
 #include "AreaListView.h"
 #include "DialogRecorder.h"
 #include "Main.h"
-#include "model/Global.h"
-#include "model/ListRules.h"
+#include "model/prefs/Global.h"
+#include "model/document/ListRules.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
 

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes through the profile lookup, the [General] read and the area sweep, then
 // writes what was read: none of it may crash, hang or run away with memory.
 
-#include "model/QuarrowTypes.h"
-#include "model/TextOutput.h"
+#include "model/format/QuarrowTypes.h"
+#include "model/format/TextOutput.h"
 #include "platform/IniProfile.h"
 
 #include <cstddef>

@@ -2,10 +2,10 @@
 // program's writer, or checks that the host finds every area's folder: for round trips, benchmarks and
 // scripting without a window.
 
-#include "model/ConfigurationFile.h"
-#include "model/InOutError.h"
-#include "model/ProfileFile.h"
-#include "model/QuarrowTypes.h"
+#include "model/format/ConfigurationFile.h"
+#include "model/format/InOutError.h"
+#include "model/format/ProfileFile.h"
+#include "model/format/QuarrowTypes.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AreaFolders.h"
 #include "platform/SystemFileAccess.h"

@@ -1,7 +1,7 @@
 #include "app/Application.h"
 
 #include "InfoDialogs.h"
-#include "model/InOutError.h"
+#include "model/format/InOutError.h"
 
 TQuarrowApplication::TQuarrowApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 

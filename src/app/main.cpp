@@ -2,7 +2,7 @@
 
 #include "InfoDialogs.h"
 #include "Main.h"
-#include "model/Global.h"
+#include "model/prefs/Global.h"
 #include "platform/PrefsSettingsStore.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"

@@ -1,6 +1,6 @@
 #include "platform/FileCopy.h"
 
-#include "model/InOutError.h"
+#include "model/format/InOutError.h"
 #include "platform/FileReading.h"
 #include "platform/FileTextOutput.h"
 

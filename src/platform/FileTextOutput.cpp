@@ -1,6 +1,6 @@
 #include "platform/FileTextOutput.h"
 
-#include "model/InOutError.h"
+#include "model/format/InOutError.h"
 
 #include <QDir>
 #include <QFileInfo>

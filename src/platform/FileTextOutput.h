@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/FileAccess.h"
+#include "model/library/FileAccess.h"
 
 #include <QSaveFile>
 #include <QString>

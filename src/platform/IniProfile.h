@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ProfileFile.h"
+#include "model/format/ProfileFile.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/PrefsStore.h"
+#include "model/prefs/PrefsStore.h"
 
 #include <QSettings>
 #include <QString>

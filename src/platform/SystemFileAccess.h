@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/FileAccess.h"
+#include "model/library/FileAccess.h"
 
 // The program's files on the local file system: profiles read whole through the safe reader, outputs
 // that replace their file only when complete, copies that do the same, names matched as the host

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/HostFolders.h"
+#include "model/library/HostFolders.h"
 
 // The host's folders on this machine: on Windows its own paths, elsewhere the Wine prefix's.
 class TSystemHostFolders : public THostFolders {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/HostLocator.h"
+#include "model/prefs/HostLocator.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/SceneryDocument.h"
+#include "model/document/SceneryDocument.h"
 
 #include <QSignalBlocker>
 #include <QTreeWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/HostFolders.h"
-#include "model/SceneryDocument.h"
+#include "model/library/HostFolders.h"
+#include "model/document/SceneryDocument.h"
 
 #include <QTreeWidgetItem>
 

@@ -4,8 +4,8 @@
 #include "ButtonKinds.h"
 #include "FormLook.h"
 #include "InfoDialogs.h"
-#include "model/QuarrowTypes.h"
-#include "model/ListRules.h"
+#include "model/format/QuarrowTypes.h"
+#include "model/document/ListRules.h"
 #include "ui_ImportDialog.h"
 
 using namespace Qt::Literals::StringLiterals;

@@ -10,8 +10,8 @@
 #include "InfoDialogs.h"
 #include "MenuKeys.h"
 #include "SettingsDialog.h"
-#include "model/FileAccess.h"
-#include "model/ProfileFile.h"
+#include "model/library/FileAccess.h"
+#include "model/format/ProfileFile.h"
 #include "platform/AnsiCodec.h"
 #include "ui_Main.h"
 

@@ -3,10 +3,10 @@
 #include "FilePicker.h"
 #include "FolderPicker.h"
 #include "RecordText.h"
-#include "model/CommandStates.h"
-#include "model/DocumentHistory.h"
-#include "model/FileStamp.h"
-#include "model/QuarrowTypes.h"
+#include "model/document/CommandStates.h"
+#include "model/document/DocumentHistory.h"
+#include "model/library/FileStamp.h"
+#include "model/format/QuarrowTypes.h"
 
 #include <QMainWindow>
 #include <functional>

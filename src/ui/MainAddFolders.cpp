@@ -6,8 +6,8 @@
 #include "AreaRow.h"
 #include "InfoDialogs.h"
 #include "NewFoldersDialog.h"
-#include "model/FolderAreas.h"
-#include "model/HostFolders.h"
+#include "model/document/FolderAreas.h"
+#include "model/library/HostFolders.h"
 #include "platform/AnsiCodec.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "AreaListView.h"
 #include "AreaRow.h"
 #include "InfoDialogs.h"
-#include "model/ListRules.h"
+#include "model/document/ListRules.h"
 #include "platform/AnsiCodec.h"
 
 #include <algorithm>

@@ -6,11 +6,11 @@
 #include "AreaSetFiles.h"
 #include "ImportDialog.h"
 #include "InfoDialogs.h"
-#include "model/ConfigurationFile.h"
-#include "model/FileAccess.h"
-#include "model/ListRules.h"
-#include "model/ProfileFile.h"
-#include "model/SaveChecks.h"
+#include "model/format/ConfigurationFile.h"
+#include "model/library/FileAccess.h"
+#include "model/document/ListRules.h"
+#include "model/format/ProfileFile.h"
+#include "model/library/SaveChecks.h"
 #include "platform/AnsiCodec.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
-#include "model/ListRules.h"
+#include "model/document/ListRules.h"
 
 // The protected rows are neither dragged nor dropped onto; a selected row is no target for itself.
 bool THauptformular::lvAreasDragOver(int target) const {

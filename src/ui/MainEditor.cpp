@@ -7,7 +7,7 @@
 #include "FormLook.h"
 #include "InfoDialogs.h"
 #include "InputDialog.h"
-#include "model/HostFolders.h"
+#include "model/library/HostFolders.h"
 #include "platform/AnsiCodec.h"
 #include "ui_Main.h"
 

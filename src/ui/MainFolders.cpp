@@ -4,7 +4,7 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
-#include "model/HostFolders.h"
+#include "model/library/HostFolders.h"
 
 #include <QDir>
 #include <algorithm>

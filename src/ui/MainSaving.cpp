@@ -2,9 +2,9 @@
 
 #include "AreaListView.h"
 #include "InfoDialogs.h"
-#include "model/ConfigurationFile.h"
-#include "model/FileAccess.h"
-#include "model/SaveChecks.h"
+#include "model/format/ConfigurationFile.h"
+#include "model/library/FileAccess.h"
+#include "model/library/SaveChecks.h"
 #include "platform/AnsiCodec.h"
 
 #include <QCloseEvent>

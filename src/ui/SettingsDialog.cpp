@@ -3,7 +3,7 @@
 #include "ButtonKinds.h"
 #include "FormLook.h"
 #include "InfoDialogs.h"
-#include "model/Global.h"
+#include "model/prefs/Global.h"
 #include "ui_SettingsDialog.h"
 
 #include <QDir>

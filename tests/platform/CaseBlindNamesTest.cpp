@@ -1,5 +1,5 @@
 #include "platform/CaseBlindNames.h"
-#include "model/ProfileFile.h"
+#include "model/format/ProfileFile.h"
 #include "platform/SystemFileAccess.h"
 
 #include <QFile>

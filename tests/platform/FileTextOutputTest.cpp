@@ -1,5 +1,5 @@
 #include "platform/FileTextOutput.h"
-#include "model/InOutError.h"
+#include "model/format/InOutError.h"
 #include "platform/FileCopy.h"
 #include "support/RealWriteFailure.h"
 

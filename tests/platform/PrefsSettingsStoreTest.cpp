@@ -1,6 +1,6 @@
 #include "platform/PrefsSettingsStore.h"
 #include "WinePrefixBuilder.h"
-#include "model/Global.h"
+#include "model/prefs/Global.h"
 #include "platform/SystemHostLocator.h"
 
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "model/QuarrowTypes.h"
+#include "model/format/QuarrowTypes.h"
 #include "platform/IniProfile.h"
 #include "platform/SystemFileAccess.h"
 #include "support/StringOutput.h"

@@ -1,6 +1,6 @@
 // What only the Windows build does: the registry for the preferences and the host key, paths with
 // drive letters and backslashes. It runs under Wine here.
-#include "model/Global.h"
+#include "model/prefs/Global.h"
 #include "platform/AreaFolders.h"
 #include "platform/HostFolderText.h"
 #include "platform/PrefsSettingsStore.h"

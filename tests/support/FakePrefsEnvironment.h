@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Global.h"
+#include "model/prefs/Global.h"
 
 #include <map>
 #include <set>

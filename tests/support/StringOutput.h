@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/InOutError.h"
-#include "model/TextOutput.h"
+#include "model/format/InOutError.h"
+#include "model/format/TextOutput.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "app/Application.h"
 #include "InfoDialogs.h"
 #include "ModalDriver.h"
-#include "model/InOutError.h"
+#include "model/format/InOutError.h"
 
 #include <QAbstractButton>
 #include <QApplication>

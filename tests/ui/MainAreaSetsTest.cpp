@@ -2,7 +2,7 @@
 #include "ImportDialog.h"
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
-#include "model/ListRules.h"
+#include "model/document/ListRules.h"
 #include "support/RealWriteFailure.h"
 
 #include <QApplication>

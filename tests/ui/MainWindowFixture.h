@@ -4,7 +4,7 @@
 #include "AreaRow.h"
 #include "InfoDialogs.h"
 #include "Main.h"
-#include "model/Global.h"
+#include "model/prefs/Global.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
 #include "support/FakePrefsEnvironment.h"

@@ -1,0 +1,162 @@
+#include "model/document/DocumentCommands.h"
+
+#include <algorithm>
+
+namespace {
+
+TSelection NoRows(std::size_t count) {
+    return TSelection(count, 0);
+}
+
+// Only the areas whose number or layer changes are copied: the others stay shared with the old state.
+void Renumber(std::vector<TDocumentArea>& areas) {
+    for (std::size_t p = 0; p < areas.size(); ++p) {
+        const auto number = static_cast<std::int32_t>(p + 1);
+        if (areas[p].Area->Number == number && areas[p].Area->Layer == number)
+            continue;
+        auto renumbered = std::make_shared<TArea>(*areas[p].Area);
+        renumbered->Number = renumbered->Layer = number;
+        areas[p].Area = std::move(renumbered);
+    }
+}
+
+// The selection's flags for a list into which count rows were inserted at the position.
+TSelection WithInserted(const TSelection& selected, std::size_t position, std::size_t count, char flag) {
+    TSelection flags = selected;
+    flags.insert(flags.begin() + static_cast<std::ptrdiff_t>(position), count, flag);
+    return flags;
+}
+
+// The document without the flagged rows, and the selection without them.
+TDocumentStep Without(const TSceneryDocument& document, const TSelection& selected, const TSelection& removed,
+                      std::string name) {
+    TDocumentStep step{std::move(name), {document.General, {}}, {}, removed, {}};
+    for (std::size_t p = 0; p < document.Areas.size(); ++p) {
+        if (removed[p])
+            continue;
+        step.Document.Areas.push_back(document.Areas[p]);
+        step.Selected.push_back(selected[p]);
+    }
+    step.TouchedAfter = NoRows(step.Document.Areas.size());
+    return step;
+}
+
+} // namespace
+
+TDocumentStep AddArea(const TSceneryDocument& document) {
+    TArea area;
+    area.Number = NumberAfter(document.Largest(&TArea::Number));
+    area.Layer = NumberAfter(document.Largest(&TArea::Layer));
+    TDocumentStep step{"Add", document, NoRows(document.Areas.size() + 1), {}, {}};
+    step.Document.Areas.push_back(NewEntry(std::move(area)));
+    step.Selected.back() = 1;
+    step.TouchedBefore = NoRows(document.Areas.size());
+    step.TouchedAfter = step.Selected;
+    return step;
+}
+
+TDocumentStep DuplicateAreas(const TSceneryDocument& document, const TSelection& selected) {
+    TDocumentStep step{"Duplicate", document, selected, selected, NoRows(document.Areas.size())};
+    std::int32_t number = document.Largest(&TArea::Number);
+    std::int32_t layer = document.Largest(&TArea::Layer);
+    for (int position : SelectedTopDown(selected)) {
+        TArea copy = document.Area(position);
+        copy.Title = "Copy of " + copy.Title;
+        copy.Number = number = NumberAfter(number);
+        copy.Layer = layer = NumberAfter(layer);
+        step.Document.Areas.push_back(NewEntry(std::move(copy)));
+        step.Selected.push_back(0);
+        step.TouchedAfter.push_back(1);
+    }
+    return step;
+}
+
+TDocumentStep DeleteAreas(const TSceneryDocument& document, const TSelection& selected,
+                          const TSelection& deleted) {
+    TSelection removed = deleted;
+    for (std::size_t p = 0; p < removed.size(); ++p)
+        removed[p] = removed[p] && !document.Areas[p].Area->Required;
+    return Without(document, selected, removed, "Delete");
+}
+
+TDocumentStep RenumberAreas(const TSceneryDocument& document, const TSelection& selected) {
+    TDocumentStep step{"Renumber", document, selected, selected, selected};
+    Renumber(step.Document.Areas);
+    return step;
+}
+
+TDocumentStep ReorderAreas(const TSceneryDocument& document, const TSelection& selected,
+                           const TListChange& change, std::string name) {
+    TDocumentStep step{std::move(name), {document.General, {}}, change.Selected, selected, {}};
+    for (int from : change.Order) {
+        step.Document.Areas.push_back(document.Areas[static_cast<std::size_t>(from)]);
+        step.TouchedAfter.push_back(selected[static_cast<std::size_t>(from)]);
+    }
+    Renumber(step.Document.Areas);
+    return step;
+}
+
+TDocumentStep RemoveSelected(const TSceneryDocument& document, const TSelection& selected, std::string name) {
+    TDocumentStep step = Without(document, selected, selected, std::move(name));
+    Renumber(step.Document.Areas);
+    return step;
+}
+
+std::vector<TAreaRef> CopiedAreas(const TSceneryDocument& document, const TSelection& selected) {
+    std::vector<TAreaRef> areas;
+    for (int position : SelectedBottomUp(selected))
+        areas.push_back(document.Areas[static_cast<std::size_t>(position)].Area);
+    return areas;
+}
+
+TDocumentStep PasteAreas(const TSceneryDocument& document, const TSelection& selected,
+                         const std::vector<TAreaRef>& clipboard) {
+    const int position = FirstSelected(selected);
+    std::vector<TArea> areas;
+    if (position >= 0)
+        for (const TAreaRef& area : clipboard)
+            areas.push_back(*area);
+    return InsertAreas(document, selected, std::max(position, 0), std::move(areas), "Paste");
+}
+
+TDocumentStep InsertAreas(const TSceneryDocument& document, const TSelection& selected, int position,
+                          std::vector<TArea> areas, std::string name) {
+    const auto at = static_cast<std::size_t>(position);
+    TDocumentStep step{std::move(name), {document.General, {}}, WithInserted(selected, at, areas.size(), 0),
+                       selected, WithInserted(NoRows(selected.size()), at, areas.size(), 1)};
+    std::vector<TDocumentArea>& entries = step.Document.Areas;
+    entries.reserve(document.Areas.size() + areas.size());
+    entries.assign(document.Areas.begin(), document.Areas.begin() + position);
+    for (TArea& area : areas)
+        entries.push_back(NewEntry(std::move(area)));
+    entries.insert(entries.end(), document.Areas.begin() + position, document.Areas.end());
+    Renumber(entries);
+    return step;
+}
+
+TDocumentStep ChangeArea(const TSceneryDocument& document, const TSelection& selected, int position,
+                         std::string name, const std::function<void(TArea&)>& change) {
+    TSelection touched = NoRows(selected.size());
+    touched[static_cast<std::size_t>(position)] = 1;
+    TDocumentStep step{std::move(name), document, selected, touched, touched};
+    auto changed = std::make_shared<TArea>(document.Area(position));
+    change(*changed);
+    changed->Active = changed->Active || changed->Required;
+    step.Document.Areas[static_cast<std::size_t>(position)].Area = std::move(changed);
+    return step;
+}
+
+TDocumentStep ChangeGeneral(const TSceneryDocument& document, const TSelection& selected, std::string name,
+                            const std::function<void(TGeneral&)>& change) {
+    TDocumentStep step{std::move(name), document, selected, selected, selected};
+    change(step.Document.General);
+    return step;
+}
+
+TAreaRef ActivatedIfRequired(const TAreaRef& area) {
+    if (!area->Required || area->Active)
+        return nullptr;
+    auto active = std::make_shared<TArea>(*area);
+    active->Active = true;
+    return active;
+}

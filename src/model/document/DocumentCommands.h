@@ -1,0 +1,57 @@
+#pragma once
+
+#include "model/document/SceneryDocument.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// One change of the document as a command makes it: the new document and the selection the command
+// leaves, plus the rows it touched on either side, which undoing and redoing it select.
+struct TDocumentStep {
+    // What the Edit menu calls the step: "Undo Move down".
+    std::string Name;
+    TSceneryDocument Document;
+    TSelection Selected;
+    // In the document before the step.
+    TSelection TouchedBefore;
+    // In Document.
+    TSelection TouchedAfter;
+};
+
+// The commands of the list. Each takes the document and the selection (one flag per row) and gives
+// the step; none changes the document it is given.
+
+// A new area after the last one, numbered and layered after the largest so far, selected alone.
+TDocumentStep AddArea(const TSceneryDocument& document);
+// Copies of the selected areas at the end in list order, titled "Copy of ...", each numbered after the
+// largest so far; the selection stays.
+TDocumentStep DuplicateAreas(const TSceneryDocument& document, const TSelection& selected);
+// Takes out the rows flagged in deleted, never a required area; the rest of the selection stays and
+// the list keeps its numbers.
+TDocumentStep DeleteAreas(const TSceneryDocument& document, const TSelection& selected,
+                          const TSelection& deleted);
+// Number and layer of every area become its position counted from 1.
+TDocumentStep RenumberAreas(const TSceneryDocument& document, const TSelection& selected);
+// The rows in the change's order, renumbered, with the change's selection (Move up, Move down, a drop).
+TDocumentStep ReorderAreas(const TSceneryDocument& document, const TSelection& selected,
+                           const TListChange& change, std::string name);
+// Takes the selected rows out and renumbers the rest; nothing stays selected (Cut, Cut & Export).
+TDocumentStep RemoveSelected(const TSceneryDocument& document, const TSelection& selected, std::string name);
+// The selected areas from the bottom up: what Cut and Copy put into the area clipboard.
+std::vector<TAreaRef> CopiedAreas(const TSceneryDocument& document, const TSelection& selected);
+// New entries for the clipboard's areas above the first selected row, entry 0 on top, then the list
+// renumbered; with no row selected only the renumbering.
+TDocumentStep PasteAreas(const TSceneryDocument& document, const TSelection& selected,
+                         const std::vector<TAreaRef>& clipboard);
+// The areas as new entries from the position on, in their order, then the list renumbered (Import).
+TDocumentStep InsertAreas(const TSceneryDocument& document, const TSelection& selected, int position,
+                          std::vector<TArea> areas, std::string name);
+// A changed copy of one area in its place (the area editor); a required area stays active.
+TDocumentStep ChangeArea(const TSceneryDocument& document, const TSelection& selected, int position,
+                         std::string name, const std::function<void(TArea&)>& change);
+TDocumentStep ChangeGeneral(const TSceneryDocument& document, const TSelection& selected, std::string name,
+                            const std::function<void(TGeneral&)>& change);
+
+// A required area is always active: the active copy of an inactive required area, else none.
+TAreaRef ActivatedIfRequired(const TAreaRef& area);

@@ -1,0 +1,90 @@
+#include "model/document/FolderAreas.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string Folded(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// Above the one selected editable row, as Import inserts, else after the last row.
+int FolderPosition(const TSelection& selected) {
+    const int above = ImportPosition(selected, InsertBeforeSelected);
+    return above >= ProtectedRows ? above : ImportPosition(selected, InsertAtEnd);
+}
+
+} // namespace
+
+bool SameHostFolder(const std::string& one, const std::string& other) {
+    return one.size() == other.size() && Folded(one) == Folded(other);
+}
+
+std::vector<char> AlreadyListed(const std::vector<TChosenFolder>& folders, const std::vector<std::string>& listed) {
+    std::vector<std::string> seen;
+    seen.reserve(listed.size() + folders.size());
+    for (const std::string& folder : listed)
+        seen.push_back(Folded(folder));
+    std::sort(seen.begin(), seen.end());
+    std::vector<char> flags;
+    for (const TChosenFolder& folder : folders) {
+        const std::string key = Folded(folder.Resolved);
+        const auto at = std::lower_bound(seen.begin(), seen.end(), key);
+        flags.push_back(at != seen.end() && *at == key);
+        if (!flags.back())
+            seen.insert(at, key);
+    }
+    return flags;
+}
+
+TFolderAdding AddFolderAreas(const TSceneryDocument& document, const TSelection& selected,
+                             const std::vector<TChosenFolder>& folders, const std::vector<std::string>& listed) {
+    const std::vector<char> known = AlreadyListed(folders, listed);
+    std::vector<const TChosenFolder*> fresh;
+    for (std::size_t i = 0; i < folders.size(); ++i)
+        if (!known[i])
+            fresh.push_back(&folders[i]);
+    std::stable_sort(fresh.begin(), fresh.end(), [](const TChosenFolder* one, const TChosenFolder* other) {
+        return Folded(one->Resolved) < Folded(other->Resolved);
+    });
+    std::int32_t number = document.Largest(&TArea::Number);
+    std::int32_t layer = document.Largest(&TArea::Layer);
+    std::vector<TDocumentArea> entries;
+    for (const TChosenFolder* folder : fresh) {
+        TArea area;
+        area.Title = folder->Title;
+        area.Local = folder->Local;
+        area.Number = number = NumberAfter(number);
+        area.Layer = layer = NumberAfter(layer);
+        entries.push_back(NewEntry(std::move(area)));
+    }
+    const auto position = static_cast<std::ptrdiff_t>(FolderPosition(selected));
+    TFolderAdding adding{{"Add Folders", document, TSelection(document.Areas.size(), 0), selected, {}},
+                         static_cast<int>(fresh.size()),
+                         static_cast<int>(folders.size() - fresh.size())};
+    TDocumentStep& step = adding.Step;
+    step.Document.Areas.insert(step.Document.Areas.begin() + position, entries.begin(), entries.end());
+    step.Selected.insert(step.Selected.begin() + position, entries.size(), 1);
+    step.TouchedAfter = step.Selected;
+    return adding;
+}
+
+TActivation SetActive(const TSceneryDocument& document, const TSelection& selected, bool active) {
+    TActivation activation{{active ? "Activate" : "Deactivate", document, selected, selected, selected}, 0};
+    for (std::size_t p = ProtectedRows; p < selected.size(); ++p) {
+        const TAreaRef& area = document.Areas[p].Area;
+        if (!selected[p] || area->Active == active)
+            continue;
+        if (area->Required && !active) {
+            ++activation.RequiredKept;
+            continue;
+        }
+        auto changed = std::make_shared<TArea>(*area);
+        changed->Active = active;
+        activation.Step.Document.Areas[p].Area = std::move(changed);
+    }
+    return activation;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "model/document/DocumentCommands.h"
+
+#include <string>
+#include <vector>
+
+// A folder the user chose to become an area.
+struct TChosenFolder {
+    // The folder's own name (ANSI code page): the new area's title.
+    std::string Title;
+    // The folder as the area keeps it: relative to the host folder when it lies below it.
+    std::string Local;
+    // Where the host finds it, as the folder check resolves it; what the duplicate test compares.
+    std::string Resolved;
+};
+
+// The host ignores letter case: two resolved folders that differ only in case are one.
+bool SameHostFolder(const std::string& one, const std::string& other);
+
+// Per folder, whether it is already among the listed ones (the areas' resolved Local Paths) or comes
+// twice among the folders themselves.
+std::vector<char> AlreadyListed(const std::vector<TChosenFolder>& folders, const std::vector<std::string>& listed);
+
+struct TFolderAdding {
+    TDocumentStep Step;
+    int Added = 0;
+    int AlreadyListed = 0;
+};
+
+// One new area per folder not yet listed, active and not required, numbered and layered after the
+// largest as Add does, in the order of their paths (letter case ignored). They go above the selected
+// row when exactly one editable row is selected, else at the end, and they are selected.
+TFolderAdding AddFolderAreas(const TSceneryDocument& document, const TSelection& selected,
+                             const std::vector<TChosenFolder>& folders, const std::vector<std::string>& listed);
+
+struct TActivation {
+    TDocumentStep Step;
+    // Selected required areas that stay active under Deactivate.
+    int RequiredKept = 0;
+};
+
+// Every selected editable row becomes active or inactive; a required area stays active.
+TActivation SetActive(const TSceneryDocument& document, const TSelection& selected, bool active);

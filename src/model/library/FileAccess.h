@@ -1,0 +1,47 @@
+#pragma once
+
+#include "model/library/FileStamp.h"
+#include "model/format/TextOutput.h"
+
+#include <memory>
+#include <string>
+
+class TProfileFile;
+
+// A text output whose file takes the old one's place only in Commit, once every byte has reached it.
+class TCommittingOutput : public TTextOutput {
+public:
+    // Puts the complete file in place; throws EInOutError, leaving the old file as it was, when any
+    // part of it could not be written.
+    virtual void Commit() = 0;
+};
+
+// What reading a profile file gave.
+struct TProfileRead {
+    // Never null: a missing or unreadable file gives a profile that answers every default.
+    std::unique_ptr<TProfileFile> Profile;
+    // Why an existing file could not be read (UTF-8); empty when it was read or does not exist.
+    std::string Failure;
+    // What the file held as it was read.
+    TFileStamp Stamp;
+};
+
+// The files the program reads and writes, reached through one seam so that the window, the command
+// line tool and the tests share the same no-loss rules. Paths are in the local 8-bit encoding.
+class TFileAccess {
+public:
+    virtual ~TFileAccess() = default;
+    // A missing file reads as an empty profile; any other failure to read it is said in Failure.
+    virtual TProfileRead ReadProfile(const std::string& path) const = 0;
+    // Throws EInOutError when the file cannot be created.
+    virtual std::unique_ptr<TCommittingOutput> CreateOutput(const std::string& path) const = 0;
+    // Copies the file over the target; false when anything fails, the target then being as it was.
+    virtual bool CopyReplacing(const std::string& source, const std::string& target) const = 0;
+    // The path of the file the host would open: the last component as spelt on the disk when a file
+    // of that name exists in another letter case, else the path as given. A new file made under the
+    // answer never stands beside one whose name differs from it only in case.
+    virtual std::string ExistingSpelling(const std::string& path) const = 0;
+    // What the file holds now. When known is given and the file's size and time still equal it, known
+    // comes back without the bytes being read (see TFileStamp::SameSizeAndTimeAs).
+    virtual TFileStamp Stamp(const std::string& path, const TFileStamp* known) const = 0;
+};

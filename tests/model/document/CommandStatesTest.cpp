@@ -1,0 +1,57 @@
+#include "model/document/CommandStates.h"
+
+#include <algorithm>
+#include <array>
+#include <gtest/gtest.h>
+
+namespace {
+
+TSceneryDocument Doc(int count, const std::vector<int>& required) {
+    TSceneryDocument document;
+    for (int i = 0; i < count; ++i) {
+        TArea area;
+        area.Required = std::find(required.begin(), required.end(), i) != required.end();
+        document.Areas.push_back(NewEntry(area));
+    }
+    return document;
+}
+
+struct TStatesCase {
+    const char* Name;
+    int Rows;
+    std::vector<int> Required;
+    std::vector<int> Selected;
+    int Current;
+    // Editable, ActiveBox, Up, Down, Delete, Duplicate, PlaceFree, Cut, in that order.
+    std::array<bool, 8> States;
+};
+
+class CommandStates : public testing::TestWithParam<TStatesCase> {};
+
+TEST_P(CommandStates, FollowTheCurrentRowAndTheSelection) {
+    const TStatesCase& c = GetParam();
+    TSelection selected(static_cast<std::size_t>(c.Rows), 0);
+    for (int row : c.Selected)
+        selected[static_cast<std::size_t>(row)] = 1;
+    const TCommandStates s = EnabledCommands(Doc(c.Rows, c.Required), selected, c.Current);
+    EXPECT_EQ((std::array<bool, 8>{s.Editable, s.ActiveBox, s.Up, s.Down, s.Delete, s.Duplicate, s.PlaceFree,
+                                   s.Cut}),
+              c.States);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Selections, CommandStates,
+    testing::Values(TStatesCase{"Row0", 6, {}, {0}, 0, {0, 0, 0, 0, 0, 0, 0, 0}},
+                    TStatesCase{"Row1", 6, {}, {1}, 1, {0, 0, 0, 0, 0, 0, 0, 0}},
+                    TStatesCase{"ProtectedRequiredRow", 6, {1}, {1}, 1, {0, 0, 0, 0, 0, 0, 0, 0}},
+                    TStatesCase{"Row2IsTheTop", 6, {}, {2}, 2, {1, 1, 0, 1, 1, 1, 1, 1}},
+                    TStatesCase{"Rows2And5Last", 6, {}, {2, 5}, 2, {1, 1, 0, 0, 1, 1, 1, 1}},
+                    TStatesCase{"MiddleRow", 8, {}, {4}, 4, {1, 1, 1, 1, 1, 1, 1, 1}},
+                    TStatesCase{"LastRow", 8, {}, {7}, 7, {1, 1, 1, 0, 1, 1, 1, 1}},
+                    TStatesCase{"RequiredCurrent", 8, {3}, {3}, 3, {1, 0, 1, 1, 0, 1, 1, 0}},
+                    TStatesCase{"RequiredElsewhereSelected", 8, {5}, {3, 5}, 3, {1, 1, 1, 1, 0, 1, 1, 0}},
+                    TStatesCase{"NoCurrentRow", 4, {}, {}, -1, {0, 0, 0, 0, 0, 0, 1, 1}},
+                    TStatesCase{"EmptyList", 0, {}, {}, -1, {0, 0, 0, 0, 0, 0, 1, 1}}),
+    [](const testing::TestParamInfo<TStatesCase>& info) { return std::string(info.param.Name); });
+
+} // namespace

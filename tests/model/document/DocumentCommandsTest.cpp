@@ -1,0 +1,180 @@
+#include "model/document/DocumentCommands.h"
+#include "SelectionFlags.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Areas T0, T1, ... numbered and layered 1, 2, ...; the listed ones required and inactive.
+TSceneryDocument Doc(int count, const std::vector<int>& required = {}) {
+    TSceneryDocument document;
+    document.General.Title = "World";
+    for (int i = 0; i < count; ++i) {
+        TArea area;
+        area.Title = "T" + std::to_string(i);
+        area.Number = area.Layer = i + 1;
+        document.Areas.push_back(NewEntry(area));
+    }
+    for (int row : required) {
+        TArea area = document.Area(row);
+        area.Required = true;
+        area.Active = false;
+        document.Areas[static_cast<std::size_t>(row)].Area = std::make_shared<const TArea>(area);
+    }
+    return document;
+}
+
+// Each area as "title number/layer", with " A" when active and " R" when required.
+std::vector<std::string> Shown(const TSceneryDocument& document) {
+    std::vector<std::string> rows;
+    for (const TDocumentArea& entry : document.Areas) {
+        const TArea& area = *entry.Area;
+        rows.push_back(area.Title + " " + std::to_string(area.Number) + "/" + std::to_string(area.Layer) +
+                       (area.Active ? " A" : "") + (area.Required ? " R" : ""));
+    }
+    return rows;
+}
+
+struct TStepCase {
+    const char* Name;
+    std::function<TDocumentStep()> Step;
+    std::vector<std::string> Rows;
+    TSelection Selected;
+    TSelection TouchedBefore;
+    TSelection TouchedAfter;
+};
+
+class DocumentStep : public testing::TestWithParam<TStepCase> {};
+
+TEST_P(DocumentStep, GivesTheDocumentSelectionAndTouchedRows) {
+    const TDocumentStep step = GetParam().Step();
+    EXPECT_EQ(Shown(step.Document), GetParam().Rows);
+    EXPECT_EQ(step.Selected, GetParam().Selected);
+    EXPECT_EQ(step.TouchedBefore, GetParam().TouchedBefore);
+    EXPECT_EQ(step.TouchedAfter, GetParam().TouchedAfter);
+}
+
+TSceneryDocument Unnumbered() {
+    TSceneryDocument document = Doc(3);
+    const int numbers[][2] = {{3, 5}, {10, 2}, {11, 9}};
+    for (int row = 0; row < 3; ++row) {
+        TArea area = document.Area(row);
+        area.Number = numbers[row][0];
+        area.Layer = numbers[row][1];
+        document.Areas[static_cast<std::size_t>(row)].Area = std::make_shared<const TArea>(area);
+    }
+    return document;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, DocumentStep,
+    testing::Values(
+        TStepCase{"AddNumbersAfterTheLargest",
+                  [] { return AddArea(Unnumbered()); },
+                  {"T0 3/5 A", "T1 10/2 A", "T2 11/9 A", "<Untitled> 12/10 A"},
+                  Flags(4, {3}), Flags(3, {}), Flags(4, {3})},
+        TStepCase{"AddKeepsTheLargestNumberInsteadOfWrapping",
+                  [] {
+                      TSceneryDocument document = Doc(1);
+                      TArea top = document.Area(0);
+                      top.Number = top.Layer = 2147483647;
+                      document.Areas[0].Area = std::make_shared<const TArea>(top);
+                      return AddArea(document);
+                  },
+                  {"T0 2147483647/2147483647 A", "<Untitled> 2147483647/2147483647 A"},
+                  Flags(2, {1}), Flags(1, {}), Flags(2, {1})},
+        TStepCase{"DuplicateCopiesToTheEnd",
+                  [] { return DuplicateAreas(Doc(4), Flags(4, {1, 3})); },
+                  {"T0 1/1 A", "T1 2/2 A", "T2 3/3 A", "T3 4/4 A", "Copy of T1 5/5 A", "Copy of T3 6/6 A"},
+                  Flags(6, {1, 3}), Flags(4, {1, 3}), Flags(6, {4, 5})},
+        TStepCase{"DeleteKeepsRequiredAndNumbers",
+                  [] { return DeleteAreas(Doc(5, {3}), Flags(5, {2, 3, 4}), Flags(5, {2, 3, 4})); },
+                  {"T0 1/1 A", "T1 2/2 A", "T3 4/4 R"},
+                  Flags(3, {2}), Flags(5, {2, 4}), Flags(3, {})},
+        TStepCase{"DeleteOnlyTheAgreedRows",
+                  [] { return DeleteAreas(Doc(5), Flags(5, {2, 4}), Flags(5, {4})); },
+                  {"T0 1/1 A", "T1 2/2 A", "T2 3/3 A", "T3 4/4 A"},
+                  Flags(4, {2}), Flags(5, {4}), Flags(4, {})},
+        TStepCase{"RenumberFromOne",
+                  [] { return RenumberAreas(Unnumbered(), Flags(3, {1})); },
+                  {"T0 1/1 A", "T1 2/2 A", "T2 3/3 A"},
+                  Flags(3, {1}), Flags(3, {1}), Flags(3, {1})},
+        TStepCase{"MoveDownRenumbers",
+                  [] { return ReorderAreas(Doc(5), Flags(5, {2, 3}), MoveDown(Flags(5, {2, 3})), "Move down"); },
+                  {"T0 1/1 A", "T1 2/2 A", "T4 3/3 A", "T2 4/4 A", "T3 5/5 A"},
+                  Flags(5, {3, 4}), Flags(5, {2, 3}), Flags(5, {3, 4})},
+        TStepCase{"DropTouchesTheDroppedRows",
+                  [] { return ReorderAreas(Doc(6), Flags(6, {2, 4}), Drop(Flags(6, {2, 4}), -1), "Move"); },
+                  {"T0 1/1 A", "T1 2/2 A", "T3 3/3 A", "T5 4/4 A", "T2 5/5 A", "T4 6/6 A"},
+                  Flags(6, {}), Flags(6, {2, 4}), Flags(6, {4, 5})},
+        TStepCase{"CutTakesTheRowsAndRenumbers",
+                  [] { return RemoveSelected(Doc(5), Flags(5, {1, 3}), "Cut"); },
+                  {"T0 1/1 A", "T2 2/2 A", "T4 3/3 A"},
+                  Flags(3, {}), Flags(5, {1, 3}), Flags(3, {})},
+        TStepCase{"PasteReversesTheTakenOrder",
+                  [] {
+                      const TSceneryDocument document = Doc(4);
+                      return PasteAreas(document, Flags(4, {2, 3}), CopiedAreas(document, Flags(4, {1, 3})));
+                  },
+                  {"T0 1/1 A", "T1 2/2 A", "T3 3/3 A", "T1 4/4 A", "T2 5/5 A", "T3 6/6 A"},
+                  Flags(6, {4, 5}), Flags(4, {2, 3}), Flags(6, {2, 3})},
+        TStepCase{"PasteWithoutSelectionOnlyRenumbers",
+                  [] { return PasteAreas(Unnumbered(), Flags(3, {}), CopiedAreas(Doc(2), Flags(2, {1}))); },
+                  {"T0 1/1 A", "T1 2/2 A", "T2 3/3 A"},
+                  Flags(3, {}), Flags(3, {}), Flags(3, {})},
+        TStepCase{"ImportAtTheEnd",
+                  [] {
+                      TArea set;
+                      set.Title = "S";
+                      set.Number = 50;
+                      return InsertAreas(Doc(2), Flags(2, {0}), 2, {set, set}, "Import");
+                  },
+                  {"T0 1/1 A", "T1 2/2 A", "S 3/3 A", "S 4/4 A"},
+                  Flags(4, {0}), Flags(2, {0}), Flags(4, {2, 3})},
+        TStepCase{"EditTouchesItsRow",
+                  [] {
+                      return ChangeArea(Doc(4), Flags(4, {2, 3}), 3, "Scenery Title",
+                                        [](TArea& area) { area.Title = "Alps"; });
+                  },
+                  {"T0 1/1 A", "T1 2/2 A", "T2 3/3 A", "Alps 4/4 A"},
+                  Flags(4, {2, 3}), Flags(4, {3}), Flags(4, {3})},
+        TStepCase{"RequiredMeansActive",
+                  [] {
+                      return ChangeArea(Doc(4), Flags(4, {2}), 2, "Active", [](TArea& area) {
+                          area.Active = false;
+                          area.Required = true;
+                      });
+                  },
+                  {"T0 1/1 A", "T1 2/2 A", "T2 3/3 A R", "T3 4/4 A"},
+                  Flags(4, {2}), Flags(4, {2}), Flags(4, {2})}),
+    [](const testing::TestParamInfo<TStepCase>& info) { return std::string(info.param.Name); });
+
+// A step copies only what it changes: every other area is the very one of the state before, which the
+// step never touches; pasted areas are new entries.
+TEST(DocumentStep, SharesWhatItLeavesAndMakesNewEntriesForCopies) {
+    const TSceneryDocument document = Doc(5);
+    const std::vector<std::string> before = Shown(document);
+    const TDocumentStep moved = ReorderAreas(document, Flags(5, {3}), MoveDown(Flags(5, {3})), "Move down");
+    EXPECT_EQ(Shown(document), before);
+    for (int row : {0, 1, 2})
+        EXPECT_EQ(moved.Document.Areas[static_cast<std::size_t>(row)].Area, document.Areas[static_cast<std::size_t>(row)].Area);
+    EXPECT_EQ(moved.Document.Areas[4].Id, document.Areas[3].Id);
+    EXPECT_NE(moved.Document.Areas[4].Area, document.Areas[3].Area);
+
+    const TDocumentStep pasted = PasteAreas(document, Flags(5, {0}), CopiedAreas(document, Flags(5, {2})));
+    EXPECT_NE(pasted.Document.Areas[0].Id, document.Areas[2].Id);
+    EXPECT_NE(pasted.Document.Areas[0].Area, document.Areas[2].Area);
+    EXPECT_EQ(pasted.Document.General.Title, "World");
+}
+
+TEST(DocumentStep, ActivatesOnlyAnInactiveRequiredArea) {
+    const TSceneryDocument document = Doc(3, {2});
+    EXPECT_EQ(ActivatedIfRequired(document.Areas[1].Area), nullptr);
+    const TAreaRef active = ActivatedIfRequired(document.Areas[2].Area);
+    ASSERT_NE(active, nullptr);
+    EXPECT_TRUE(active->Active);
+    EXPECT_FALSE(document.Area(2).Active);
+    EXPECT_EQ(ActivatedIfRequired(active), nullptr);
+}
+
+} // namespace
