@@ -1,6 +1,6 @@
 // Reading (the [General] section and the full area sweep) and writing of generated Scenery.cfg files.
 
-#include "model/format/ConfigurationFile.h"
+#include "model/library/ConfigurationFile.h"
 #include "model/format/ProfileFile.h"
 #include "model/format/QuarrowTypes.h"
 #include "platform/SystemFileAccess.h"

@@ -7,6 +7,7 @@
 #include "model/document/ListRules.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
+#include "platform/SystemHostSystem.h"
 
 #include <QApplication>
 #include <QFile>
@@ -47,6 +48,7 @@ struct TBenchWindow {
     TSystemFileAccess Files;
     TSystemHostFolders Folders;
     TNoHostKey Host;
+    TSystemHostSystem System;
     TPrefs BenchPrefs;
     std::unique_ptr<THauptformular> Window;
     TAreaListView* List = nullptr;
@@ -54,7 +56,7 @@ struct TBenchWindow {
     TBenchWindow() {
         WriteFile(QStringLiteral("Scenery.cfg"), LargeCfg());
         BenchPrefs.FSPath = Folder.path().toLocal8Bit().toStdString() + "/";
-        Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, Host, BenchPrefs});
+        Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, Host, System, BenchPrefs});
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         Window->show();
         // The clipboard commands act on the list only while it has the focus.

@@ -2,7 +2,7 @@
 // program's writer, or checks that the host finds every area's folder: for round trips, benchmarks and
 // scripting without a window.
 
-#include "model/format/ConfigurationFile.h"
+#include "model/library/ConfigurationFile.h"
 #include "model/format/InOutError.h"
 #include "model/format/ProfileFile.h"
 #include "model/format/QuarrowTypes.h"

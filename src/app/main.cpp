@@ -7,6 +7,7 @@
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
 #include "platform/SystemHostLocator.h"
+#include "platform/SystemHostSystem.h"
 #include "platform/WinePaths.h"
 
 #include <QCommandLineParser>
@@ -58,7 +59,8 @@ int main(int argc, char* argv[]) {
     {
         const TSystemFileAccess files;
         const TSystemHostFolders folders;
-        THauptformular mainWindow({files, folders, host, *Prefs});
+        const TSystemHostSystem system;
+        THauptformular mainWindow({files, folders, host, system, *Prefs});
         mainWindow.show();
         result = QApplication::exec();
     }

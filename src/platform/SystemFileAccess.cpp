@@ -7,6 +7,9 @@
 #include "platform/IniProfile.h"
 
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -57,4 +60,23 @@ TFileStamp TSystemFileAccess::Stamp(const std::string& path, const TFileStamp* k
             return *known;
     }
     return StampOf(ReadRegularFile(NativePath(path)));
+}
+
+std::vector<std::string> TSystemFileAccess::Names(const std::string& folder) const {
+    std::vector<std::string> names;
+    for (const QString& name : QDir(NativePath(folder))
+                                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        names.push_back(name.toLocal8Bit().toStdString());
+    return names;
+}
+
+void TSystemFileAccess::MakeFolders(const std::string& folder) const {
+    QDir().mkpath(NativePath(folder));
+}
+
+std::string TSystemFileAccess::Remove(const std::string& path) const {
+    QFile file(NativePath(path));
+    if (file.remove() || !QFileInfo::exists(file.fileName()))
+        return {};
+    return file.errorString().toStdString();
 }

@@ -12,4 +12,7 @@ public:
     bool CopyReplacing(const std::string& source, const std::string& target) const override;
     std::string ExistingSpelling(const std::string& path) const override;
     TFileStamp Stamp(const std::string& path, const TFileStamp* known) const override;
+    std::vector<std::string> Names(const std::string& folder) const override;
+    void MakeFolders(const std::string& folder) const override;
+    std::string Remove(const std::string& path) const override;
 };

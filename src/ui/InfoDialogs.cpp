@@ -38,13 +38,14 @@ TBoxLook LookOf(TBoxKind kind) {
 }
 
 // The modal box itself; true when "&Ja" closed it. Escape and the close box choose "&Nein".
-bool ExecBox(const TBoxLook& look, const QString& text) {
+bool ExecBox(const TBoxLook& look, const QString& text, bool defaultNo) {
     QMessageBox box(look.Icon, look.Title, text, QMessageBox::NoButton, QApplication::activeWindow());
     QPushButton* yes = nullptr;
     if (look.YesNo) {
         yes = box.addButton(u"&Ja"_s, QMessageBox::YesRole);
-        box.setEscapeButton(box.addButton(u"&Nein"_s, QMessageBox::NoRole));
-        box.setDefaultButton(yes);
+        QPushButton* no = box.addButton(u"&Nein"_s, QMessageBox::NoRole);
+        box.setEscapeButton(no);
+        box.setDefaultButton(defaultNo ? no : yes);
     } else {
         box.setDefaultButton(box.addButton(u"OK"_s, QMessageBox::AcceptRole));
     }
@@ -84,12 +85,12 @@ struct TBoxRecorderAccess {
 #endif
     }
 
-    static bool Show(TBoxKind kind, const QString& text) {
+    static bool Show(TBoxKind kind, const QString& text, bool defaultNo = false) {
         const TBoxLook look = LookOf(kind);
         if (!ActiveRecorder) {
-            return ExecBox(look, text);
+            return ExecBox(look, text, defaultNo);
         }
-        ActiveRecorder->FBoxes.push_back({kind, look.Title, text});
+        ActiveRecorder->FBoxes.push_back({kind, look.Title, text, defaultNo});
         if (!look.YesNo || ActiveRecorder->FAnswers.empty()) {
             return false;
         }
@@ -117,6 +118,11 @@ void ShowInformation(const QString& text) {
 bool AskYesNo(const QString& text) {
     TBoxRecorderAccess::Beep(TBoxKind::Confirmation);
     return TBoxRecorderAccess::Show(TBoxKind::Confirmation, text);
+}
+
+bool AskYesNoDefaultNo(const QString& text) {
+    TBoxRecorderAccess::Beep(TBoxKind::Confirmation);
+    return TBoxRecorderAccess::Show(TBoxKind::Confirmation, text, true);
 }
 
 void ShowPlainError(const QString& text) {

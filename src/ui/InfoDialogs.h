@@ -11,6 +11,9 @@ void ShowWarning(const QString& text);
 void ShowInformation(const QString& text);
 // True exactly when the user chooses "&Ja".
 bool AskYesNo(const QString& text);
+// The same with "&Nein" as the default button: for questions whose Yes would overwrite what another
+// program wrote, so that Enter never does.
+bool AskYesNoDefaultNo(const QString& text);
 // The error box without the beep (settings dialog).
 void ShowPlainError(const QString& text);
 // The default error report for a failure no command handled: titled "Quarrow", error icon, OK.
@@ -27,6 +30,7 @@ struct TShownBox {
     TBoxKind Kind;
     QString Title;
     QString Text;
+    bool DefaultNo = false;
 };
 
 // Test seam: while a recorder exists no box is shown; each is recorded and a question is answered

@@ -43,7 +43,7 @@ THauptformular::THauptformular(const TWindowServices& services, QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       Files(services.Files), Folders(services.Folders), Host(services.Host), FPrefs(services.Prefs),
-      ui(std::make_unique<Ui::THauptformular>()) {
+      Library(services.Files, services.System), ui(std::make_unique<Ui::THauptformular>()) {
     InitQuarrowResources();
     ui->setupUi(this);
     lvAreas = ui->lvAreas;
@@ -203,28 +203,29 @@ void THauptformular::FormShow() {
 
 void THauptformular::ReloadAll() {
     SetStatusText(QString());
-    ReadSceneryCfg();
+    const TLibraryLoad load = ReadSceneryCfg();
     ShowDocument(TSelection(static_cast<std::size_t>(Document().Count()), 0));
     if (lvAreas->RowCount() > 0)
         lvAreas->SelectOnly(0);
     FollowSelection();
     ShowListSummary();
+    ShowLibraryPath();
+    ShowLoadNotice();
+    OfferInstalledAreas(load);
 }
 
 // A missing file is a fresh installation; one that exists but cannot be read is said, never shown as
-// empty. The history starts with what was read.
-void THauptformular::ReadSceneryCfg() {
+// empty. The history starts with what was read; the load's document is then empty, its other findings
+// are for the questions after the list shows.
+TLibraryLoad THauptformular::ReadSceneryCfg() {
     CurrentItem = nullptr;
     lvAreas->clear();
-    FListFolder = FPrefs.FSPath;
-    FListFile = SceneryCfgPath();
-    const TProfileRead read = Files.ReadProfile(FListFile);
-    FListStamp = read.Stamp;
-    FReadFailed = !read.Failure.empty();
-    if (FReadFailed)
-        ShowError(u"Scenery.cfg could not be read: "_s + QString::fromLocal8Bit(FListFile) + u": "_s +
-                  QString::fromUtf8(read.Failure));
-    History = TDocumentHistory(ReadDocument(*read.Profile));
+    TLibraryLoad load = Library.Load(FPrefs.FSPath, &Folders);
+    if (!load.Failure.empty())
+        ShowError(u"Scenery.cfg could not be read: "_s + QString::fromLocal8Bit(Library.Choice().ReadFrom()) +
+                  u": "_s + QString::fromUtf8(load.Failure));
+    History = TDocumentHistory(std::move(load.Document));
+    return load;
 }
 
 // The list is not read again: Revert loads the Scenery.cfg of a new host folder when the user wants it.

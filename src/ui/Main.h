@@ -5,7 +5,7 @@
 #include "RecordText.h"
 #include "model/document/CommandStates.h"
 #include "model/document/DocumentHistory.h"
-#include "model/library/FileStamp.h"
+#include "model/library/LibraryFile.h"
 #include "model/format/QuarrowTypes.h"
 
 #include <QMainWindow>
@@ -24,6 +24,7 @@ class QTreeWidgetItem;
 class TFileAccess;
 class THostFolders;
 class THostLocator;
+class THostSystem;
 
 // What the windows reach outside themselves: app/ gives the system's own, tests bring theirs. Each
 // outlives the windows.
@@ -32,6 +33,8 @@ struct TWindowServices {
     const TFileAccess& Files;
     const THostFolders& Folders;
     const THostLocator& Host;
+    // Where the simulator's library really is, and whether the simulator runs.
+    const THostSystem& System;
     TPrefs& Prefs;
 };
 
@@ -51,7 +54,7 @@ public:
     const TSceneryDocument& Document() const { return History.Current(); }
 
     void ReloadAll();
-    void ReadSceneryCfg();
+    TLibraryLoad ReadSceneryCfg();
     // Fills the editor from the area; a field that already holds its text is left untouched.
     void ShowArea(const TArea& area);
     // Enables the editor and the commands as the current row and the selection allow; a required
@@ -59,8 +62,6 @@ public:
     void UpdateControls();
     // The window may close: asks first while there are unsaved changes.
     bool FormCloseQuery();
-    // The host folder's library as the host would open it, in whatever letter case it has on disk.
-    std::string SceneryCfgPath() const;
 
     bool lvAreasDragOver(int target) const;
     void lvAreasDragDrop(int target);
@@ -133,15 +134,12 @@ private:
     // Where the host finds each area's folder, for the duplicate test of added folders.
     std::vector<std::string> ListedFolders() const;
     void SwitchSelected(bool active);
-    bool SaveGoesAhead(const TSceneryDocument& saved);
-    // The host folder's file of this name in any letter case; the name as given when there is none.
-    std::string HostFile(const char* name) const;
-    // The settings have moved the host folder since the list was loaded or saved.
-    bool HostFolderMoved() const;
-    // Another program wrote the library (or removed it) since this window last read or wrote it.
-    bool ChangedOutside(bool cheapLook) const;
-    bool BackupGoesAhead();
-    void WriteSceneryCfg(const TSceneryDocument& saved);
+    void ShowLibraryPath();
+    // Says, before the list's summary, when the library is not the host folder's own Scenery.cfg.
+    void ShowLoadNotice();
+    // The question whether to add the areas installers wrote into the host folder's own file while the
+    // simulator read its per-user copy.
+    void OfferInstalledAreas(const TLibraryLoad& load);
     // The one place a command's result reaches the window: the history takes the step, and the rows,
     // General, the selection, the editor and Modified show the new state.
     void Perform(TDocumentStep step);
@@ -187,14 +185,8 @@ private:
     const THostFolders& Folders;
     const THostLocator& Host;
     TPrefs& FPrefs;
-    // The last load met a Scenery.cfg it could not read: saving would replace a library unseen.
-    bool FReadFailed = false;
-    // The Scenery.cfg the list stands for, in its host folder; the settings may since have moved the
-    // host folder.
-    std::string FListFile;
-    std::string FListFolder;
-    // What FListFile held when it was last read or written.
-    TFileStamp FListStamp;
+    // The simulator's library: which file it is, what it held, and the whole save.
+    TLibraryFile Library;
     QString FStatusText;
     std::unique_ptr<Ui::THauptformular> ui;
     TAreaListView* lvAreas;

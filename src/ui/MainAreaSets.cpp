@@ -6,7 +6,7 @@
 #include "AreaSetFiles.h"
 #include "ImportDialog.h"
 #include "InfoDialogs.h"
-#include "model/format/ConfigurationFile.h"
+#include "model/library/ConfigurationFile.h"
 #include "model/library/FileAccess.h"
 #include "model/document/ListRules.h"
 #include "model/format/ProfileFile.h"
@@ -24,6 +24,11 @@ namespace {
 bool NamesOneHostFile(const QFileInfo& one, const QFileInfo& other) {
     return one.absoluteDir() == other.absoluteDir() &&
            one.fileName().compare(other.fileName(), Qt::CaseInsensitive) == 0;
+}
+
+bool NamesLibraryFile(const QFileInfo& file, const TLibraryChoice& library) {
+    return NamesOneHostFile(file, QFileInfo(QString::fromLocal8Bit(library.File))) ||
+           (!library.Pending.empty() && NamesOneHostFile(file, QFileInfo(QString::fromLocal8Bit(library.Pending))));
 }
 } // namespace
 
@@ -52,8 +57,7 @@ std::vector<int> THauptformular::ExportedRows() {
     std::vector<int> rows = SelectedTopDown(lvAreas->SelectionFlags());
     if (rows.empty()) {
         ShowError(u"No areas selected for export!"_s);
-    } else if (NamesOneHostFile(QFileInfo(sdExport.FileName),
-                                QFileInfo(QString::fromLocal8Bit(SceneryCfgPath())))) {
+    } else if (NamesLibraryFile(QFileInfo(sdExport.FileName), Library.Locate(FPrefs.FSPath))) {
         // The picker does not ask before replacing a file: the library itself, in whatever letter case
         // the name is typed, must never become a set.
         ShowError(u"Area set not exported! Scenery.cfg cannot be replaced by an area set."_s);

@@ -2,107 +2,113 @@
 
 #include "AreaListView.h"
 #include "InfoDialogs.h"
-#include "model/format/ConfigurationFile.h"
-#include "model/library/FileAccess.h"
-#include "model/library/SaveChecks.h"
+#include "model/format/QuarrowTypes.h"
 #include "platform/AnsiCodec.h"
+#include "ui_Main.h"
 
 #include <QCloseEvent>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-// Saving numbers the areas from 1: a longer list would lose its last areas on the next load.
-constexpr int MaxSavedAreas = LastAreaNumber;
-const QString ChangedOutsideHint = u"Scenery.cfg was changed by another program. Revert loads it."_s;
+
+QString Local(const std::string& path) {
+    return QString::fromLocal8Bit(path);
+}
+
+// The library service's questions as the user reads them. Those whose Yes would overwrite what another
+// program wrote default to No.
+class TSaveQuestionBoxes : public TSaveQuestions {
+public:
+    bool Ask(const TSaveQuestion& question) override {
+        switch (question.Kind) {
+        case TSaveQuestionKind::OtherHostFolder:
+            return AskYesNo(u"The list was loaded from "_s + Local(question.Path) + u". Save it to "_s +
+                            Local(question.OtherPath) + u" anyway?"_s);
+        case TSaveQuestionKind::ReadFailed:
+            return AskYesNo(u"Scenery.cfg could not be read when it was loaded. Overwrite it anyway?"_s);
+        case TSaveQuestionKind::OutsideChange:
+            return AskYesNoDefaultNo(OutsideChangeQuestion(question.Change));
+        case TSaveQuestionKind::SimulatorRunning:
+            return AskYesNoDefaultNo(
+                u"Flight Simulator 2004 is running. It reads the scenery library only when it starts, and saving "
+                u"its own Scenery Library later would replace what Quarrow saves now. Save anyway?"_s);
+        case TSaveQuestionKind::NoLocalPath:
+            return AskYesNo(AnsiToUnicode(question.Text));
+        case TSaveQuestionKind::PerUserCopy:
+            return AskYesNo(u"Scenery.cfg cannot be written in "_s + Local(question.Path) +
+                            u" without administrator rights. Save it as the simulator's per-user copy ("_s +
+                            Local(question.OtherPath) +
+                            u"), which the simulator reads when it runs without administrator rights?"_s);
+        case TSaveQuestionKind::NoBackup:
+            break;
+        }
+        return AskYesNo(u"Backup file could not be created. Overwrite scenery.cfg anyway?"_s);
+    }
+
+private:
+    static QString OutsideChangeQuestion(TOutsideChange change) {
+        if (change == TOutsideChange::Pending)
+            return u"The simulator's Scenery Library changed the library after it was loaded (NewScenery.cfg). "
+                   u"Overwrite it anyway?"_s;
+        if (change == TOutsideChange::Deleted)
+            return u"Scenery.cfg was deleted by another program after it was loaded. Save it anyway?"_s;
+        return u"Scenery.cfg was changed by another program after it was loaded. Overwrite it anyway?"_s;
+    }
+};
+
+// What the status bar says when the window comes back to the front after another program's change.
+QString OutsideChangeHint(TOutsideChange change) {
+    switch (change) {
+    case TOutsideChange::Changed:
+        return u"Scenery.cfg was changed by another program. Revert loads it."_s;
+    case TOutsideChange::Deleted:
+        return u"Scenery.cfg was deleted by another program. Revert shows an empty list."_s;
+    case TOutsideChange::Pending:
+        return u"The simulator's Scenery Library changed the library (NewScenery.cfg). Revert loads it."_s;
+    case TOutsideChange::None:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
-// A copied or unpacked installation often spells its files otherwise: writing the canonical name beside
-// them would leave the host two libraries to choose from.
-std::string THauptformular::HostFile(const char* name) const {
-    return Files.ExistingSpelling(FPrefs.FSPath + name);
-}
-
-std::string THauptformular::SceneryCfgPath() const {
-    return HostFile("Scenery.cfg");
-}
-
 void THauptformular::bbSaveClick() {
-    if (lvAreas->RowCount() > MaxSavedAreas) {
+    TSaveQuestionBoxes questions;
+    TSaveOutcome outcome = Library.Save(Document(), FPrefs.FSPath, FPrefs.Backup, questions);
+    if (outcome.Result == TSaveResult::TooManyAreas) {
         ShowError(u"Scenery.cfg not saved! The list holds %1 areas, but at most %2 areas can be saved."_s
-                      .arg(lvAreas->RowCount())
-                      .arg(MaxSavedAreas));
+                      .arg(Document().Count())
+                      .arg(LastAreaNumber));
+        return;
+    }
+    if (outcome.Result == TSaveResult::Declined) {
+        ShowError(u"Scenery.cfg not saved!"_s);
         return;
     }
     // The file holds the areas numbered from 1; the list shows them so, without a step of its own.
     const TSelection selected = lvAreas->SelectionFlags();
-    TSceneryDocument saved = RenumberAreas(Document(), selected).Document;
-    if (!SaveGoesAhead(saved)) {
-        ShowError(u"Scenery.cfg not saved!"_s);
-        return;
-    }
-    WriteSceneryCfg(saved);
-    const int count = saved.Count();
-    History.MarkSaved(std::move(saved));
-    FReadFailed = false;
-    FListFolder = FPrefs.FSPath;
-    FListFile = SceneryCfgPath();
-    FListStamp = Files.Stamp(FListFile, nullptr);
+    const int count = outcome.Saved.Count();
+    History.MarkSaved(std::move(outcome.Saved));
     ShowDocument(selected);
-    SetStatusText(u"Scenery.cfg saved: %1 areas."_s.arg(count));
-}
-
-// Every question that can stop the save comes before anything is copied or written. A host folder
-// changed in the settings would otherwise have its library replaced by the list of the old one.
-bool THauptformular::SaveGoesAhead(const TSceneryDocument& saved) {
-    if (HostFolderMoved() &&
-        !AskYesNo(u"The list was loaded from "_s + QString::fromLocal8Bit(FListFile) + u". Save it to "_s +
-                  QString::fromLocal8Bit(SceneryCfgPath()) + u" anyway?"_s))
-        return false;
-    if (FReadFailed && !AskYesNo(u"Scenery.cfg could not be read when it was loaded. Overwrite it anyway?"_s))
-        return false;
-    if (ChangedOutside(false) &&
-        !AskYesNo(u"Scenery.cfg was changed by another program after it was loaded. Overwrite it anyway?"_s))
-        return false;
-    const std::string noLocal = NoLocalPathQuestion(saved.AreaPointers(), "Save");
-    if (!noLocal.empty() && !AskYesNo(AnsiToUnicode(noLocal)))
-        return false;
-    return BackupGoesAhead();
-}
-
-bool THauptformular::HostFolderMoved() const {
-    return FPrefs.FSPath != FListFolder;
-}
-
-// Only the library the list was loaded from can have been changed behind its back; the questions before
-// cover a new host folder and a library that could not be read. The cheap look serves the hint only:
-// the save compares the bytes.
-bool THauptformular::ChangedOutside(bool cheapLook) const {
-    if (HostFolderMoved() || FReadFailed)
-        return false;
-    return !Files.Stamp(SceneryCfgPath(), cheapLook ? &FListStamp : nullptr).SameContentAs(FListStamp);
+    ShowLibraryPath();
+    SetStatusText(u"Scenery.cfg saved: %1 %2."_s.arg(count).arg(count == 1 ? u"area"_s : u"areas"_s));
+    if (!outcome.PendingLeft.empty())
+        ShowError(u"Scenery.cfg was saved, but "_s + Local(outcome.PendingLeft) + u" could not be removed: "_s +
+                  QString::fromUtf8(outcome.PendingFailure) +
+                  u". The simulator will replace the saved library with it at its next start."_s);
 }
 
 // Coming back from an installer or the host's scenery dialog, the user learns at once that the list is
-// out of date, before a save would have to ask.
+// out of date, before a save would have to ask. The cheap look serves the hint only: the save compares
+// the bytes.
 void THauptformular::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && ChangedOutside(true))
-        SetStatusText(ChangedOutsideHint);
-}
-
-// The old file is copied to the backup first when the preference asks for it; the user decides
-// whether to go on without one.
-bool THauptformular::BackupGoesAhead() {
-    if (!FPrefs.Backup || Files.CopyReplacing(SceneryCfgPath(), HostFile("Scenery.qrw")))
-        return true;
-    return AskYesNo(u"Backup file could not be created. Overwrite scenery.cfg anyway?"_s);
-}
-
-// The new file replaces the old one only when it is complete: a failure part way (a full disk, a
-// removed medium) throws before the commit and leaves the user's Scenery.cfg as it was.
-void THauptformular::WriteSceneryCfg(const TSceneryDocument& saved) {
-    WriteConfiguration(Files, SceneryCfgPath(), &saved.General, saved.AreaPointers());
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    if (const QString hint = OutsideChangeHint(Library.ChangedOutside(FPrefs.FSPath, true)); !hint.isEmpty())
+        SetStatusText(hint);
 }
 
 void THauptformular::bbRevertClick() {

@@ -91,24 +91,30 @@ TEST_F(MainHostFiles, ReadFailureNamesTheEntryOnDisk) {
 
 struct TOutsideCase {
     const char* Name;
-    const char* Action; // what another process does to the library, if anything
-    bool Asks;
+    const char* Action; // what another process does, if anything
+    const char* File;   // to which file of the host folder
+    const char* Question;
 };
 
 class MainOutsideChange : public MainHostFiles, public testing::WithParamInterface<TOutsideCase> {};
 
-// Another program's change is never saved over unasked; a new time alone is no change.
+// Another program's change is never saved over unasked, and Enter does not overwrite it; a new time
+// alone is no change.
 TEST_P(MainOutsideChange, IsAskedAboutBeforeAnythingIsWritten) {
     Load(Library);
     Window->bbRenumberClick();
     if (*GetParam().Action) {
-        ASSERT_EQ(OtherWriterDoes(QString::fromLatin1(GetParam().Action), CfgPath()), 0);
+        ASSERT_EQ(OtherWriterDoes(QString::fromLatin1(GetParam().Action),
+                                  Folder.filePath(QString::fromLatin1(GetParam().File))),
+                  0);
     }
     const std::map<QString, std::string> changed = HostFolder();
     Boxes.AnswerNext(false);
     Window->bbSaveClick();
-    if (GetParam().Asks) {
-        EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, ChangedQuestion}, {TBoxKind::Error, NotSaved}}));
+    if (GetParam().Question) {
+        EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, QString::fromUtf8(GetParam().Question)},
+                                   {TBoxKind::Error, NotSaved}}));
+        EXPECT_TRUE(Boxes.Boxes().front().DefaultNo);
         EXPECT_EQ(HostFolder(), changed);
         EXPECT_TRUE(Window->IsModified());
     } else {
@@ -117,15 +123,21 @@ TEST_P(MainOutsideChange, IsAskedAboutBeforeAnythingIsWritten) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Writers, MainOutsideChange,
-                         testing::Values(TOutsideCase{"Untouched", "", false},
-                                         TOutsideCase{"Touched", "touch", false},
-                                         TOutsideCase{"Appended", "append", true},
-                                         TOutsideCase{"ReplacedByRenameInTheSameSize", "rewrite", true},
-                                         TOutsideCase{"Deleted", "delete", true}),
-                         [](const testing::TestParamInfo<TOutsideCase>& info) {
-                             return std::string(info.param.Name);
-                         });
+const char* const Changed = "Scenery.cfg was changed by another program after it was loaded. Overwrite it anyway?";
+
+INSTANTIATE_TEST_SUITE_P(
+    Writers, MainOutsideChange,
+    testing::Values(
+        TOutsideCase{"Untouched", "", "Scenery.cfg", nullptr},
+        TOutsideCase{"Touched", "touch", "Scenery.cfg", nullptr},
+        TOutsideCase{"Appended", "append", "Scenery.cfg", Changed},
+        TOutsideCase{"ReplacedByRenameInTheSameSize", "rewrite", "Scenery.cfg", Changed},
+        TOutsideCase{"Deleted", "delete", "Scenery.cfg",
+                     "Scenery.cfg was deleted by another program after it was loaded. Save it anyway?"},
+        TOutsideCase{"PendingWritten", "append", "newscenery.CFG",
+                     "The simulator's Scenery Library changed the library after it was loaded (NewScenery.cfg). "
+                     "Overwrite it anyway?"}),
+    [](const testing::TestParamInfo<TOutsideCase>& info) { return std::string(info.param.Name); });
 
 // Yes saves as ever, the backup taking the other program's file; the own save is no outside change.
 TEST_F(MainHostFiles, OverwritingIsTheUsersChoiceAndTheOwnSaveIsNoChange) {

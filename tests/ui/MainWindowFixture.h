@@ -7,6 +7,7 @@
 #include "model/prefs/Global.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
+#include "support/FakeHostSystem.h"
 #include "support/FakePrefsEnvironment.h"
 
 #include <QFile>
@@ -36,7 +37,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(Folder.isValid());
         TestPrefs.FSPath = CfgPath().chopped(11).toLocal8Bit().toStdString();
-        Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, Host, TestPrefs});
+        Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, Host, System, TestPrefs});
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         ASSERT_NE(List, nullptr);
     }
@@ -138,6 +139,7 @@ protected:
     TSystemFileAccess Files;
     TSystemHostFolders Folders;
     TFakeHostLocator Host;
+    TFakeHostSystem System;
     QTemporaryDir Folder;
     TPrefs TestPrefs;
     std::unique_ptr<THauptformular> Window;

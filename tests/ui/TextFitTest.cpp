@@ -5,6 +5,7 @@
 #include "SettingsDialog.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
+#include "support/FakeHostSystem.h"
 #include "support/FakePrefsEnvironment.h"
 
 #include <QAbstractButton>
@@ -40,8 +41,9 @@ TEST(TextFit, EveryCaptionShowsWhole) {
     const TSystemFileAccess files;
     const TSystemHostFolders folders;
     const TFakeHostLocator host;
+    const TFakeHostSystem system;
     TPrefs prefs;
-    THauptformular main({files, folders, host, prefs});
+    THauptformular main({files, folders, host, system, prefs});
     TAboutBox about;
     TInputDialogForm input(QStringLiteral("Edit flatten command"), QStringLiteral("Flatten.x="), QString());
     input.FormShow();

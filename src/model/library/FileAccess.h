@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class TProfileFile;
 
@@ -44,4 +45,12 @@ public:
     // What the file holds now. When known is given and the file's size and time still equal it, known
     // comes back without the bytes being read (see TFileStamp::SameSizeAndTimeAs).
     virtual TFileStamp Stamp(const std::string& path, const TFileStamp* known) const = 0;
+    // The names of every entry of the folder (files, folders and all else); none when it cannot be
+    // listed.
+    virtual std::vector<std::string> Names(const std::string& folder) const = 0;
+    // Makes the folder and the folders above it that are missing; a failure shows when the file that
+    // needed them is created.
+    virtual void MakeFolders(const std::string& folder) const = 0;
+    // Removes the file; why not (UTF-8) when that fails, else empty. A file already gone is removed.
+    virtual std::string Remove(const std::string& path) const = 0;
 };

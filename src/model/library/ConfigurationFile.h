@@ -4,6 +4,7 @@
 #include <string>
 
 class TArea;
+class TCommittingOutput;
 class TFileAccess;
 class TGeneral;
 
@@ -12,3 +13,6 @@ class TGeneral;
 // one only when all of it was written; any failure throws EInOutError and leaves the old file whole.
 void WriteConfiguration(const TFileAccess& files, const std::string& path, const TGeneral* general,
                         std::span<const TArea* const> areas);
+
+// The same into an output already opened: the caller chose where the file goes.
+void WriteConfigurationTo(TCommittingOutput& output, const TGeneral* general, std::span<const TArea* const> areas);

@@ -1,0 +1,63 @@
+#include "model/library/LibraryChoice.h"
+
+#include <algorithm>
+
+namespace {
+
+const std::string LibraryName = "Scenery.cfg";
+const std::string PendingName = "NewScenery.cfg";
+const std::string BackupName = "Scenery.qrw";
+
+// The simulator's names are ASCII, so folding ASCII letters is all the host's comparison needs here.
+bool SameIgnoringCase(const std::string& one, const std::string& other) {
+    return std::equal(one.begin(), one.end(), other.begin(), other.end(), [](char a, char b) {
+        const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        return fold(a) == fold(b);
+    });
+}
+
+std::string SpeltAsFound(const std::vector<std::string>& names, const std::string& wanted) {
+    const std::string found = FindEntry(names, wanted);
+    return found.empty() ? wanted : found;
+}
+
+} // namespace
+
+const char* LibraryKindWord(TLibraryKind kind) {
+    switch (kind) {
+    case TLibraryKind::Pending:
+        return "pending";
+    case TLibraryKind::PerUser:
+        return "per-user";
+    case TLibraryKind::Plain:
+        break;
+    }
+    return "plain";
+}
+
+TLibraryKind TLibraryChoice::Kind() const {
+    if (!Pending.empty())
+        return TLibraryKind::Pending;
+    return PerUser ? TLibraryKind::PerUser : TLibraryKind::Plain;
+}
+
+std::string FindEntry(const std::vector<std::string>& names, const std::string& wanted) {
+    if (std::find(names.begin(), names.end(), wanted) != names.end())
+        return wanted;
+    std::string first;
+    for (const std::string& name : names)
+        if (SameIgnoringCase(name, wanted) && (first.empty() || name < first))
+            first = name;
+    return first;
+}
+
+TLibraryChoice ChooseLibrary(const std::string& hostFolder, const std::vector<std::string>& hostNames,
+                             const std::string& perUserFolder, const std::vector<std::string>& perUserNames) {
+    const bool perUser = !perUserFolder.empty() && (!FindEntry(perUserNames, LibraryName).empty() ||
+                                                    !FindEntry(perUserNames, PendingName).empty());
+    const std::string& folder = perUser ? perUserFolder : hostFolder;
+    const std::vector<std::string>& names = perUser ? perUserNames : hostNames;
+    const std::string pending = FindEntry(names, PendingName);
+    return {folder, folder + SpeltAsFound(names, LibraryName), pending.empty() ? std::string() : folder + pending,
+            folder + SpeltAsFound(names, BackupName), perUser};
+}

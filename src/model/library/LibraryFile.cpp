@@ -1,0 +1,152 @@
+#include "model/library/LibraryFile.h"
+
+#include "model/document/DocumentCommands.h"
+#include "model/document/FolderAreas.h"
+#include "model/format/InOutError.h"
+#include "model/format/ProfileFile.h"
+#include "model/library/ConfigurationFile.h"
+#include "model/library/FileAccess.h"
+#include "model/library/HostFolders.h"
+#include "model/library/HostSystem.h"
+#include "model/library/SaveChecks.h"
+
+namespace {
+TSaveQuestion Question(TSaveQuestionKind kind, std::string path = {}, std::string otherPath = {},
+                       TOutsideChange change = TOutsideChange::None, std::string text = {}) {
+    TSaveQuestion question{kind, std::move(path), std::move(otherPath), change, std::move(text)};
+    return question;
+}
+} // namespace
+
+TLibraryFile::TLibraryFile(const TFileAccess& files, const THostSystem& system) : Files(files), System(system) {}
+
+TLibraryChoice TLibraryFile::Locate(const std::string& hostFolder) const {
+    const std::string perUser = System.PerUserFolder(hostFolder);
+    return ChooseLibrary(hostFolder, Files.Names(hostFolder), perUser,
+                         perUser.empty() ? std::vector<std::string>() : Files.Names(perUser));
+}
+
+TLibraryLoad TLibraryFile::Load(const std::string& hostFolder, const THostFolders* folders) {
+    FHostFolder = hostFolder;
+    FChoice = Locate(hostFolder);
+    TProfileRead read = Files.ReadProfile(FChoice.ReadFrom());
+    FReadFailed = !read.Failure.empty();
+    FPendingStamp = FChoice.Pending.empty() ? TFileStamp() : read.Stamp;
+    FFileStamp = FChoice.Pending.empty() ? read.Stamp : Files.Stamp(FChoice.File, nullptr);
+    TLibraryLoad load{ReadDocument(*read.Profile), std::move(read.Failure), {}, {}};
+    if (FChoice.PerUser && folders && !FReadFailed) {
+        load.HostFile = ChooseLibrary(hostFolder, Files.Names(hostFolder), {}, {}).File;
+        load.HostOnly = HostOnlyAreas(load.Document, load.HostFile, *folders);
+    }
+    return load;
+}
+
+// Folders are compared as the folder check resolves them, so "Addon Scenery\X" and an absolute path to
+// the same folder in another letter case are one area.
+std::vector<TArea> TLibraryFile::HostOnlyAreas(const TSceneryDocument& library, const std::string& hostFile,
+                                               const THostFolders& folders) const {
+    const TProfileRead read = Files.ReadProfile(hostFile);
+    if (!read.Failure.empty())
+        return {};
+    const TSceneryDocument host = ReadDocument(*read.Profile);
+    const std::unique_ptr<TFolderCheck> check = folders.StartCheck(FHostFolder);
+    std::vector<std::string> listed;
+    for (const TDocumentArea& entry : library.Areas)
+        listed.push_back(check->Resolve(entry.Area->Local).Path);
+    std::vector<TChosenFolder> installed;
+    for (const TDocumentArea& entry : host.Areas)
+        installed.push_back({entry.Area->Title, entry.Area->Local, check->Resolve(entry.Area->Local).Path});
+    const std::vector<char> known = AlreadyListed(installed, listed);
+    std::vector<TArea> areas;
+    for (int i = 0; i < host.Count(); ++i)
+        if (!known[static_cast<std::size_t>(i)] && !host.Area(i).Local.empty())
+            areas.push_back(host.Area(i));
+    return areas;
+}
+
+TOutsideChange TLibraryFile::ChangedOutside(const std::string& hostFolder, bool cheapLook) const {
+    if (hostFolder != FHostFolder || FReadFailed)
+        return TOutsideChange::None;
+    const std::string pendingName = FindEntry(Files.Names(FChoice.Folder), "NewScenery.cfg");
+    const TFileStamp pending =
+        pendingName.empty() ? TFileStamp() : Files.Stamp(FChoice.Folder + pendingName, cheapLook ? &FPendingStamp : nullptr);
+    if (!pending.SameContentAs(FPendingStamp))
+        return TOutsideChange::Pending;
+    const TFileStamp file = Files.Stamp(FChoice.File, cheapLook ? &FFileStamp : nullptr);
+    if (file.SameContentAs(FFileStamp))
+        return TOutsideChange::None;
+    return file.State == TFileStamp::TState::Missing ? TOutsideChange::Deleted : TOutsideChange::Changed;
+}
+
+// Every question comes before anything is copied or written.
+bool TLibraryFile::Confirmed(const TSceneryDocument& saved, const std::string& hostFolder,
+                             TSaveQuestions& questions) const {
+    if (hostFolder != FHostFolder &&
+        !questions.Ask(Question(TSaveQuestionKind::OtherHostFolder, FChoice.ReadFrom(), Locate(hostFolder).File)))
+        return false;
+    if (hostFolder == FHostFolder && FReadFailed && !questions.Ask(Question(TSaveQuestionKind::ReadFailed)))
+        return false;
+    const TOutsideChange change = ChangedOutside(hostFolder, false);
+    if (change != TOutsideChange::None && !questions.Ask(Question(TSaveQuestionKind::OutsideChange, {}, {}, change)))
+        return false;
+    if (System.SimulatorRunning() && !questions.Ask(Question(TSaveQuestionKind::SimulatorRunning)))
+        return false;
+    const std::string noLocal = NoLocalPathQuestion(saved.AreaPointers(), "Save");
+    return noLocal.empty() || questions.Ask(Question(TSaveQuestionKind::NoLocalPath, {}, {}, {}, noLocal));
+}
+
+// A 64-bit program is never redirected to the per-user copy: where the host folder refuses it, the
+// user may choose the copy the simulator itself would write.
+std::unique_ptr<TCommittingOutput> TLibraryFile::OpenLibrary(TLibraryChoice& choice, const std::string& hostFolder,
+                                                             TSaveQuestions& questions) const {
+    try {
+        return Files.CreateOutput(choice.File);
+    } catch (const EInOutError& error) {
+        const std::string perUser = System.PerUserFolder(hostFolder);
+        if (error.Code() != EInOutError::AccessDenied || choice.PerUser || perUser.empty())
+            throw;
+        if (!questions.Ask(Question(TSaveQuestionKind::PerUserCopy, hostFolder, perUser + "Scenery.cfg")))
+            return nullptr;
+        Files.MakeFolders(perUser);
+        choice = {perUser, perUser + "Scenery.cfg", choice.Pending, perUser + "Scenery.qrw", true};
+        return Files.CreateOutput(choice.File);
+    }
+}
+
+TSaveOutcome TLibraryFile::Save(const TSceneryDocument& document, const std::string& hostFolder, bool backup,
+                                TSaveQuestions& questions) {
+    TSaveOutcome outcome;
+    // Saving numbers the areas from 1: a longer list would lose its last areas at the next load.
+    if (document.Count() > LastAreaNumber) {
+        outcome.Result = TSaveResult::TooManyAreas;
+        return outcome;
+    }
+    outcome.Saved = RenumberAreas(document, {}).Document;
+    if (!Confirmed(outcome.Saved, hostFolder, questions))
+        return outcome;
+    TLibraryChoice choice = Locate(hostFolder);
+    // The backup keeps what the simulator would have flown with: the pending file when there is one.
+    const std::string replaced = choice.ReadFrom();
+    const std::unique_ptr<TCommittingOutput> output = OpenLibrary(choice, hostFolder, questions);
+    if (!output)
+        return outcome;
+    if (backup && !Files.CopyReplacing(replaced, choice.Backup) && !questions.Ask(Question(TSaveQuestionKind::NoBackup)))
+        return outcome;
+    WriteConfigurationTo(*output, &outcome.Saved.General, outcome.Saved.AreaPointers());
+    outcome.Result = TSaveResult::Saved;
+    if (!choice.Pending.empty()) {
+        outcome.PendingFailure = Files.Remove(choice.Pending);
+        if (!outcome.PendingFailure.empty())
+            outcome.PendingLeft = choice.Pending;
+    }
+    Remember(hostFolder);
+    return outcome;
+}
+
+void TLibraryFile::Remember(const std::string& hostFolder) {
+    FHostFolder = hostFolder;
+    FChoice = Locate(hostFolder);
+    FReadFailed = false;
+    FFileStamp = Files.Stamp(FChoice.File, nullptr);
+    FPendingStamp = FChoice.Pending.empty() ? TFileStamp() : Files.Stamp(FChoice.Pending, nullptr);
+}

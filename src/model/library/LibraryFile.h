@@ -1,0 +1,113 @@
+#pragma once
+
+#include "model/document/SceneryDocument.h"
+#include "model/library/FileStamp.h"
+#include "model/library/LibraryChoice.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TCommittingOutput;
+class TFileAccess;
+class THostFolders;
+class THostSystem;
+
+// What another program did to the library since Quarrow last read or wrote it.
+enum class TOutsideChange { None, Changed, Deleted, Pending };
+
+// The questions a save may ask, in the order it asks them; any No stops the save before anything is
+// written.
+enum class TSaveQuestionKind {
+    // The settings moved the host folder since the list was loaded.
+    OtherHostFolder,
+    ReadFailed,
+    OutsideChange,
+    SimulatorRunning,
+    NoLocalPath,
+    // The host folder refuses the write; the simulator's per-user copy would be read instead.
+    PerUserCopy,
+    NoBackup,
+};
+
+struct TSaveQuestion {
+    TSaveQuestionKind Kind;
+    // OtherHostFolder: the file the list came from, then the one it would replace. PerUserCopy: the host
+    // folder, then the per-user file. Local 8-bit encoding.
+    std::string Path;
+    std::string OtherPath;
+    TOutsideChange Change = TOutsideChange::None;
+    // NoLocalPath: the whole question, in the ANSI code page.
+    std::string Text;
+};
+
+// The user's answers, asked only while the save may still stop.
+class TSaveQuestions {
+public:
+    virtual ~TSaveQuestions() = default;
+    virtual bool Ask(const TSaveQuestion& question) = 0;
+};
+
+struct TLibraryLoad {
+    TSceneryDocument Document;
+    // Why the library exists but could not be read (UTF-8); empty when it was read or is missing.
+    std::string Failure;
+    // Areas of the host folder's own Scenery.cfg whose folder no area of the per-user library has: what
+    // installers added while the simulator read its per-user copy.
+    std::vector<TArea> HostOnly;
+    // The host folder's own Scenery.cfg, which HostOnly comes from.
+    std::string HostFile;
+};
+
+enum class TSaveResult { Saved, TooManyAreas, Declined };
+
+struct TSaveOutcome {
+    TSaveResult Result = TSaveResult::Declined;
+    // What was written: the document numbered from 1.
+    TSceneryDocument Saved;
+    // The pending file that could not be removed, and why (UTF-8); the simulator will swap it in.
+    std::string PendingLeft;
+    std::string PendingFailure;
+};
+
+// The simulator's library of one host folder: which file it is, reading it with its stamps, and the
+// whole save with its questions, backup, write and the pending file's removal. The window and the
+// command-line tool both go through it, so they read and write the same file.
+class TLibraryFile {
+public:
+    TLibraryFile(const TFileAccess& files, const THostSystem& system);
+
+    // Which files are the host folder's library as things now stand on the disk.
+    TLibraryChoice Locate(const std::string& hostFolder) const;
+    // Reads the library of the host folder and records what it and the pending file held. With folders
+    // given, a per-user library is compared with the host folder's own file.
+    TLibraryLoad Load(const std::string& hostFolder, const THostFolders* folders);
+    // Saves the document as the library of the host folder (the settings' one, which may differ from
+    // the loaded one). Throws EInOutError when writing fails, the old file then being as it was.
+    TSaveOutcome Save(const TSceneryDocument& document, const std::string& hostFolder, bool backup,
+                      TSaveQuestions& questions);
+    // The cheap look compares size and time only, for a hint; a save compares the bytes.
+    TOutsideChange ChangedOutside(const std::string& hostFolder, bool cheapLook) const;
+
+    // The files the list was last read from or written to.
+    const TLibraryChoice& Choice() const { return FChoice; }
+    const std::string& HostFolder() const { return FHostFolder; }
+
+private:
+    bool Confirmed(const TSceneryDocument& saved, const std::string& hostFolder, TSaveQuestions& questions) const;
+    // The output for the library file, or for the per-user copy when the host folder refuses it and the
+    // user agrees; null when the user does not.
+    std::unique_ptr<TCommittingOutput> OpenLibrary(TLibraryChoice& choice, const std::string& hostFolder,
+                                                   TSaveQuestions& questions) const;
+    void Remember(const std::string& hostFolder);
+    std::vector<TArea> HostOnlyAreas(const TSceneryDocument& library, const std::string& hostFile,
+                                     const THostFolders& folders) const;
+
+    const TFileAccess& Files;
+    const THostSystem& System;
+    std::string FHostFolder;
+    TLibraryChoice FChoice;
+    TFileStamp FFileStamp;
+    TFileStamp FPendingStamp;
+    bool FReadFailed = false;
+};

@@ -1,0 +1,55 @@
+// Which file the list stands for, said where the user looks: the status bar after a load, the Save
+// button's hint, and the question about areas only the host folder's own file has.
+#include "Main.h"
+
+#include "AreaListView.h"
+#include "InfoDialogs.h"
+#include "platform/AnsiCodec.h"
+#include "ui_Main.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr int TitlesNamed = 10;
+
+QString TitleList(const std::vector<TArea>& areas) {
+    QStringList titles;
+    for (std::size_t i = 0; i < areas.size() && i < TitlesNamed; ++i)
+        titles.append(AnsiToUnicode(areas[i].Title));
+    if (areas.size() > TitlesNamed)
+        titles.append(u"..."_s);
+    return titles.join(u", "_s);
+}
+} // namespace
+
+void THauptformular::ShowLibraryPath() {
+    ui->bbSave->setStatusTip(u"Save changes to "_s + QString::fromLocal8Bit(Library.Choice().File));
+}
+
+void THauptformular::ShowLoadNotice() {
+    const TLibraryChoice& choice = Library.Choice();
+    QString notice;
+    if (choice.Kind() == TLibraryKind::Pending)
+        notice = u"NewScenery.cfg loaded: the simulator's own pending changes, which it applies at its next start."_s;
+    else if (choice.Kind() == TLibraryKind::PerUser)
+        notice = u"Scenery.cfg loaded from the simulator's per-user copy in "_s +
+                 QString::fromLocal8Bit(choice.Folder) + u"."_s;
+    if (!notice.isEmpty())
+        SetStatusText(notice + u' ' + FStatusText);
+}
+
+// Installers run as administrator write the host folder's file, which the simulator no longer reads
+// once it has a per-user copy: their areas would never show in the simulator.
+void THauptformular::OfferInstalledAreas(const TLibraryLoad& load) {
+    const std::size_t count = load.HostOnly.size();
+    if (count == 0)
+        return;
+    const QString areas = count == 1 ? u"1 area of "_s : QString::number(count) + u" areas of "_s;
+    const QString verb = count == 1 ? u" is"_s : u" are"_s;
+    if (!AskYesNo(areas + QString::fromLocal8Bit(load.HostFile) + verb +
+                  u" not in the library the simulator reads: "_s + TitleList(load.HostOnly) +
+                  (count == 1 ? u". Add it?"_s : u". Add them?"_s)))
+        return;
+    Perform(InsertAreas(Document(), lvAreas->SelectionFlags(), Document().Count(), load.HostOnly,
+                        "Add installed areas"));
+}
