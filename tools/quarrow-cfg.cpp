@@ -1,14 +1,20 @@
 // quarrow-cfg: reads a Scenery.cfg or area set file as the program does and writes it back with the
-// program's writer, or checks that the host finds every area's folder: for round trips, benchmarks and
-// scripting without a window.
+// program's writer, checks that the host finds every area's folder, or names the file that is the
+// simulator's library: for round trips, benchmarks and scripting without a window.
 
-#include "model/library/ConfigurationFile.h"
+#include "model/document/DocumentCommands.h"
 #include "model/format/InOutError.h"
 #include "model/format/ProfileFile.h"
-#include "model/format/QuarrowTypes.h"
+#include "model/library/ConfigurationFile.h"
+#include "model/library/LibraryFile.h"
+#include "model/prefs/Global.h"
 #include "platform/AnsiCodec.h"
 #include "platform/AreaFolders.h"
+#include "platform/PrefsSettingsStore.h"
 #include "platform/SystemFileAccess.h"
+#include "platform/SystemHostLocator.h"
+#include "platform/SystemHostSystem.h"
+#include "platform/WinePaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,57 +26,78 @@
 
 namespace {
 
+const char* const UsageText =
+    "usage: quarrow-cfg roundtrip [--renumber] IN OUT\n"
+    "       quarrow-cfg check CFG [--host FOLDER]\n"
+    "       quarrow-cfg where [--host FOLDER]\n"
+    "       quarrow-cfg --help | --version\n"
+    "  roundtrip reads IN ([General], then areas 0 to 1999) and writes OUT in the program's form.\n"
+    "  --renumber  set each area's number and layer to its 1-based position, as saving does\n"
+    "  Exit status: 0 done, 1 OUT could not be written (it is left as it was), 2 usage or IN\n"
+    "  exists but could not be read (a missing IN reads as an empty library).\n"
+    "  Every file name is matched as Windows matches it: an existing file whose name differs only\n"
+    "  in letter case is the one read or replaced.\n"
+    "  check prints each area whose folder the host would not find, one line each: section,\n"
+    "  title, Local Path as written and the folder it leads to, separated by tabs. FOLDER is\n"
+    "  the host folder (default: the folder holding CFG). Exit status: 0 none missing, 1 some\n"
+    "  missing, 2 usage, or CFG or FOLDER missing or unreadable.\n"
+    "  where prints the file the simulator will read as its library for the host folder (default:\n"
+    "  the one Quarrow's settings name) and, after a tab, why: plain (the folder's Scenery.cfg),\n"
+    "  pending (the NewScenery.cfg the simulator swaps in at its next start) or per-user (Windows'\n"
+    "  copy of it in the user's VirtualStore). Exit status: 0 done, 2 usage or no host folder.\n";
+
 int Usage() {
-    std::fputs(
-        "usage: quarrow-cfg roundtrip [--renumber] IN OUT\n"
-        "       quarrow-cfg check CFG [--host FOLDER]\n"
-        "  roundtrip reads IN ([General], then areas 0 to 1999) and writes OUT in the program's form.\n"
-        "  --renumber  set each area's number and layer to its 1-based position, as saving does\n"
-        "  Exit status: 0 done, 1 OUT could not be written (it is left as it was), 2 usage or IN\n"
-        "  exists but could not be read (a missing IN reads as an empty library).\n"
-        "  Every file name is matched as Windows matches it: an existing file whose name differs only\n"
-        "  in letter case is the one read or replaced.\n"
-        "  check prints each area whose folder the host would not find, one line each: section,\n"
-        "  title, Local Path as written and the folder it leads to, separated by tabs. FOLDER is\n"
-        "  the host folder (default: the folder holding CFG). Exit status: 0 none missing, 1 some\n"
-        "  missing, 2 usage or CFG cannot be read.\n",
-        stderr);
+    std::fputs(UsageText, stderr);
     return 2;
 }
 
-// The areas of the file in ascending section number; no value (after saying why) when it exists but
-// cannot be read.
-std::optional<std::vector<std::unique_ptr<TArea>>> ReadAreas(const TFileAccess& files, const std::string& in,
-                                                             TGeneral* general) {
-    const TProfileRead read = files.ReadProfile(in);
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "quarrow-cfg: %s\n", message.c_str());
+    return 2;
+}
+
+// The document of the file; no value (after saying why) when it exists but cannot be read, or is
+// missing where missing is an error.
+std::optional<TSceneryDocument> ReadFile(const TFileAccess& files, const std::string& path,
+                                         bool missingIsEmpty) {
+    const TProfileRead read = files.ReadProfile(path);
     if (!read.Failure.empty()) {
-        std::fprintf(stderr, "quarrow-cfg: cannot read %s: %s\n", in.c_str(), read.Failure.c_str());
+        Fail("cannot read " + path + ": " + read.Failure);
         return std::nullopt;
     }
-    if (general)
-        general->LoadFrom(*read.Profile);
-    std::vector<std::unique_ptr<TArea>> areas;
-    SweepAreas(*read.Profile, [&areas](std::unique_ptr<TArea> area) { areas.push_back(std::move(area)); });
-    return areas;
+    if (!missingIsEmpty && read.Stamp.State == TFileStamp::TState::Missing) {
+        Fail("cannot read " + path + ": no such file");
+        return std::nullopt;
+    }
+    return ReadDocument(*read.Profile);
+}
+
+std::optional<QString> HostFolderOf(const std::string& cfg, const std::string& host) {
+    const QString folder =
+        host.empty() ? QFileInfo(QString::fromLocal8Bit(cfg)).absolutePath() : QString::fromLocal8Bit(host);
+    if (QFileInfo(folder).isDir())
+        return folder;
+    Fail("cannot read the host folder " + host + ": no such folder");
+    return std::nullopt;
 }
 
 int Check(const std::string& cfgAsGiven, const std::string& host) {
     const TSystemFileAccess files;
     const std::string cfg = files.ExistingSpelling(cfgAsGiven);
-    const auto areas = ReadAreas(files, cfg, nullptr);
-    if (!areas)
+    const std::optional<TSceneryDocument> document = ReadFile(files, cfg, false);
+    const std::optional<QString> hostFolder = document ? HostFolderOf(cfg, host) : std::nullopt;
+    if (!hostFolder)
         return 2;
-    const QString hostFolder =
-        host.empty() ? QFileInfo(QString::fromLocal8Bit(cfg)).absolutePath() : QString::fromLocal8Bit(host);
-    TAreaFolderCheck check(hostFolder);
+    TAreaFolderCheck check(*hostFolder);
     int missing = 0;
-    for (const auto& area : *areas) {
-        const TAreaFolder folder = check.Resolve(AnsiToUnicode(area->Local));
+    for (const TDocumentArea& entry : document->Areas) {
+        const TArea& area = *entry.Area;
+        const TAreaFolder folder = check.Resolve(AnsiToUnicode(area.Local));
         if (folder.Exists)
             continue;
         ++missing;
-        const std::string line = AreaSectionName(area->Number) + "\t" + area->Title + "\t" + area->Local +
-                                 "\t" + UnicodeToAnsi(QDir::toNativeSeparators(folder.Path)) + "\n";
+        const std::string line = AreaSectionName(area.Number) + "\t" + area.Title + "\t" + area.Local + "\t" +
+                                 UnicodeToAnsi(QDir::toNativeSeparators(folder.Path)) + "\n";
         std::fwrite(line.data(), 1, line.size(), stdout);
     }
     return missing > 0 ? 1 : 0;
@@ -81,18 +108,13 @@ int Check(const std::string& cfgAsGiven, const std::string& host) {
 int RoundTrip(const std::string& inAsGiven, const std::string& outAsGiven, bool renumber) {
     const TSystemFileAccess files;
     const std::string in = files.ExistingSpelling(inAsGiven), out = files.ExistingSpelling(outAsGiven);
-    TGeneral general;
-    auto areas = ReadAreas(files, in, &general);
-    if (!areas)
+    std::optional<TSceneryDocument> document = ReadFile(files, in, true);
+    if (!document)
         return 2;
-    std::vector<const TArea*> order;
-    for (std::size_t i = 0; i < areas->size(); ++i) {
-        if (renumber)
-            (*areas)[i]->Number = (*areas)[i]->Layer = static_cast<std::int32_t>(i + 1);
-        order.push_back((*areas)[i].get());
-    }
+    if (renumber)
+        document = RenumberAreas(*document, {}).Document;
     try {
-        WriteConfiguration(files, out, &general, order);
+        WriteConfiguration(files, out, &document->General, document->AreaPointers());
     } catch (const EInOutError& error) {
         std::fprintf(stderr, "quarrow-cfg: cannot write %s: %s (code %d)\n", out.c_str(), error.what(),
                      error.Code());
@@ -101,16 +123,63 @@ int RoundTrip(const std::string& inAsGiven, const std::string& outAsGiven, bool 
     return 0;
 }
 
+// The host folder Quarrow's settings name, found as the program finds it at its start.
+std::string ConfiguredHostFolder() {
+    TPrefsSettingsStore store;
+#ifdef Q_OS_WIN
+    const TSystemHostLocator host;
+#else
+    const TSystemHostLocator host(DefaultWinePrefix());
+#endif
+    TPrefs prefs;
+    LoadPrefs(prefs, {&store, &host, [](const std::string&) {}});
+    return prefs.FSPath;
+}
+
+int Where(const std::string& hostAsGiven) {
+    const std::string host =
+        hostAsGiven.empty() ? ConfiguredHostFolder() : WithTrailingSeparator(hostAsGiven);
+    if (host.empty())
+        return Fail("no host folder: set the simulator's folder in Quarrow's settings, or give --host");
+    if (!QFileInfo(QString::fromLocal8Bit(host)).isDir())
+        return Fail("cannot read the host folder " + host + ": no such folder");
+    const TSystemFileAccess files;
+    const TSystemHostSystem system;
+    const TLibraryChoice choice = TLibraryFile(files, system).Locate(host);
+    const std::string line = choice.ReadFrom() + "\t" + LibraryKindWord(choice.Kind()) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    return 0;
+}
+
+// The value of "--host FOLDER" at the end of the arguments after the first ones; no value for any
+// other shape.
+std::optional<std::string> HostOption(const std::vector<std::string>& args, std::size_t fixed) {
+    if (args.size() == fixed)
+        return std::string();
+    if (args.size() == fixed + 2 && args[fixed] == "--host")
+        return args[fixed + 1];
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && args[0] == "check") {
-        if (args.size() == 2)
-            return Check(args[1], {});
-        if (args.size() == 4 && args[2] == "--host")
-            return Check(args[1], args[3]);
-        return Usage();
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::fputs(UsageText, stdout);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::puts("quarrow-cfg " QUARROW_VERSION);
+        return 0;
+    }
+    if (args.size() >= 2 && args[0] == "check") {
+        const std::optional<std::string> host = HostOption(args, 2);
+        return host ? Check(args[1], *host) : Usage();
+    }
+    if (!args.empty() && args[0] == "where") {
+        const std::optional<std::string> host = HostOption(args, 1);
+        return host && !(host->empty() && args.size() > 1) ? Where(*host) : Usage();
     }
     if (args.empty() || args[0] != "roundtrip")
         return Usage();

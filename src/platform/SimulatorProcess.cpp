@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <tlhelp32.h>
+#include <windows.h>
 #endif
 
 using namespace Qt::Literals::StringLiterals;
@@ -24,7 +24,8 @@ bool SimulatorProcessRuns() {
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     bool found = false;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry))
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found;
+         more = Process32NextW(snapshot, &entry))
         found = IsSimulatorProgram(QString::fromWCharArray(entry.szExeFile));
     CloseHandle(snapshot);
     return found;

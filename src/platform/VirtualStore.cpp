@@ -18,7 +18,8 @@ bool HasDrive(const QString& path) {
 
 } // namespace
 
-QString VirtualStoreFolder(const QString& hostFolder, const QStringList& protectedFolders, const QString& localAppData) {
+QString VirtualStoreFolder(const QString& hostFolder, const QStringList& protectedFolders,
+                           const QString& localAppData) {
     const QString host = WindowsForm(hostFolder);
     if (!HasDrive(host) || localAppData.isEmpty())
         return {};

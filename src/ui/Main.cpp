@@ -10,8 +10,8 @@
 #include "InfoDialogs.h"
 #include "MenuKeys.h"
 #include "SettingsDialog.h"
-#include "model/library/FileAccess.h"
 #include "model/format/ProfileFile.h"
+#include "model/library/FileAccess.h"
 #include "platform/AnsiCodec.h"
 #include "ui_Main.h"
 
@@ -115,7 +115,8 @@ void THauptformular::ConnectHandlers() {
     connect(ui->cmAreaDelete, &QAction::triggered, this, &THauptformular::bbDeleteClick);
     connect(ui->bbRenumber, &QPushButton::clicked, this, &THauptformular::bbRenumberClick);
     connect(ui->cmAreaRenumber, &QAction::triggered, this, &THauptformular::bbRenumberClick);
-    ui->cmEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    ui->cmEditRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(ui->cmEditUndo, &QAction::triggered, this, &THauptformular::cmEditUndoClick);
     connect(ui->cmEditRedo, &QAction::triggered, this, &THauptformular::cmEditRedoClick);
     connect(ui->cmEditCut, &QAction::triggered, this, &THauptformular::cmEditCutClick);

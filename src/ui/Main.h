@@ -5,8 +5,8 @@
 #include "RecordText.h"
 #include "model/document/CommandStates.h"
 #include "model/document/DocumentHistory.h"
-#include "model/library/LibraryFile.h"
 #include "model/format/QuarrowTypes.h"
+#include "model/library/LibraryFile.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -156,7 +156,8 @@ private:
     // A change of the area the editor shows, one step; a typed change continues the run of keystrokes
     // in the same field of the same area.
     void ChangeCurrentArea(const char* name, const std::function<void(TArea&)>& change, bool typed = false);
-    void ChangeGeneralField(const char* name, const std::function<void(TGeneral&)>& change, bool typed = false);
+    void ChangeGeneralField(const char* name, const std::function<void(TGeneral&)>& change,
+                            bool typed = false);
     void BrowseFolder(const char* name, std::string TArea::*folder);
     // The position of the flatten command an edit or delete works on: -1 while no area is edited, or
     // after telling the user that no command is selected.

@@ -30,7 +30,8 @@ void THauptformular::ShowLoadNotice() {
     const TLibraryChoice& choice = Library.Choice();
     QString notice;
     if (choice.Kind() == TLibraryKind::Pending)
-        notice = u"NewScenery.cfg loaded: the simulator's own pending changes, which it applies at its next start."_s;
+        notice =
+            u"NewScenery.cfg loaded: the simulator's own pending changes, which it applies at its next start."_s;
     else if (choice.Kind() == TLibraryKind::PerUser)
         notice = u"Scenery.cfg loaded from the simulator's per-user copy in "_s +
                  QString::fromLocal8Bit(choice.Folder) + u"."_s;

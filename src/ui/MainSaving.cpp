@@ -31,7 +31,8 @@ public:
             return AskYesNoDefaultNo(OutsideChangeQuestion(question.Change));
         case TSaveQuestionKind::SimulatorRunning:
             return AskYesNoDefaultNo(
-                u"Flight Simulator 2004 is running. It reads the scenery library only when it starts, and saving "
+                u"Flight Simulator 2004 is running. It reads the scenery library only when it starts, and "
+                u"saving "
                 u"its own Scenery Library later would replace what Quarrow saves now. Save anyway?"_s);
         case TSaveQuestionKind::NoLocalPath:
             return AskYesNo(AnsiToUnicode(question.Text));
@@ -49,7 +50,8 @@ public:
 private:
     static QString OutsideChangeQuestion(TOutsideChange change) {
         if (change == TOutsideChange::Pending)
-            return u"The simulator's Scenery Library changed the library after it was loaded (NewScenery.cfg). "
+            return u"The simulator's Scenery Library changed the library after it was loaded "
+                   u"(NewScenery.cfg). "
                    u"Overwrite it anyway?"_s;
         if (change == TOutsideChange::Deleted)
             return u"Scenery.cfg was deleted by another program after it was loaded. Save it anyway?"_s;
@@ -95,8 +97,8 @@ void THauptformular::bbSaveClick() {
     ShowLibraryPath();
     SetStatusText(u"Scenery.cfg saved: %1 %2."_s.arg(count).arg(count == 1 ? u"area"_s : u"areas"_s));
     if (!outcome.PendingLeft.empty())
-        ShowError(u"Scenery.cfg was saved, but "_s + Local(outcome.PendingLeft) + u" could not be removed: "_s +
-                  QString::fromUtf8(outcome.PendingFailure) +
+        ShowError(u"Scenery.cfg was saved, but "_s + Local(outcome.PendingLeft) +
+                  u" could not be removed: "_s + QString::fromUtf8(outcome.PendingFailure) +
                   u". The simulator will replace the saved library with it at its next start."_s);
 }
 

@@ -2,7 +2,8 @@
 # quarrow-cfg on every real file: its output is a fixed point of itself, --renumber numbers areas
 # 1 to n, an input that exists but cannot be read is an error, and an output that cannot be written
 # gives a message and status 1 and stays as it was, also when the kernel refuses the final bytes;
-# check lists exactly the areas whose folder a fake host folder lacks; file names match in any case.
+# check lists exactly the areas whose folder a fake host folder lacks and refuses a missing file or
+# folder; where names a pending NewScenery.cfg; file names match in any case.
 set -euo pipefail
 tool="$1"
 data="$2"
@@ -57,6 +58,15 @@ cp "$host/Scenery.cfg" "$work/elsewhere.cfg"
 status=0
 "$tool" check "$work/folder.cfg" 2> "$work/err.txt" || status=$?
 [ "$status" = 2 ] || { echo "check of an unreadable file gave status $status"; exit 1; }
+for args in "check $work/no-such.cfg" "check $host/Scenery.cfg --host $work/no-such-folder"; do
+    status=0
+    "$tool" $args 2> "$work/err.txt" || status=$?
+    [ "$status" = 2 ] && grep -q "no such" "$work/err.txt" || { echo "$args gave status $status"; cat "$work/err.txt"; exit 1; }
+done
+"$tool" --help | grep -q "^usage: quarrow-cfg roundtrip"
+[ "$("$tool" --version)" = "quarrow-cfg 1.0" ] || { echo "wrong version line"; exit 1; }
+printf '' > "$host/newscenery.CFG"
+[ "$("$tool" where --host "$host")" = "$(printf '%s/newscenery.CFG\tpending' "$host")" ] || { echo "where did not name the pending file"; exit 1; }
 # A library spelt otherwise is the one read and replaced: no second, empty library beside it.
 lower="$work/lower"
 mkdir "$lower"

@@ -1,8 +1,10 @@
 #include "MainWindowFixture.h"
 #include "OtherWriter.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QStatusBar>
 #include <map>
 
@@ -123,7 +125,8 @@ TEST_P(MainOutsideChange, IsAskedAboutBeforeAnythingIsWritten) {
     }
 }
 
-const char* const Changed = "Scenery.cfg was changed by another program after it was loaded. Overwrite it anyway?";
+const char* const Changed =
+    "Scenery.cfg was changed by another program after it was loaded. Overwrite it anyway?";
 
 INSTANTIATE_TEST_SUITE_P(
     Writers, MainOutsideChange,
@@ -134,9 +137,10 @@ INSTANTIATE_TEST_SUITE_P(
         TOutsideCase{"ReplacedByRenameInTheSameSize", "rewrite", "Scenery.cfg", Changed},
         TOutsideCase{"Deleted", "delete", "Scenery.cfg",
                      "Scenery.cfg was deleted by another program after it was loaded. Save it anyway?"},
-        TOutsideCase{"PendingWritten", "append", "newscenery.CFG",
-                     "The simulator's Scenery Library changed the library after it was loaded (NewScenery.cfg). "
-                     "Overwrite it anyway?"}),
+        TOutsideCase{
+            "PendingWritten", "append", "newscenery.CFG",
+            "The simulator's Scenery Library changed the library after it was loaded (NewScenery.cfg). "
+            "Overwrite it anyway?"}),
     [](const testing::TestParamInfo<TOutsideCase>& info) { return std::string(info.param.Name); });
 
 // Yes saves as ever, the backup taking the other program's file; the own save is no outside change.
@@ -164,6 +168,62 @@ TEST_F(MainHostFiles, ActivationSaysWhenTheLibraryChanged) {
     EXPECT_EQ(loaded, u"3 areas, 3 with a missing folder."_s);
     EXPECT_EQ(Child<QStatusBar>("sbStatus")->currentMessage(),
               u"Scenery.cfg was changed by another program. Revert loads it."_s);
+}
+
+// The simulator's pending list is what it will fly with: Quarrow shows it, says so, and a save leaves
+// the list in Scenery.cfg, the pending bytes in the backup and no pending file to swap in.
+TEST_F(MainHostFiles, PendingListIsLoadedAndSavedIntoTheLibrary) {
+    const std::string pending = CfgText(Library);
+    WriteCfg(CfgText(Numbered(1)));
+    WriteFile(Folder.filePath(u"newscenery.CFG"_s), pending);
+    Window->ReloadAll();
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(
+        Child<QStatusBar>("sbStatus")->currentMessage(),
+        u"NewScenery.cfg loaded: the simulator's own pending changes, which it applies at its next start. "
+        u"3 areas, 3 with a missing folder."_s);
+    EXPECT_EQ(Child<QPushButton>("bbSave")->statusTip(), u"Save changes to "_s + CfgPath());
+    Window->bbSaveClick();
+    EXPECT_EQ(HostFolder(),
+              (std::map<QString, std::string>{{u"Scenery.cfg"_s, Saved()}, {u"Scenery.qrw"_s, pending}}));
+    EXPECT_EQ(Shown(), TShown{});
+}
+
+// Enter must not save over the simulator's own later save of its library.
+TEST_F(MainHostFiles, RunningSimulatorIsAskedAboutWithNoAsDefault) {
+    Load(Library);
+    System.Running = true;
+    Window->bbSaveClick();
+    EXPECT_EQ(Shown(),
+              (TShown{{TBoxKind::Confirmation,
+                       u"Flight Simulator 2004 is running. It reads the scenery library only when it starts, "
+                       u"and saving its own Scenery Library later would replace what Quarrow saves now. Save "
+                       u"anyway?"_s},
+                      {TBoxKind::Error, NotSaved}}));
+    EXPECT_TRUE(Boxes.Boxes().front().DefaultNo);
+    EXPECT_EQ(FileBytes(CfgPath()), CfgText(Library));
+}
+
+// Areas an installer wrote into the host folder's file while the simulator read its per-user copy are
+// offered once, and Yes adds them as one step.
+TEST_F(MainHostFiles, PerUserCopyIsShownAndTheHostFoldersOtherAreasOffered) {
+    const QString user = Folder.filePath(u"user/"_s);
+    ASSERT_TRUE(QDir().mkpath(user));
+    System.PerUser = user.toStdString();
+    WriteFile(user + u"Scenery.cfg"_s, CfgText({{1, "A", 1}}));
+    WriteCfg(CfgText({{1, "A", 1}, {2, "Installed", 2}}));
+    Boxes.AnswerNext(true);
+    Window->ReloadAll();
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, u"1 area of "_s + CfgPath() +
+                                                            u" is not in the library the simulator reads: "
+                                                            u"Installed. Add it?"_s}}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"A", "Installed"}));
+    EXPECT_EQ(Child<QAction>("cmEditUndo")->text(), u"&Undo Add installed areas"_s);
+    Window->bbSaveClick();
+    EXPECT_EQ(FileBytes(CfgPath()), CfgText({{1, "A", 1}, {2, "Installed", 2}}));
+    EXPECT_EQ(FileBytes(user + u"Scenery.cfg"_s),
+              "[General]\r\nTitle=Test World\r\nDescription=Test Data\r\nClean_on_Exit=TRUE\r\n\r\n" +
+                  SavedArea(1, "A", "Scenery\\1") + SavedArea(2, "Installed", "Scenery\\2"));
 }
 
 } // namespace

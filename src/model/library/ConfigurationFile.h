@@ -15,4 +15,5 @@ void WriteConfiguration(const TFileAccess& files, const std::string& path, const
                         std::span<const TArea* const> areas);
 
 // The same into an output already opened: the caller chose where the file goes.
-void WriteConfigurationTo(TCommittingOutput& output, const TGeneral* general, std::span<const TArea* const> areas);
+void WriteConfigurationTo(TCommittingOutput& output, const TGeneral* general,
+                          std::span<const TArea* const> areas);

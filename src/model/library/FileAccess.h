@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/library/FileStamp.h"
 #include "model/format/TextOutput.h"
+#include "model/library/FileStamp.h"
 
 #include <memory>
 #include <string>

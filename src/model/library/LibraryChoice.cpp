@@ -58,6 +58,7 @@ TLibraryChoice ChooseLibrary(const std::string& hostFolder, const std::vector<st
     const std::string& folder = perUser ? perUserFolder : hostFolder;
     const std::vector<std::string>& names = perUser ? perUserNames : hostNames;
     const std::string pending = FindEntry(names, PendingName);
-    return {folder, folder + SpeltAsFound(names, LibraryName), pending.empty() ? std::string() : folder + pending,
-            folder + SpeltAsFound(names, BackupName), perUser};
+    return {folder, folder + SpeltAsFound(names, LibraryName),
+            pending.empty() ? std::string() : folder + pending, folder + SpeltAsFound(names, BackupName),
+            perUser};
 }

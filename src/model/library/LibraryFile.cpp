@@ -18,7 +18,8 @@ TSaveQuestion Question(TSaveQuestionKind kind, std::string path = {}, std::strin
 }
 } // namespace
 
-TLibraryFile::TLibraryFile(const TFileAccess& files, const THostSystem& system) : Files(files), System(system) {}
+TLibraryFile::TLibraryFile(const TFileAccess& files, const THostSystem& system)
+    : Files(files), System(system) {}
 
 TLibraryChoice TLibraryFile::Locate(const std::string& hostFolder) const {
     const std::string perUser = System.PerUserFolder(hostFolder);
@@ -69,7 +70,8 @@ TOutsideChange TLibraryFile::ChangedOutside(const std::string& hostFolder, bool 
         return TOutsideChange::None;
     const std::string pendingName = FindEntry(Files.Names(FChoice.Folder), "NewScenery.cfg");
     const TFileStamp pending =
-        pendingName.empty() ? TFileStamp() : Files.Stamp(FChoice.Folder + pendingName, cheapLook ? &FPendingStamp : nullptr);
+        pendingName.empty() ? TFileStamp()
+                            : Files.Stamp(FChoice.Folder + pendingName, cheapLook ? &FPendingStamp : nullptr);
     if (!pending.SameContentAs(FPendingStamp))
         return TOutsideChange::Pending;
     const TFileStamp file = Files.Stamp(FChoice.File, cheapLook ? &FFileStamp : nullptr);
@@ -81,13 +83,14 @@ TOutsideChange TLibraryFile::ChangedOutside(const std::string& hostFolder, bool 
 // Every question comes before anything is copied or written.
 bool TLibraryFile::Confirmed(const TSceneryDocument& saved, const std::string& hostFolder,
                              TSaveQuestions& questions) const {
-    if (hostFolder != FHostFolder &&
-        !questions.Ask(Question(TSaveQuestionKind::OtherHostFolder, FChoice.ReadFrom(), Locate(hostFolder).File)))
+    if (hostFolder != FHostFolder && !questions.Ask(Question(TSaveQuestionKind::OtherHostFolder,
+                                                             FChoice.ReadFrom(), Locate(hostFolder).File)))
         return false;
     if (hostFolder == FHostFolder && FReadFailed && !questions.Ask(Question(TSaveQuestionKind::ReadFailed)))
         return false;
     const TOutsideChange change = ChangedOutside(hostFolder, false);
-    if (change != TOutsideChange::None && !questions.Ask(Question(TSaveQuestionKind::OutsideChange, {}, {}, change)))
+    if (change != TOutsideChange::None &&
+        !questions.Ask(Question(TSaveQuestionKind::OutsideChange, {}, {}, change)))
         return false;
     if (System.SimulatorRunning() && !questions.Ask(Question(TSaveQuestionKind::SimulatorRunning)))
         return false;
@@ -97,7 +100,8 @@ bool TLibraryFile::Confirmed(const TSceneryDocument& saved, const std::string& h
 
 // A 64-bit program is never redirected to the per-user copy: where the host folder refuses it, the
 // user may choose the copy the simulator itself would write.
-std::unique_ptr<TCommittingOutput> TLibraryFile::OpenLibrary(TLibraryChoice& choice, const std::string& hostFolder,
+std::unique_ptr<TCommittingOutput> TLibraryFile::OpenLibrary(TLibraryChoice& choice,
+                                                             const std::string& hostFolder,
                                                              TSaveQuestions& questions) const {
     try {
         return Files.CreateOutput(choice.File);
@@ -130,7 +134,8 @@ TSaveOutcome TLibraryFile::Save(const TSceneryDocument& document, const std::str
     const std::unique_ptr<TCommittingOutput> output = OpenLibrary(choice, hostFolder, questions);
     if (!output)
         return outcome;
-    if (backup && !Files.CopyReplacing(replaced, choice.Backup) && !questions.Ask(Question(TSaveQuestionKind::NoBackup)))
+    if (backup && !Files.CopyReplacing(replaced, choice.Backup) &&
+        !questions.Ask(Question(TSaveQuestionKind::NoBackup)))
         return outcome;
     WriteConfigurationTo(*output, &outcome.Saved.General, outcome.Saved.AreaPointers());
     outcome.Result = TSaveResult::Saved;

@@ -94,7 +94,8 @@ public:
     const std::string& HostFolder() const { return FHostFolder; }
 
 private:
-    bool Confirmed(const TSceneryDocument& saved, const std::string& hostFolder, TSaveQuestions& questions) const;
+    bool Confirmed(const TSceneryDocument& saved, const std::string& hostFolder,
+                   TSaveQuestions& questions) const;
     // The output for the library file, or for the per-user copy when the host folder refuses it and the
     // user agrees; null when the user does not.
     std::unique_ptr<TCommittingOutput> OpenLibrary(TLibraryChoice& choice, const std::string& hostFolder,

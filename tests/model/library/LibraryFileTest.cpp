@@ -1,0 +1,316 @@
+#include "model/library/LibraryFile.h"
+#include "model/library/LibraryChoice.h"
+#include "platform/SystemFileAccess.h"
+#include "platform/SystemHostFolders.h"
+#include "support/FakeHostSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+struct TChoiceCase {
+    const char* Name;
+    std::vector<std::string> HostNames;
+    std::string PerUser;
+    std::vector<std::string> PerUserNames;
+    std::string File;
+    std::string Pending;
+    std::string Backup;
+    const char* Kind;
+};
+
+class LibraryChoice : public testing::TestWithParam<TChoiceCase> {};
+
+TEST_P(LibraryChoice, FollowsWhatTheSimulatorReads) {
+    const TChoiceCase& c = GetParam();
+    const TLibraryChoice choice = ChooseLibrary("H/", c.HostNames, c.PerUser, c.PerUserNames);
+    EXPECT_EQ(choice.File, c.File);
+    EXPECT_EQ(choice.Pending, c.Pending);
+    EXPECT_EQ(choice.Backup, c.Backup);
+    EXPECT_STREQ(LibraryKindWord(choice.Kind()), c.Kind);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LibraryChoice,
+    testing::Values(
+        TChoiceCase{
+            "Plain", {"FS9.exe", "Scenery.cfg"}, "", {}, "H/Scenery.cfg", "", "H/Scenery.qrw", "plain"},
+        TChoiceCase{"Neither", {}, "", {}, "H/Scenery.cfg", "", "H/Scenery.qrw", "plain"},
+        TChoiceCase{"OtherLetterCase",
+                    {"SCENERY.CFG", "scenery.QRW"},
+                    "",
+                    {},
+                    "H/SCENERY.CFG",
+                    "",
+                    "H/scenery.QRW",
+                    "plain"},
+        TChoiceCase{"ExactBeforeOtherCase",
+                    {"scenery.cfg", "Scenery.cfg"},
+                    "",
+                    {},
+                    "H/Scenery.cfg",
+                    "",
+                    "H/Scenery.qrw",
+                    "plain"},
+        TChoiceCase{"FirstInNameOrder",
+                    {"scenery.cfg", "SCENERY.cfg"},
+                    "",
+                    {},
+                    "H/SCENERY.cfg",
+                    "",
+                    "H/Scenery.qrw",
+                    "plain"},
+        TChoiceCase{"Pending",
+                    {"Scenery.cfg", "newscenery.CFG"},
+                    "",
+                    {},
+                    "H/Scenery.cfg",
+                    "H/newscenery.CFG",
+                    "H/Scenery.qrw",
+                    "pending"},
+        TChoiceCase{"PerUserCopy",
+                    {"Scenery.cfg"},
+                    "U/",
+                    {"Scenery.cfg"},
+                    "U/Scenery.cfg",
+                    "",
+                    "U/Scenery.qrw",
+                    "per-user"},
+        TChoiceCase{"PerUserFolderWithoutCopy",
+                    {"Scenery.cfg"},
+                    "U/",
+                    {"OldScenery.cfg"},
+                    "H/Scenery.cfg",
+                    "",
+                    "H/Scenery.qrw",
+                    "plain"},
+        TChoiceCase{"PendingInThePerUserFolder",
+                    {"Scenery.cfg", "NewScenery.cfg"},
+                    "U/",
+                    {"NewScenery.cfg"},
+                    "U/Scenery.cfg",
+                    "U/NewScenery.cfg",
+                    "U/Scenery.qrw",
+                    "pending"},
+        TChoiceCase{"BothCopiesAndAPendingOne",
+                    {"Scenery.cfg"},
+                    "U/",
+                    {"SCENERY.CFG", "NewScenery.cfg"},
+                    "U/SCENERY.CFG",
+                    "U/NewScenery.cfg",
+                    "U/Scenery.qrw",
+                    "pending"}),
+    [](const testing::TestParamInfo<TChoiceCase>& info) { return std::string(info.param.Name); });
+
+const std::string General = "[General]\r\nTitle=W\r\nDescription=D\r\nClean_on_Exit=FALSE\r\n\r\n";
+
+std::string Area(int number, const std::string& title, const std::string& local) {
+    return "[Area." + std::string(number < 10 ? "00" : "0") + std::to_string(number) + "]\r\nTitle=" + title +
+           "\r\nLayer=" + std::to_string(number) + "\r\nActive=TRUE\r\nRequired=FALSE\r\nLocal=" + local +
+           "\r\nRemote=\r\n\r\n";
+}
+
+// A host folder "host/" and a per-user folder "user/" below one temporary folder.
+class LibraryFiles : public testing::Test {
+protected:
+    std::string Path(const std::string& name) const { return Root.path().toStdString() + "/" + name; }
+    void Write(const std::string& name, const std::string& bytes) const {
+        QDir().mkpath(QString::fromStdString(Path(name)).section(u'/', 0, -2));
+        QFile file(QString::fromStdString(Path(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+    // Every file below the root with its bytes, folders as "<folder>".
+    std::map<std::string, std::string> Files() const {
+        std::map<std::string, std::string> files;
+        for (const char* folder : {"host", "user"})
+            for (const QFileInfo& info : QDir(Root.filePath(QString::fromLatin1(folder)))
+                                             .entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+                QFile file(info.filePath());
+                files[std::string(folder) + "/" + info.fileName().toStdString()] =
+                    info.isDir() ? "<folder>"
+                                 : (file.open(QIODevice::ReadOnly), file.readAll().toStdString());
+            }
+        return files;
+    }
+
+    QTemporaryDir Root;
+    TSystemFileAccess Access;
+    TFakeHostSystem System;
+};
+
+// Answers in order, recording what was asked.
+class TAnswers : public TSaveQuestions {
+public:
+    explicit TAnswers(std::vector<bool> answers) : FAnswers(std::move(answers)) {}
+    bool Ask(const TSaveQuestion& question) override {
+        Asked.push_back(question.Kind);
+        const bool answer = Asked.size() <= FAnswers.size() && FAnswers[Asked.size() - 1];
+        return answer;
+    }
+    std::vector<TSaveQuestionKind> Asked;
+
+private:
+    std::vector<bool> FAnswers;
+};
+
+using K = TSaveQuestionKind;
+
+struct TSaveCase {
+    const char* Name;
+    std::map<std::string, std::string> Before;
+    bool PerUser;
+    bool Running;
+    std::vector<bool> Answers;
+    std::vector<TSaveQuestionKind> Asked;
+    TSaveResult Result;
+    std::map<std::string, std::string> After;
+};
+
+class LibrarySave : public LibraryFiles, public testing::WithParamInterface<TSaveCase> {};
+
+const std::string Old = General + Area(3, "A", "A");
+const std::string Pending = General + Area(7, "P", "P") + Area(9, "A", "A");
+const std::string SavedPending = General + Area(1, "P", "P") + Area(2, "A", "A");
+const std::string SavedOld = General + Area(1, "A", "A");
+const std::string Empty = "[General]\r\nTitle=\r\nDescription=\r\nClean_on_Exit=FALSE\r\n\r\n";
+
+// The save writes the file the simulator will read, backs up what it would have flown with, and
+// removes the pending file it made obsolete; every No stops it with the disk as it was.
+TEST_P(LibrarySave, AsksWritesAndCleansUp) {
+    const TSaveCase& c = GetParam();
+    for (const auto& [name, bytes] : c.Before)
+        if (bytes == "<folder>")
+            QDir().mkpath(QString::fromStdString(Path(name)));
+        else
+            Write(name, bytes);
+    System.PerUser = c.PerUser ? Path("user/") : "";
+    System.Running = c.Running;
+    TLibraryFile library(Access, System);
+    const TSceneryDocument document = library.Load(Path("host/"), nullptr).Document;
+    TAnswers answers(c.Answers);
+    EXPECT_EQ(library.Save(document, Path("host/"), true, answers).Result, c.Result);
+    EXPECT_EQ(answers.Asked, c.Asked);
+    EXPECT_EQ(Files(), c.After);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LibrarySave,
+    testing::Values(TSaveCase{"Plain",
+                              {{"host/Scenery.cfg", Old}},
+                              false,
+                              false,
+                              {},
+                              {},
+                              TSaveResult::Saved,
+                              {{"host/Scenery.cfg", SavedOld}, {"host/Scenery.qrw", Old}}},
+                    TSaveCase{"PendingInOtherCase",
+                              {{"host/Scenery.cfg", Old}, {"host/newSCENERY.cfg", Pending}},
+                              false,
+                              false,
+                              {},
+                              {},
+                              TSaveResult::Saved,
+                              {{"host/Scenery.cfg", SavedPending}, {"host/Scenery.qrw", Pending}}},
+                    TSaveCase{"NoLibraryNoBackupDeclined",
+                              {{"host", "<folder>"}},
+                              false,
+                              false,
+                              {false},
+                              {K::NoBackup},
+                              TSaveResult::Declined,
+                              {}},
+                    TSaveCase{"NoLibraryNoBackupAccepted",
+                              {{"host", "<folder>"}},
+                              false,
+                              false,
+                              {true},
+                              {K::NoBackup},
+                              TSaveResult::Saved,
+                              {{"host/Scenery.cfg", Empty}}},
+                    TSaveCase{"SimulatorRunningDeclined",
+                              {{"host/Scenery.cfg", Old}},
+                              false,
+                              true,
+                              {false},
+                              {K::SimulatorRunning},
+                              TSaveResult::Declined,
+                              {{"host/Scenery.cfg", Old}}},
+                    TSaveCase{"SimulatorRunningAccepted",
+                              {{"host/Scenery.cfg", Old}},
+                              false,
+                              true,
+                              {true},
+                              {K::SimulatorRunning},
+                              TSaveResult::Saved,
+                              {{"host/Scenery.cfg", SavedOld}, {"host/Scenery.qrw", Old}}},
+                    TSaveCase{"PerUserCopyIsTheLibrary",
+                              {{"host/Scenery.cfg", Old}, {"user/Scenery.cfg", Pending}},
+                              true,
+                              false,
+                              {},
+                              {},
+                              TSaveResult::Saved,
+                              {{"host/Scenery.cfg", Old},
+                               {"user/Scenery.cfg", SavedPending},
+                               {"user/Scenery.qrw", Pending}}},
+                    // A folder in the library's place refuses the write as a protected folder does.
+                    TSaveCase{"RefusedHostGoesToANewPerUserCopy",
+                              {{"host/Scenery.cfg", "<folder>"}},
+                              true,
+                              false,
+                              {true, true, true},
+                              {K::ReadFailed, K::PerUserCopy, K::NoBackup},
+                              TSaveResult::Saved,
+                              {{"host/Scenery.cfg", "<folder>"}, {"user/Scenery.cfg", Empty}}},
+                    TSaveCase{"RefusedHostPerUserDeclined",
+                              {{"host/Scenery.cfg", "<folder>"}},
+                              true,
+                              false,
+                              {true, false},
+                              {K::ReadFailed, K::PerUserCopy},
+                              TSaveResult::Declined,
+                              {{"host/Scenery.cfg", "<folder>"}}},
+                    TSaveCase{"PendingLeftWhenItCannotBeRemoved",
+                              {{"host/Scenery.cfg", Old}, {"host/NewScenery.cfg", "<folder>"}},
+                              false,
+                              false,
+                              {true, true},
+                              {K::ReadFailed, K::NoBackup},
+                              TSaveResult::Saved,
+                              {{"host/NewScenery.cfg", "<folder>"}, {"host/Scenery.cfg", Empty}}}),
+    [](const testing::TestParamInfo<TSaveCase>& info) { return std::string(info.param.Name); });
+
+// The limit is tested on both sides: 1999 areas fit the file's sections, 2000 do not.
+TEST_F(LibraryFiles, SavesAtMost1999Areas) {
+    TLibraryFile library(Access, System);
+    TSceneryDocument document = library.Load(Path("host/"), nullptr).Document;
+    for (int i = 0; i < LastAreaNumber; ++i)
+        document.Areas.push_back(NewEntry(TArea()));
+    QDir().mkpath(QString::fromStdString(Path("host")));
+    TAnswers answers({true});
+    EXPECT_EQ(library.Save(document, Path("host/"), false, answers).Result, TSaveResult::Saved);
+    document.Areas.push_back(NewEntry(TArea()));
+    EXPECT_EQ(library.Save(document, Path("host/"), false, answers).Result, TSaveResult::TooManyAreas);
+}
+
+// What installers wrote into the host folder's file while the simulator read its per-user copy: an
+// area whose folder the copy has in another letter case is no new one.
+TEST_F(LibraryFiles, PerUserLibraryNamesTheHostFoldersOtherAreas) {
+    Write("host/Scenery.cfg",
+          General + Area(1, "A", "Addon\\A") + Area(2, "B", "Addon\\B") + Area(3, "C", ""));
+    Write("user/Scenery.cfg", General + Area(1, "A", "ADDON\\a"));
+    System.PerUser = Path("user/");
+    TLibraryFile library(Access, System);
+    const TSystemHostFolders folders;
+    const TLibraryLoad load = library.Load(Path("host/"), &folders);
+    ASSERT_EQ(load.HostOnly.size(), 1u);
+    EXPECT_EQ(load.HostOnly[0].Title, "B");
+    EXPECT_EQ(load.HostFile, Path("host/Scenery.cfg"));
+}
+
+} // namespace
