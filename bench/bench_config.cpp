@@ -3,7 +3,9 @@
 #include "model/library/ConfigurationFile.h"
 #include "model/format/ProfileFile.h"
 #include "model/format/QuarrowTypes.h"
+#include "model/library/LibraryFile.h"
 #include "platform/SystemFileAccess.h"
+#include "platform/SystemHostSystem.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -85,26 +87,33 @@ void WriteConfig(benchmark::State& state) {
         WriteConfiguration(files, path.toStdString(), &general, order);
 }
 
-// What a save costs before it writes: the library found in its letter case, read again and hashed.
-// The cheap look of the activation hint only asks for the size and time.
+// What a save costs before it writes: the library and a pending file found in their letter case, the
+// library read again and hashed. The cheap look of the activation hint only asks for the size and time.
 void ChangeCheck(benchmark::State& state) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"scenery.cfg"_s);
-    WriteGeneratedFile(path, 2000);
+    WriteGeneratedFile(dir.filePath(u"scenery.cfg"_s), 2000);
     const TSystemFileAccess files;
-    const std::string asked = dir.filePath(u"Scenery.cfg"_s).toStdString();
-    const TFileStamp loaded = files.ReadProfile(path.toStdString()).Stamp;
+    const TSystemHostSystem system;
+    TLibraryFile library(files, system);
+    const std::string host = dir.path().toStdString() + "/";
+    library.Load(host, nullptr);
     const bool cheap = state.range(0) != 0;
-    for (auto _ : state) {
-        const TFileStamp now = files.Stamp(files.ExistingSpelling(asked), cheap ? &loaded : nullptr);
-        if (!now.SameContentAs(loaded))
+    for (auto _ : state)
+        if (library.ChangedOutside(host, cheap) != TOutsideChange::None)
             state.SkipWithError("the file looked changed");
-    }
+}
+
+// The question whether the simulator runs comes before every save: every process is looked at.
+void LookForTheSimulator(benchmark::State& state) {
+    const TSystemHostSystem system;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(system.SimulatorRunning());
 }
 
 } // namespace
 
 BENCHMARK(ChangeCheck)->ArgName("cheap")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(LookForTheSimulator)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadConfig)->Arg(100)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteConfig)->Arg(100)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -5,8 +5,9 @@
 #include <algorithm>
 
 #ifdef Q_OS_WIN
-#include <tlhelp32.h>
 #include <windows.h>
+// The process list's declarations need the types of windows.h.
+#include <tlhelp32.h>
 #endif
 
 using namespace Qt::Literals::StringLiterals;

@@ -35,4 +35,17 @@ status=0
 run check "$work/host/Scenery.cfg" > "$work/check.txt" || status=$?
 [ "$status" = 1 ] || { echo "check with a missing folder gave status $status"; exit 1; }
 [ "$(cut -f1-3 "$work/check.txt")" = "$(printf 'Area.002\tGone\tGone')" ] || { cat "$work/check.txt"; exit 1; }
+
+# A host folder in Program Files (x86) whose Scenery.cfg the system keeps as a per-user copy in the
+# user's VirtualStore: where names the copy, as the simulator reads it.
+programs="$(wine cmd /c 'echo %ProgramFiles(x86)%' | tr -d '\r')"
+appdata="$(wine cmd /c 'echo %LOCALAPPDATA%' | tr -d '\r')"
+fs9="$programs\\Quarrow Where Test $$\\Flight Simulator 9"
+store="$appdata\\VirtualStore\\${fs9:3}"
+trap 'rm -rf "$work" "$(winepath -u "$programs\\Quarrow Where Test $$")" "$(winepath -u "$appdata\\VirtualStore\\${programs:3}\\Quarrow Where Test $$")"' EXIT
+mkdir -p "$(winepath -u "$fs9")" "$(winepath -u "$store")"
+touch "$(winepath -u "$fs9\\Scenery.cfg")"
+[ "$(run where --host "$fs9" | tr -d '\r')" = "$(printf '%s\\Scenery.cfg\tplain' "$fs9")" ] || { echo "where without a copy"; exit 1; }
+touch "$(winepath -u "$store\\SCENERY.CFG")"
+[ "$(run where --host "$fs9" | tr -d '\r')" = "$(printf '%s\\SCENERY.CFG\tper-user' "$store")" ] || { run where --host "$fs9"; exit 1; }
 echo "quarrow-cfg.exe: all checks passed"

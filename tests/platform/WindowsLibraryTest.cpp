@@ -1,0 +1,103 @@
+// The simulator's per-user copy in a real Windows layout: a host folder in Program Files (x86) and its
+// copy in the user's VirtualStore, as the system (Wine here) names both. Windows only.
+#include "model/format/InOutError.h"
+#include "model/library/LibraryFile.h"
+#include "platform/SystemFileAccess.h"
+#include "platform/SystemHostFolders.h"
+#include "platform/SystemHostSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QUuid>
+#include <gtest/gtest.h>
+#include <windows.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class TNoQuestions : public TSaveQuestions {
+public:
+    bool Ask(const TSaveQuestion&) override { return false; }
+};
+
+std::string Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
+}
+
+void Write(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+const std::string General = "[General]\r\nTitle=W\r\nDescription=D\r\nClean_on_Exit=FALSE\r\n\r\n";
+const std::string AreaA =
+    "[Area.001]\r\nTitle=A\r\nLayer=1\r\nActive=TRUE\r\nRequired=FALSE\r\nLocal=A\r\nRemote=\r\n\r\n";
+const std::string AreaB =
+    "[Area.002]\r\nTitle=B\r\nLayer=2\r\nActive=TRUE\r\nRequired=FALSE\r\nLocal=B\r\nRemote=\r\n\r\n";
+
+class WindowsLibrary : public testing::Test {
+protected:
+    void SetUp() override {
+        const QString name = u"Quarrow Test "_s + QUuid::createUuid().toString(QUuid::WithoutBraces);
+        Host = qEnvironmentVariable("ProgramFiles(x86)") + u"\\"_s + name + u"\\Flight Simulator 9\\"_s;
+        PerUser = qEnvironmentVariable("LOCALAPPDATA") + u"\\VirtualStore\\"_s + Host.mid(3);
+        ASSERT_TRUE(QDir().mkpath(Host));
+        ASSERT_TRUE(QDir().mkpath(PerUser));
+    }
+    void TearDown() override {
+        SetFileAttributesW(reinterpret_cast<LPCWSTR>((PerUser + u"Scenery.cfg"_s).utf16()),
+                           FILE_ATTRIBUTE_NORMAL);
+        QDir(Host).removeRecursively();
+        QDir(PerUser).removeRecursively();
+    }
+
+    QString Host;
+    QString PerUser;
+    TSystemFileAccess Files;
+    TSystemHostSystem System;
+};
+
+// The copy is the library: it is read, written and backed up beside itself; the host folder's file
+// stays byte for byte, and the areas only it has are named.
+TEST_F(WindowsLibrary, PerUserCopyIsReadAndWrittenAndTheHostFileLeftAlone) {
+    Write(Host + u"Scenery.cfg"_s, General + AreaA + AreaB);
+    Write(PerUser + u"Scenery.cfg"_s, General + AreaA);
+    const std::string host = Host.toLocal8Bit().toStdString();
+    TLibraryFile library(Files, System);
+    const TSystemHostFolders folders;
+    const TLibraryLoad load = library.Load(host, &folders);
+    EXPECT_EQ(QString::fromLocal8Bit(library.Choice().File), PerUser + u"Scenery.cfg"_s);
+    EXPECT_EQ(library.Choice().Kind(), TLibraryKind::PerUser);
+    ASSERT_EQ(load.HostOnly.size(), 1u);
+    EXPECT_EQ(load.HostOnly[0].Title, "B");
+    TNoQuestions questions;
+    TSceneryDocument changed = load.Document;
+    changed.General.Title = "Changed";
+    EXPECT_EQ(library.Save(changed, host, true, questions).Result, TSaveResult::Saved);
+    EXPECT_EQ(Bytes(Host + u"Scenery.cfg"_s), General + AreaA + AreaB);
+    EXPECT_EQ(Bytes(PerUser + u"Scenery.qrw"_s), General + AreaA);
+    EXPECT_EQ(Bytes(PerUser + u"Scenery.cfg"_s).substr(0, 24), "[General]\r\nTitle=Changed");
+}
+
+// A read-only library refuses the new file's place: the system's own refusal, and the old bytes stay.
+TEST_F(WindowsLibrary, ReadOnlyLibraryRefusesTheSaveAndStaysWhole) {
+    Write(PerUser + u"Scenery.cfg"_s, General + AreaA);
+    ASSERT_TRUE(SetFileAttributesW(reinterpret_cast<LPCWSTR>((PerUser + u"Scenery.cfg"_s).utf16()),
+                                   FILE_ATTRIBUTE_READONLY));
+    const std::string host = Host.toLocal8Bit().toStdString();
+    TLibraryFile library(Files, System);
+    const TSceneryDocument document = library.Load(host, nullptr).Document;
+    TNoQuestions questions;
+    try {
+        library.Save(document, host, false, questions);
+        ADD_FAILURE() << "the save went ahead";
+    } catch (const EInOutError& error) {
+        EXPECT_EQ(error.Code(), EInOutError::AccessDenied);
+    }
+    EXPECT_EQ(Bytes(PerUser + u"Scenery.cfg"_s), General + AreaA);
+}
+
+} // namespace
