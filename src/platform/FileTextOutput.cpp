@@ -70,6 +70,15 @@ int SystemErrorCode() {
 }
 #endif
 
+// Qt refuses a read-only file itself, before any system call, and its clean-up after a failed rename
+// can clear the system's cause: where none is named, a read-only file in the way is what refused it.
+int ReplaceFailureCode(const QString& path) {
+    const int code = SystemErrorCode();
+    const QFileInfo target(path);
+    return code == DeviceError && target.exists() && !target.isWritable() ? int(EInOutError::AccessDenied)
+                                                                          : code;
+}
+
 } // namespace
 
 TFileTextOutput::TFileTextOutput(const QString& path) : FFile(path) {
@@ -78,7 +87,7 @@ TFileTextOutput::TFileTextOutput(const QString& path) : FFile(path) {
         Fail(CodeFromErrno(EISDIR));
     ClearSystemError();
     if (!FFile.open(QIODevice::WriteOnly))
-        Fail(QFileInfo(QFileInfo(path).absolutePath()).isDir() ? SystemErrorCode()
+        Fail(QFileInfo(QFileInfo(path).absolutePath()).isDir() ? ReplaceFailureCode(path)
                                                                : EInOutError::PathNotFound);
 }
 
@@ -102,7 +111,7 @@ void TFileTextOutput::Commit() {
         Fail(SystemErrorCode());
     ClearSystemError();
     if (!FFile.commit())
-        Fail(SystemErrorCode());
+        Fail(ReplaceFailureCode(FFile.fileName()));
 }
 
 void TFileTextOutput::Fail(int code) {
