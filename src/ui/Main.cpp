@@ -56,7 +56,8 @@ THauptformular::THauptformular(const TWindowServices& services, QWidget* parent)
 }
 
 // FormDestroy: the rows, the document with its history and the clipboard go with the window.
-THauptformular::~THauptformular() = default;
+// The children die after the members: a focus change while they go must not reach the freed history.
+THauptformular::~THauptformular() { disconnect(qApp, nullptr, this, nullptr); }
 
 void THauptformular::ApplyLook() {
     setFont(FormFont());
