@@ -4,7 +4,7 @@
 
 #include <QDir>
 
-QString HostFolderText(const QString& chosenFolder, const QString& fsPath) {
+std::optional<QString> HostFolderText(const QString& chosenFolder, const QString& fsPath) {
     const QString folder = QDir::toNativeSeparators(chosenFolder);
 #ifdef Q_OS_WIN
     // The folder picker may spell the host folder otherwise than the registry did.
@@ -22,6 +22,8 @@ QString HostFolderText(const QString& chosenFolder, const QString& fsPath) {
             return *windowsPath;
         }
     }
-#endif
+    return std::nullopt;
+#else
     return folder;
+#endif
 }

@@ -31,8 +31,11 @@ std::unique_ptr<TFolderCheck> TSystemHostFolders::StartCheck(const std::string& 
     return std::make_unique<TSystemFolderCheck>(hostFolder);
 }
 
-std::string TSystemHostFolders::FolderText(const std::string& chosenFolder, const std::string& hostFolder) const {
-    return FieldTextToAnsi(HostFolderText(QString::fromLocal8Bit(chosenFolder), QString::fromLocal8Bit(hostFolder)));
+std::optional<std::string> TSystemHostFolders::FolderText(const std::string& chosenFolder,
+                                                          const std::string& hostFolder) const {
+    const std::optional<QString> text =
+        HostFolderText(QString::fromLocal8Bit(chosenFolder), QString::fromLocal8Bit(hostFolder));
+    return text ? std::optional(FieldTextToAnsi(*text)) : std::nullopt;
 }
 
 std::vector<std::string> TSystemHostFolders::FindSceneryFolders(const std::string& folder) const {

@@ -47,8 +47,7 @@ void THauptformular::lvAreasChange() {
     if (CurrentItem != lvAreas->Row(first))
         History.EndRun();
     CurrentItem = lvAreas->Row(first);
-    UpdateControls();
-    ShowArea(CurrentItem->Area());
+    FollowCurrent();
     ShowFolderStatus();
 }
 
@@ -57,6 +56,10 @@ void THauptformular::lvAreasChange() {
 // list as it now stands, never an area that has left it.
 void THauptformular::FollowSelection() {
     FollowCurrent();
+    ShowSelectionStatus();
+}
+
+void THauptformular::ShowSelectionStatus() {
     if (CurrentItem && !CurrentItem->Folder().Exists)
         ShowFolderStatus();
     else
@@ -65,11 +68,13 @@ void THauptformular::FollowSelection() {
 
 void THauptformular::FollowCurrent() {
     if (!CurrentItem && lvAreas->FirstSelectedRow() >= 0)
-        lvAreasChange();
-    else if (CurrentItem)
+        CurrentItem = lvAreas->Row(lvAreas->FirstSelectedRow());
+    if (CurrentItem) {
         UpdateControls();
-    else
+        ShowArea(CurrentItem->Area());
+    } else {
         ClearEditor();
+    }
 }
 
 void THauptformular::ClearEditor() {
@@ -104,17 +109,17 @@ void THauptformular::ShowArea(const TArea& area) {
 // Making a required area active is no step: no undo may make it inactive again, and the saved state
 // counts it as it is.
 void THauptformular::UpdateControls() {
-    if (TAreaRef active = ActivatedIfRequired(CurrentItem->Shown())) {
-        History.ReplaceEverywhere(CurrentItem->Shown(), active);
-        CurrentItem->Show(active);
+    if (MustBeActive(CurrentItem->Area()) && !CurrentItem->Area().Active) {
+        History.ActivateRequired(CurrentItem->Id());
+        CurrentItem->Show(Document().Areas[static_cast<std::size_t>(CurrentPosition())].Area);
         Updating = true;
         ui->cbActive->setChecked(true);
         Updating = false;
     }
     const TCommandStates states = EnabledCommands(Document(), lvAreas->SelectionFlags(), CurrentPosition());
-    SetEditorEditable(states.Editable);
+    SetEditorEditable(states.CurrentEditable);
     UpdateListCommands(states);
-    ui->cbActive->setEnabled(states.ActiveBox);
+    ui->cbActive->setEnabled(states.CurrentNotRequired);
 }
 
 int THauptformular::CurrentPosition() const {
@@ -142,23 +147,23 @@ void THauptformular::SetEditorEditable(bool editable) {
 }
 
 void THauptformular::UpdateListCommands(const TCommandStates& states) {
-    ui->bbUp->setEnabled(states.Up);
-    ui->bbDown->setEnabled(states.Down);
+    ui->bbUp->setEnabled(states.TopNotSelected);
+    ui->bbDown->setEnabled(states.BottomNotSelected);
     for (QPushButton* button : {ui->bbDelete, ui->bbExportRemove})
-        button->setEnabled(states.Delete);
+        button->setEnabled(states.NoRequiredSelected);
     for (QPushButton* button : {ui->bbDupl, ui->bbExport})
-        button->setEnabled(states.Duplicate);
+        button->setEnabled(states.CurrentEditable);
     for (QAction* item : {ui->cmAreaDelete, ui->cmAreaCutExport})
-        item->setEnabled(states.Delete);
+        item->setEnabled(states.NoRequiredSelected);
     for (QAction* item : {ui->cmAreaDuplicate, ui->cmAreaExport})
-        item->setEnabled(states.Duplicate);
+        item->setEnabled(states.CurrentEditable);
     for (QAction* item : {ui->cmAreaActivate, ui->cmAreaDeactivate})
-        item->setEnabled(states.Editable);
-    ui->bbImport->setEnabled(states.PlaceFree);
+        item->setEnabled(states.EditableSelected);
+    ui->bbImport->setEnabled(states.NoProtectedCurrent);
     for (QAction* item : {ui->cmEditCopy, ui->cmEditPaste, ui->cmAreaImport})
-        item->setEnabled(states.PlaceFree);
-    ui->cmEditCut->setEnabled(states.Cut);
-    ui->cmAreaSelectMissing->setEnabled(MissingFolderCount() > 0);
+        item->setEnabled(states.NoProtectedCurrent);
+    ui->cmEditCut->setEnabled(states.NoProtectedNorRequired);
+    ui->cmAreaSelectMissing->setEnabled(MissingCount > 0);
 }
 
 // No change reaches an area while the editor is being filled or shows no row.
@@ -208,8 +213,10 @@ void THauptformular::BrowseFolder(const char* name, std::string TArea::*folder) 
         stbPath.SetSelectedFolder(fsPath + u"Addon Scenery"_s);
     if (!stbPath.Execute(this))
         return;
-    const std::string text = Folders.FolderText(stbPath.SelectedFolder().toLocal8Bit().toStdString(), FPrefs.FSPath);
-    ChangeCurrentArea(name, [folder, text](TArea& area) { area.*folder = text; });
+    const std::optional<std::string> text = ReachableFolderText(stbPath.SelectedFolder());
+    if (!text)
+        return;
+    ChangeCurrentArea(name, [folder, text = *text](TArea& area) { area.*folder = text; });
     ShowFolderStatus();
 }
 

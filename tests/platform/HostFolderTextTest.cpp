@@ -12,8 +12,8 @@ struct TFolderCase {
     const char* Name;
     QString Chosen;
     QString FSPath;
+    // Empty: the host cannot reach the folder.
     QString Expected;
-    bool ExpectedIsNative;
 };
 
 class HostFolderTextTest : public testing::TestWithParam<TFolderCase> {};
@@ -31,8 +31,10 @@ TEST_P(HostFolderTextTest, GivesTheHostsText) {
     wine.MakeFolder(u"data/Scenery"_s);
     wine.LinkDrive(u"d:"_s, wine.Root() + u"/data"_s);
     wine.LinkDrive(u"z:"_s, u"/"_s);
+    wine.MakeFolder(u"noz/drive_c/FS9"_s, u"FS9.exe"_s);
+    wine.MakeFolder(u"noz/dosdevices"_s);
 
-    const QString expected = c.ExpectedIsNative ? InRoot(wine, c.Expected) : c.Expected;
+    const std::optional<QString> expected = c.Expected.isEmpty() ? std::nullopt : std::optional(c.Expected);
     EXPECT_EQ(HostFolderText(InRoot(wine, c.Chosen), InRoot(wine, c.FSPath)), expected);
 }
 
@@ -40,19 +42,20 @@ INSTANTIATE_TEST_SUITE_P(
     Folders, HostFolderTextTest,
     testing::Values(
         TFolderCase{"BelowTheHostFolder", u"pfx/drive_c/FS9/Addon Scenery/Alps"_s, u"pfx/drive_c/FS9/"_s,
-                    u"Addon Scenery\\Alps"_s, false},
+                    u"Addon Scenery\\Alps"_s},
         TFolderCase{"OutsideOnDriveC", u"pfx/drive_c/Other/Alps"_s, u"pfx/drive_c/FS9/"_s,
-                    u"C:\\Other\\Alps"_s, false},
+                    u"C:\\Other\\Alps"_s},
         TFolderCase{"LongestDriveLinkWins", u"data/Scenery/Alps"_s, u"pfx/drive_c/FS9/"_s,
-                    u"D:\\Scenery\\Alps"_s, false},
-        TFolderCase{"DriveRoot", u"data"_s, u"pfx/drive_c/FS9/"_s, u"D:\\"_s, false},
-        TFolderCase{"ElsewhereThroughZ", u"/usr/share"_s, u"pfx/drive_c/FS9/"_s, u"Z:\\usr\\share"_s, false},
+                    u"D:\\Scenery\\Alps"_s},
+        TFolderCase{"DriveRoot", u"data"_s, u"pfx/drive_c/FS9/"_s, u"D:\\"_s},
+        TFolderCase{"ElsewhereThroughZ", u"/usr/share"_s, u"pfx/drive_c/FS9/"_s, u"Z:\\usr\\share"_s},
         // Stripping is exact: another case is another folder on this disk.
         TFolderCase{"CaseSensitiveStripping", u"pfx/drive_c/fs9/Alps"_s, u"pfx/drive_c/FS9/"_s,
-                    u"C:\\fs9\\Alps"_s, false},
-        TFolderCase{"NoPrefixBelow", u"plain/FS9/Scenery/Alps"_s, u"plain/FS9/"_s, u"Scenery\\Alps"_s, false},
-        TFolderCase{"NoPrefixOutside", u"data/Scenery"_s, u"plain/FS9/"_s, u"data/Scenery"_s, true},
-        TFolderCase{"NoHostFolder", u"data/Scenery"_s, u""_s, u"data/Scenery"_s, true}),
+                    u"C:\\fs9\\Alps"_s},
+        TFolderCase{"NoPrefixBelow", u"plain/FS9/Scenery/Alps"_s, u"plain/FS9/"_s, u"Scenery\\Alps"_s},
+        TFolderCase{"NoPrefixOutside", u"data/Scenery"_s, u"plain/FS9/"_s, {}},
+        TFolderCase{"NoHostFolder", u"data/Scenery"_s, u""_s, {}},
+        TFolderCase{"PrefixWithoutZ", u"/usr/share"_s, u"noz/drive_c/FS9/"_s, {}}),
     [](const testing::TestParamInfo<TFolderCase>& info) { return std::string(info.param.Name); });
 
 } // namespace
