@@ -176,7 +176,7 @@ void BM_Import1000(benchmark::State& state) {
         bench.List->SelectOnly(3);
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        bench.Window->ImportAreaSet(set, InsertBeforeSelected);
+        bench.Window->ImportAreaSet(set, TInsertPlace::BeforeSelected);
         QCoreApplication::processEvents();
     }
     state.counters["rows"] = bench.List->RowCount();
@@ -213,7 +213,7 @@ void Import1000(TBenchWindow& bench) {
     static const QString set = bench.WriteFile(QStringLiteral("import.sas"), LargeCfg(1000));
     bench.Window->ReloadAll();
     bench.List->SelectOnly(3);
-    bench.Window->ImportAreaSet(set, InsertBeforeSelected);
+    bench.Window->ImportAreaSet(set, TInsertPlace::BeforeSelected);
 }
 
 void BM_UndoMoveDown1000(benchmark::State& state) {

@@ -11,7 +11,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 TImportDlg::TImportDlg(const TPrefs& prefs, QWidget* parent)
-    : TFormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), InsertMode(InsertBeforeSelected),
+    : TFormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), InsertMode(TInsertPlace::BeforeSelected),
       FPrefs(prefs), ui(std::make_unique<Ui::TImportDlg>()) {
     ui->setupUi(this);
     PrepareDialogForm(*this, 496, 81);
@@ -31,7 +31,7 @@ TImportDlg::TImportDlg(const TPrefs& prefs, QWidget* parent)
 TImportDlg::~TImportDlg() = default;
 
 void TImportDlg::FormShow() {
-    InsertMode = InsertBeforeSelected;
+    InsertMode = TInsertPlace::BeforeSelected;
 }
 
 void TImportDlg::bbFilenameClick() {
@@ -44,11 +44,11 @@ void TImportDlg::bbFilenameClick() {
 }
 
 void TImportDlg::rbBeforeClick() {
-    InsertMode = InsertBeforeSelected;
+    InsertMode = TInsertPlace::BeforeSelected;
 }
 
 void TImportDlg::rbEndClick() {
-    InsertMode = InsertAtEnd;
+    InsertMode = TInsertPlace::AtEnd;
 }
 
 void TImportDlg::bbOKClick() {

@@ -2,6 +2,7 @@
 
 #include "DialogForm.h"
 #include "FilePicker.h"
+#include "model/document/ListRules.h"
 
 #include <QString>
 #include <memory>
@@ -21,8 +22,8 @@ public:
 
     // The chosen set file, empty until one is chosen.
     QString FileName;
-    // InsertBeforeSelected or InsertAtEnd (ListRules).
-    int InsertMode;
+    // TInsertPlace::BeforeSelected or TInsertPlace::AtEnd (ListRules).
+    TInsertPlace InsertMode;
 
 public slots:
     void FormShow() override;

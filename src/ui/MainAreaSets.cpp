@@ -88,9 +88,10 @@ void THauptformular::bbImportClick() {
 }
 
 // The set's areas stand together in ascending section number, each row written in full at once. A set
-// file that cannot be read is said and imports nothing; one without areas still renumbers the list.
-void THauptformular::ImportAreaSet(const QString& fileName, int insertMode) {
-    const int position = ImportPosition(lvAreas->SelectionFlags(), insertMode);
+// file that cannot be read is said and imports nothing; so is one that holds no area, which would
+// otherwise leave an undo step and a question about unsaved changes for nothing.
+void THauptformular::ImportAreaSet(const QString& fileName, TInsertPlace place) {
+    const int position = ImportPosition(lvAreas->SelectionFlags(), place);
     if (position < 0) {
         ShowError(u"You need to select exactly one area to insert the area set at"_s);
         return;
@@ -105,5 +106,9 @@ void THauptformular::ImportAreaSet(const QString& fileName, int insertMode) {
     }
     std::vector<TArea> areas;
     SweepAreas(*read.Profile, [&areas](std::unique_ptr<TArea> area) { areas.push_back(std::move(*area)); });
+    if (areas.empty()) {
+        ShowError(u"No areas found in %1."_s.arg(QFileInfo(fileName).fileName()));
+        return;
+    }
     Perform(InsertAreas(Document(), lvAreas->SelectionFlags(), position, std::move(areas), "Import"));
 }

@@ -5,12 +5,8 @@
 #include "AreaRow.h"
 #include "model/document/ListRules.h"
 
-// The protected rows are neither dragged nor dropped onto; a selected row is no target for itself.
 bool THauptformular::lvAreasDragOver(int target) const {
-    for (int row = 0; row < ProtectedRows; ++row)
-        if (lvAreas->IsRowSelected(row))
-            return false;
-    return target < 0 || (target >= ProtectedRows && !lvAreas->IsRowSelected(target));
+    return DropAllowed(lvAreas->SelectionFlags(), target, ProtectedRows);
 }
 
 // The selected areas land directly above the target row in their former order, unselected; with no

@@ -4,6 +4,7 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
+#include "model/format/CountText.h"
 #include "model/library/HostFolders.h"
 
 #include <QDir>
@@ -41,25 +42,27 @@ void THauptformular::ShowFolderStatus() {
     }
 }
 
-int THauptformular::MissingFolderCount() const {
+void THauptformular::CountMissingFolders() {
     const std::vector<char> missing = MissingFlags(*lvAreas);
-    return static_cast<int>(std::count(missing.begin(), missing.end(), 1));
+    MissingCount = static_cast<int>(std::count(missing.begin(), missing.end(), 1));
 }
 
 void THauptformular::ShowListSummary() {
-    SetStatusText(
-        u"%1 areas, %2 with a missing folder."_s.arg(lvAreas->RowCount()).arg(MissingFolderCount()));
+    SetStatusText(QString::fromStdString(Counted(lvAreas->RowCount(), "area", "areas")) +
+                  u", %1 with a missing folder."_s.arg(MissingCount));
 }
 
 // The user can then delete them, export them or make them inactive as usual.
 void THauptformular::cmAreaSelectMissingClick() {
     const std::vector<char> missing = MissingFlags(*lvAreas);
-    const auto count = std::count(missing.begin(), missing.end(), 1);
-    if (count == 0)
+    const auto count = static_cast<std::size_t>(std::count(missing.begin(), missing.end(), 1));
+    if (count == 0) {
+        SetStatusText(u"No area has a missing folder."_s);
         return;
+    }
     CurrentItem = nullptr;
     lvAreas->SelectByFlags(missing);
     FollowSelection();
     lvAreas->scrollToItem(CurrentItem);
-    SetStatusText(u"%1 areas with a missing folder selected."_s.arg(count));
+    SetStatusText(QString::fromStdString(Counted(count, "area", "areas")) + u" with a missing folder selected."_s);
 }

@@ -2,6 +2,7 @@
 
 #include "AreaListView.h"
 #include "InfoDialogs.h"
+#include "model/format/CountText.h"
 #include "model/format/QuarrowTypes.h"
 #include "platform/AnsiCodec.h"
 #include "ui_Main.h"
@@ -94,8 +95,9 @@ void THauptformular::bbSaveClick() {
     const int count = outcome.Saved.Count();
     History.MarkSaved(std::move(outcome.Saved));
     ShowDocument(selected);
+    FollowCurrent();
     ShowLibraryPath();
-    SetStatusText(u"Scenery.cfg saved: %1 %2."_s.arg(count).arg(count == 1 ? u"area"_s : u"areas"_s));
+    SetStatusText(u"Scenery.cfg saved: "_s + QString::fromStdString(Counted(count, "area", "areas")) + u"."_s);
     if (!outcome.PendingLeft.empty())
         ShowError(u"Scenery.cfg was saved, but "_s + Local(outcome.PendingLeft) +
                   u" could not be removed: "_s + QString::fromUtf8(outcome.PendingFailure) +

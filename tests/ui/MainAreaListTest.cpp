@@ -105,23 +105,6 @@ TEST_F(TAreaListTest, MoveUpCarriesSelectionAndRenumbers) {
     EXPECT_TRUE(Window->IsModified());
 }
 
-TEST_F(TAreaListTest, DragOverRefusesProtectedAndSelectedRows) {
-    const struct {
-        std::vector<int> Selection;
-        int Target;
-        bool Accepted;
-    } cases[] = {
-        {{0}, 5, false},    {{1}, 5, false}, {{1, 4}, -1, false}, {{4}, 0, false}, {{4}, 1, false},
-        {{4, 6}, 6, false}, {{4}, 2, true},  {{4, 6}, 5, true},   {{4}, -1, true},
-    };
-    Load(Numbered(8));
-    for (const auto& drag : cases) {
-        Select(drag.Selection);
-        EXPECT_EQ(Window->lvAreasDragOver(drag.Target), drag.Accepted)
-            << "target " << drag.Target << " first selected " << drag.Selection[0];
-    }
-}
-
 TEST_F(TAreaListTest, DropPutsDraggedAreasAboveTheTargetUnselected) {
     Load(Numbered(12));
     Select({6, 9});
@@ -182,6 +165,16 @@ TEST_F(TAreaListTest, EditorAndCommandsFollowEveryListCommand) {
          false,
          true},
         {"add", {3}, {}, [](THauptformular& w) { w.bbAddClick(); }, "<Untitled>", false, true},
+        {"move down, then delete the moved row",
+         {3},
+         {true},
+         [](THauptformular& w) {
+             w.bbDownClick();
+             w.bbDeleteClick();
+         },
+         nullptr,
+         false,
+         false},
     };
     for (const TFollowCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -195,6 +188,8 @@ TEST_F(TAreaListTest, EditorAndCommandsFollowEveryListCommand) {
         EXPECT_EQ(Child<QWidget>("bbDown")->isEnabled(), c.DownEnabled);
         EXPECT_EQ(Child<QWidget>("bbDupl")->isEnabled(), c.DuplicateEnabled);
         EXPECT_TRUE(Child<QWidget>("bbImport")->isEnabled());
+        if (!c.Current)
+            EXPECT_EQ(Child<QLineEdit>("eTitle")->text(), QString());
     }
 }
 

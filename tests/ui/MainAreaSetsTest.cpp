@@ -141,15 +141,15 @@ TEST_F(MainAreaSets, ExportRefusesAreasAnImportWouldDrop) {
               (TShown{{TBoxKind::Error, u"Area set not exported! Area \"<Untitled>\" has the number 2000, "
                                         u"but an area set holds only the numbers 0 to 1999. Renumber the "
                                         u"list first."_s},
-                      {TBoxKind::Confirmation, u"1 area(s) have no Local Path and will not be read back: "
-                                               u"<Untitled> Export anyway?"_s}}));
+                      {TBoxKind::Confirmation, u"1 area has no Local Path and will not be read back: "
+                                               u"<Untitled>. Export anyway?"_s}}));
     EXPECT_FALSE(QFile::exists(SetFile()));
 }
 
 struct TImportCase {
     const char* Name;
     std::vector<int> Selection;
-    int Mode;
+    TInsertPlace Mode;
     std::vector<std::string> Titles;
     TShown Shown;
     bool Modified;
@@ -179,18 +179,18 @@ TEST_P(MainImport, PutsTheSetsAreasInPlace) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MainImport,
-    testing::Values(TImportCase{"BeforeRow6", {6}, InsertBeforeSelected, ImportedBefore6, {}, true},
-                    TImportCase{"AtEndWithoutSelection", {}, InsertAtEnd, ImportedAtEnd, {}, true},
-                    TImportCase{"AtEndWithTwoSelected", {1, 6}, InsertAtEnd, ImportedAtEnd, {}, true},
+    testing::Values(TImportCase{"BeforeRow6", {6}, TInsertPlace::BeforeSelected, ImportedBefore6, {}, true},
+                    TImportCase{"AtEndWithoutSelection", {}, TInsertPlace::AtEnd, ImportedAtEnd, {}, true},
+                    TImportCase{"AtEndWithTwoSelected", {1, 6}, TInsertPlace::AtEnd, ImportedAtEnd, {}, true},
                     TImportCase{"BeforeTwoSelected",
                                 {2, 6},
-                                InsertBeforeSelected,
+                                TInsertPlace::BeforeSelected,
                                 TitlesOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}),
                                 {{TBoxKind::Error, NotExactlyOne}},
                                 false},
                     TImportCase{"BeforeNoSelection",
                                 {},
-                                InsertBeforeSelected,
+                                TInsertPlace::BeforeSelected,
                                 TitlesOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}),
                                 {{TBoxKind::Error, NotExactlyOne}},
                                 false}),
@@ -201,7 +201,7 @@ TEST_F(MainAreaSets, ImportedRowsAreWrittenInFull) {
     Load(Numbered(4));
     WriteCfg(CfgText({{3, "Req", 3, true, true}, {4, "Off", 4, false}}));
     Select({3});
-    Window->ImportAreaSet(CfgPath(), InsertBeforeSelected);
+    Window->ImportAreaSet(CfgPath(), TInsertPlace::BeforeSelected);
     EXPECT_EQ(Titles(), (std::vector<std::string>{"T0", "T1", "T2", "Req", "Off", "T3"}));
     EXPECT_EQ(Cells(2), (std::vector<std::string>{"A", "A", "A", "A", "", "A"}));
     EXPECT_EQ(Cells(3), (std::vector<std::string>{"", "", "", "R", "", ""}));
@@ -209,22 +209,27 @@ TEST_F(MainAreaSets, ImportedRowsAreWrittenInFull) {
     EXPECT_EQ(Window->Current(), List->Row(5));
 }
 
-// A set file that cannot be read is named with the reason and imports nothing; one without any area
-// imports nothing but still renumbers.
+// A set file that cannot be read is named with the reason; one that holds no area says so. Neither
+// changes the list nor leaves a step to undo.
 TEST_F(MainAreaSets, UnreadableOrEmptySetFile) {
     Load(Numbered(3));
     ASSERT_TRUE(QDir().mkdir(SetFile("folder.sas")));
-    for (const char* name : {"folder.sas", "gone.sas"})
-        Window->ImportAreaSet(SetFile(name), InsertAtEnd);
+    WriteFile(SetFile("empty.sas"), "");
+    constexpr char noise[] = "\x89\x00\xff[Area.x]\r\nTitle=T\n\x1a";
+    WriteFile(SetFile("noise.sas"), std::string(noise, sizeof noise - 1));
+    WriteFile(SetFile("nolocal.sas"), "[Area.001]\r\nTitle=No folder\r\n");
+    for (const char* name : {"folder.sas", "gone.sas", "empty.sas", "noise.sas", "nolocal.sas"})
+        Window->ImportAreaSet(SetFile(name), TInsertPlace::AtEnd);
     const QString lead = u"Area set could not be read: "_s;
     EXPECT_EQ(Shown(),
               (TShown{{TBoxKind::Error, lead + SetFile("folder.sas") + u": not a regular file"_s},
-                      {TBoxKind::Error, lead + SetFile("gone.sas") + u": No such file or directory"_s}}));
-    EXPECT_FALSE(Window->IsModified());
-    WriteFile(SetFile("empty.sas"), "");
-    Window->ImportAreaSet(SetFile("empty.sas"), InsertAtEnd);
+                      {TBoxKind::Error, lead + SetFile("gone.sas") + u": No such file or directory"_s},
+                      {TBoxKind::Error, u"No areas found in empty.sas."_s},
+                      {TBoxKind::Error, u"No areas found in noise.sas."_s},
+                      {TBoxKind::Error, u"No areas found in nolocal.sas."_s}}));
     EXPECT_EQ(List->RowCount(), 3);
-    EXPECT_TRUE(Window->IsModified());
+    EXPECT_FALSE(Window->IsModified());
+    EXPECT_FALSE(Child<QAction>("cmEditUndo")->isEnabled());
 }
 
 // The dialog as a user meets it: OK without a file is refused, the picker starts in the set folder,

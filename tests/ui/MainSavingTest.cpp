@@ -17,7 +17,7 @@ const QString NotSaved = u"Scenery.cfg not saved!"_s;
 const QString QuitQuestion = u"Changes will be lost. Quit anyway?"_s;
 const QString RevertQuestion = u"Changes will be lost. Continue anyway?"_s;
 const QString NoLocalQuestion =
-    u"1 area(s) have no Local Path and will not be read back: <Untitled> Save anyway?"_s;
+    u"1 area has no Local Path and will not be read back: <Untitled>. Save anyway?"_s;
 
 const std::string SavedGeneral =
     "[General]\r\nTitle=Test World\r\nDescription=Test Data\r\nClean_on_Exit=TRUE\r\n\r\n";

@@ -69,9 +69,17 @@ std::vector<int> SelectedTopDown(const TSelection& selected) {
     return positions;
 }
 
-int ImportPosition(const TSelection& selected, int insertMode) {
-    if (insertMode == InsertAtEnd)
+int ImportPosition(const TSelection& selected, TInsertPlace place) {
+    if (place == TInsertPlace::AtEnd)
         return static_cast<int>(selected.size());
     const auto count = std::count_if(selected.begin(), selected.end(), [](char flag) { return flag != 0; });
     return count == 1 ? FirstSelected(selected) : -1;
+}
+
+bool DropAllowed(const TSelection& selected, int target, int protectedRows) {
+    const auto limit = std::min(selected.size(), static_cast<std::size_t>(protectedRows));
+    if (std::any_of(selected.begin(), selected.begin() + static_cast<std::ptrdiff_t>(limit),
+                    [](char flag) { return flag != 0; }))
+        return false;
+    return target < 0 || (target >= protectedRows && !selected[static_cast<std::size_t>(target)]);
 }

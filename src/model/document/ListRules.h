@@ -21,6 +21,9 @@ TListChange MoveDown(const TSelection& selected);
 // The selected rows directly above the target row in their former order, unselected; a target of -1
 // (no row under the pointer) puts them at the end.
 TListChange Drop(const TSelection& selected, int target);
+// Whether the selected rows may be dropped above the target row (-1: past the last row): protected
+// rows are neither dragged nor dropped onto, and a selected row is no target for itself.
+bool DropAllowed(const TSelection& selected, int target, int protectedRows);
 // The selected positions from the last to the first: the order in which Cut and Copy fill the area
 // clipboard, whose entry 0 is the lowest selected row.
 std::vector<int> SelectedBottomUp(const TSelection& selected);
@@ -31,8 +34,7 @@ std::vector<int> SelectedTopDown(const TSelection& selected);
 int FirstSelected(const TSelection& selected);
 
 // Import's two places for an area set: above the one selected row, or after the last row.
-constexpr int InsertBeforeSelected = 0;
-constexpr int InsertAtEnd = 2;
+enum class TInsertPlace { BeforeSelected, AtEnd };
 // The position the imported block starts at (the areas follow one another in ascending section
 // number); -1 when inserting before the selection finds not exactly one row selected.
-int ImportPosition(const TSelection& selected, int insertMode);
+int ImportPosition(const TSelection& selected, TInsertPlace place);

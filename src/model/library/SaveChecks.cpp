@@ -1,5 +1,6 @@
 #include "model/library/SaveChecks.h"
 
+#include "model/format/CountText.h"
 #include "model/format/QuarrowTypes.h"
 
 namespace {
@@ -20,7 +21,9 @@ std::string NoLocalPathQuestion(std::span<const TArea* const> areas, const std::
     }
     if (count == 0)
         return {};
-    return std::to_string(count) + " area(s) have no Local Path and will not be read back: " + titles + " " +
+    // An elided list already ends in dots.
+    const char* end = count > TitlesNamed ? " " : ". ";
+    return Counted(count, "area has", "areas have") + " no Local Path and will not be read back: " + titles + end +
            action + " anyway?";
 }
 

@@ -61,6 +61,30 @@ INSTANTIATE_TEST_SUITE_P(
                                 Flags(6, {})}),
     [](const testing::TestParamInfo<TChangeCase>& info) { return std::string(info.param.Name); });
 
+struct TDropCase {
+    const char* Name;
+    TSelection Selected;
+    int Target;
+    bool Allowed;
+};
+
+class DropRule : public testing::TestWithParam<TDropCase> {};
+
+TEST_P(DropRule, KeepsTheProtectedRowsAndTheDraggedOnesOut) {
+    EXPECT_EQ(DropAllowed(GetParam().Selected, GetParam().Target, 2), GetParam().Allowed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, DropRule,
+    testing::Values(TDropCase{"AboveAnotherRow", Flags(6, {4}), 3, true},
+                    TDropCase{"AboveTheFirstEditableRow", Flags(6, {4, 5}), 2, true},
+                    TDropCase{"PastTheEnd", Flags(6, {2}), -1, true},
+                    TDropCase{"OntoAProtectedRow", Flags(6, {4}), 1, false},
+                    TDropCase{"OntoADraggedRow", Flags(6, {3, 4}), 4, false},
+                    TDropCase{"DraggingAProtectedRow", Flags(6, {1, 4}), 5, false},
+                    TDropCase{"DraggingRowZeroPastTheEnd", Flags(6, {0}), -1, false}),
+    [](const testing::TestParamInfo<TDropCase>& info) { return std::string(info.param.Name); });
+
 TEST(ClipboardRules, TakeBottomUpAndPasteAtTheFirstSelected) {
     EXPECT_EQ(SelectedBottomUp(Flags(8, {3, 4, 6})), (std::vector<int>{6, 4, 3}));
     EXPECT_EQ(SelectedBottomUp(Flags(8, {})), std::vector<int>{});
@@ -72,12 +96,12 @@ TEST(ClipboardRules, TakeBottomUpAndPasteAtTheFirstSelected) {
 TEST(AreaSetRules, ExportTopDownAndImportPosition) {
     EXPECT_EQ(SelectedTopDown(Flags(12, {9, 4})), (std::vector<int>{4, 9}));
     EXPECT_EQ(SelectedTopDown(Flags(3, {})), std::vector<int>{});
-    EXPECT_EQ(ImportPosition(Flags(10, {6}), InsertBeforeSelected), 6);
-    EXPECT_EQ(ImportPosition(Flags(10, {2, 6}), InsertBeforeSelected), -1);
-    EXPECT_EQ(ImportPosition(Flags(10, {}), InsertBeforeSelected), -1);
-    EXPECT_EQ(ImportPosition(Flags(10, {}), InsertAtEnd), 10);
-    EXPECT_EQ(ImportPosition(Flags(10, {2, 6}), InsertAtEnd), 10);
-    EXPECT_EQ(ImportPosition(Flags(0, {}), InsertAtEnd), 0);
+    EXPECT_EQ(ImportPosition(Flags(10, {6}), TInsertPlace::BeforeSelected), 6);
+    EXPECT_EQ(ImportPosition(Flags(10, {2, 6}), TInsertPlace::BeforeSelected), -1);
+    EXPECT_EQ(ImportPosition(Flags(10, {}), TInsertPlace::BeforeSelected), -1);
+    EXPECT_EQ(ImportPosition(Flags(10, {}), TInsertPlace::AtEnd), 10);
+    EXPECT_EQ(ImportPosition(Flags(10, {2, 6}), TInsertPlace::AtEnd), 10);
+    EXPECT_EQ(ImportPosition(Flags(0, {}), TInsertPlace::AtEnd), 0);
 }
 
 } // namespace

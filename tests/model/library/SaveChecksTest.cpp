@@ -25,17 +25,18 @@ TEST_P(NoLocalPath, NamesTheFirstFiveAreasThatWouldVanish) {
     EXPECT_EQ(NoLocalPathQuestion(order, GetParam().Action), GetParam().Question);
 }
 
-const std::string Lead = " area(s) have no Local Path and will not be read back: ";
+const std::string One = "1 area has no Local Path and will not be read back: ";
+const std::string Many = " areas have no Local Path and will not be read back: ";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NoLocalPath,
     testing::Values(
         TNoLocalCase{"EveryAreaHasOne", {"S\\1", "S\\2"}, ""}, TNoLocalCase{"Empty", {}, ""},
-        TNoLocalCase{"One", {"S\\1", "", "S\\3"}, "1" + Lead + "A1 Save anyway?"},
-        TNoLocalCase{"Five", {"", "", "x", "", "", ""}, "5" + Lead + "A0, A1, A3, A4, A5 Save anyway?"},
+        TNoLocalCase{"One", {"S\\1", "", "S\\3"}, One + "A1. Save anyway?"},
+        TNoLocalCase{"Five", {"", "", "x", "", "", ""}, "5" + Many + "A0, A1, A3, A4, A5. Save anyway?"},
         TNoLocalCase{
-            "Seven", {"", "", "", "", "", "", ""}, "7" + Lead + "A0, A1, A2, A3, A4, ... Save anyway?"},
-        TNoLocalCase{"Export", {"S\\1", ""}, "1" + Lead + "A1 Export anyway?", "Export"}),
+            "Seven", {"", "", "", "", "", "", ""}, "7" + Many + "A0, A1, A2, A3, A4, ... Save anyway?"},
+        TNoLocalCase{"Export", {"S\\1", ""}, One + "A1. Export anyway?", "Export"}),
     [](const testing::TestParamInfo<TNoLocalCase>& info) { return std::string(info.param.Name); });
 
 // Numbers the sweep of an import reads pass; the first outside them is named.
