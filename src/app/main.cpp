@@ -53,17 +53,19 @@ int main(int argc, char* argv[]) {
 #else
     TSystemHostLocator host(DefaultWinePrefix());
 #endif
-    GlobalStart({&store, &host, WarnUser});
+    TPrefs prefs;
+    LoadPrefs(prefs, {&store, &host, WarnUser});
     QApplication::setApplicationName(u"Quarrow"_s);
     int result = 0;
     {
         const TSystemFileAccess files;
         const TSystemHostFolders folders;
         const TSystemHostSystem system;
-        THauptformular mainWindow({files, folders, host, system, *Prefs});
+        THauptformular mainWindow({files, folders, host, system, prefs});
         mainWindow.show();
         result = QApplication::exec();
     }
-    GlobalEnd();
+    // Stored whether anything changed or not, as the settings were shown.
+    SavePrefs(prefs, store);
     return result;
 }

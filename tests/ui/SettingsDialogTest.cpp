@@ -138,8 +138,9 @@ TEST_F(SettingsFromTheMenu, BrowseThenCancelKeepsTheFolderForTheExit) {
     TFakePrefsEnvironment environment;
     environment.Store.Values = {{"FS Path", TestPrefs.FSPath}, {"Backup", "1"}};
     environment.Host.HostFolders = {TestPrefs.FSPath};
-    GlobalStart(environment.Environment());
-    Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, environment.Host, System, *Prefs});
+    TPrefs prefs;
+    LoadPrefs(prefs, environment.Environment());
+    Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, environment.Host, System, prefs});
     List = Window->findChild<TAreaListView*>(u"lvAreas"_s);
     Load(Numbered(3));
     const QString other = QDir::toNativeSeparators(Folder.filePath(u"other"_s));
@@ -162,7 +163,7 @@ TEST_F(SettingsFromTheMenu, BrowseThenCancelKeepsTheFolderForTheExit) {
                                                             u"Scenery.cfg anyway?"_s},
                                {TBoxKind::Error, u"Scenery.cfg not saved!"_s}}));
     Window.reset();
-    GlobalEnd();
+    SavePrefs(prefs, environment.Store);
     EXPECT_EQ(environment.Store.Values["FS Path"], (other + QDir::separator()).toStdString());
 }
 

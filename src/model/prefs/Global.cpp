@@ -2,9 +2,7 @@
 
 #include "model/format/IntegerText.h"
 
-#include <cassert>
 
-TPrefs* Prefs = nullptr;
 
 namespace {
 
@@ -12,7 +10,6 @@ const char* const FSPathName = "FS Path";
 const char* const BackupName = "Backup";
 const char* const SetPathName = "Set Path";
 
-TPrefsEnvironment GlobalEnvironment;
 
 // Missing or not an integer keeps backups on: losing a Scenery.cfg is worse than an extra file.
 bool BackupFromText(const std::optional<std::string>& text) {
@@ -72,20 +69,3 @@ void SavePrefs(const TPrefs& prefs, TPrefsStore& store) {
     store.WriteValue(SetPathName, prefs.SetPath);
 }
 
-void GlobalStart(const TPrefsEnvironment& environment) {
-    assert(!Prefs && environment.Store && environment.Host && environment.Warn);
-    GlobalEnvironment = environment;
-    Prefs = new TPrefs;
-    LoadPrefs(*Prefs, GlobalEnvironment);
-}
-
-void GlobalEnd() {
-    SavePrefs(*Prefs, *GlobalEnvironment.Store);
-    delete Prefs;
-    Prefs = nullptr;
-    GlobalEnvironment = TPrefsEnvironment();
-}
-
-const THostLocator& HostLocator() {
-    return *GlobalEnvironment.Host;
-}

@@ -18,19 +18,17 @@ TEST(PrefsTest, FirstRunTakesTheHostKeyAndStoresItAtOnceAndAtExit) {
     fake.Host.HostKey = HostFolder;
     fake.Host.HostFolders = {Host};
 
-    GlobalStart(fake.Environment());
-    ASSERT_NE(Prefs, nullptr);
-    EXPECT_EQ(Prefs->FSPath, Host);
-    EXPECT_TRUE(Prefs->Backup);
+    TPrefs prefs;
+    LoadPrefs(prefs, fake.Environment());
+    EXPECT_EQ(prefs.FSPath, Host);
+    EXPECT_TRUE(prefs.Backup);
     EXPECT_TRUE(fake.Warnings.empty());
     const TWrites atStart = {{"FS Path", Host}, {"Backup", "1"}, {"Set Path", ""}};
     EXPECT_EQ(fake.Store.Writes, atStart);
-    EXPECT_EQ(&HostLocator(), &fake.Host);
 
-    Prefs->SetPath = "sets";
-    Prefs->Backup = false;
-    GlobalEnd();
-    EXPECT_EQ(Prefs, nullptr);
+    prefs.SetPath = "sets";
+    prefs.Backup = false;
+    SavePrefs(prefs, fake.Store);
     const TWrites atExit = {{"FS Path", Host}, {"Backup", "0"}, {"Set Path", "sets"}};
     EXPECT_EQ(TWrites(fake.Store.Writes.begin() + 3, fake.Store.Writes.end()), atExit);
 }
