@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QStatusTipEvent>
 #include <QStyle>
 #include <tuple>
@@ -207,9 +208,11 @@ void THauptformular::ReloadAll() {
     SetStatusText(QString());
     const TLibraryLoad load = ReadSceneryCfg();
     ShowDocument(TSelection(static_cast<std::size_t>(Document().Count()), 0));
-    if (lvAreas->RowCount() > 0)
+    if (lvAreas->RowCount() > 0) {
+        const QSignalBlocker quiet(lvAreas);
         lvAreas->SelectOnly(0);
-    FollowSelection();
+    }
+    FollowCurrent();
     ShowListSummary();
     ShowLibraryPath();
     ShowLoadNotice();

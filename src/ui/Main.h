@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Ui {
@@ -69,7 +70,7 @@ public:
     // One new area for each folder no area has yet (native paths, as the picker gives them).
     void AddFolders(const QStringList& folders);
     // Import's work once the dialog has ended with OK; the file name as the picker gives it.
-    void ImportAreaSet(const QString& fileName, int insertMode);
+    void ImportAreaSet(const QString& fileName, TInsertPlace place);
 
 public slots:
     void cmEditUndoClick();
@@ -130,9 +131,12 @@ private:
     // The current row's missing folder, or nothing once the current row has its folder.
     void ShowFolderStatus();
     void ShowListSummary();
-    int MissingFolderCount() const;
+    // After the list changed: MissingCount holds the rows whose folder the host would not find.
+    void CountMissingFolders();
     // Where the host finds each area's folder, for the duplicate test of added folders.
     std::vector<std::string> ListedFolders() const;
+    // The text an area keeps for the folder; none, after saying so, when the simulator cannot reach it.
+    std::optional<std::string> ReachableFolderText(const QString& folder);
     void SwitchSelected(bool active);
     void ShowLibraryPath();
     // Says, before the list's summary, when the library is not the host folder's own Scenery.cfg.
@@ -173,11 +177,14 @@ private:
     // stands.
     void FollowSelection();
     void FollowCurrent();
+    // The current row's missing folder, else the list's summary.
+    void ShowSelectionStatus();
     void ClearEditor();
 
     TDocumentHistory History;
     // The current state is not the one last loaded or saved.
     bool Modified = false;
+    int MissingCount = 0;
     // The row whose area the editor shows; none after a load of an empty file or once that row is deleted.
     TAreaRow* CurrentItem = nullptr;
     std::vector<TAreaRef> AreaClipboard;

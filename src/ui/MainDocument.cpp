@@ -8,6 +8,8 @@
 #include "platform/AnsiCodec.h"
 #include "ui_Main.h"
 
+#include <QSignalBlocker>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -19,27 +21,34 @@ QString MenuText(const std::string& name) {
 
 void THauptformular::Perform(TDocumentStep step) {
     PerformEdit(std::move(step), {});
-    FollowSelection();
+    ShowSelectionStatus();
 }
 
 void THauptformular::PerformEdit(TDocumentStep step, const std::string& runKey) {
     TSelection selected = std::move(step.Selected);
     History.Record(std::move(step), runKey);
     ShowDocument(selected);
+    FollowCurrent();
 }
 
-// Rows whose entry and area are unchanged are left as they are, so a keystroke rewrites one row.
+// Rows whose entry and area are unchanged are left as they are, so a keystroke rewrites one row. The
+// list stays quiet meanwhile: its caller refreshes the editor and the commands once, for the result.
 void THauptformular::ShowDocument(const TSelection& selected) {
     const TSceneryDocument& document = Document();
-    CheckFolders(lvAreas->ShowEntries(document.Areas, CurrentItem));
+    {
+        const QSignalBlocker quiet(lvAreas);
+        CheckFolders(lvAreas->ShowEntries(document.Areas, CurrentItem));
+        if (lvAreas->SelectionFlags() != selected) {
+            lvAreas->SelectByFlags(selected);
+            // A new selection hands the editor to its first row, as a click would.
+            if (const int first = lvAreas->FirstSelectedRow(); first >= 0)
+                CurrentItem = lvAreas->Row(first);
+        }
+    }
+    CountMissingFolders();
     ShowGeneral(document.General);
-    if (lvAreas->SelectionFlags() != selected)
-        lvAreas->SelectByFlags(selected);
     Modified = !History.IsSaved();
     UpdateUndoItems();
-    if (CurrentItem)
-        ShowArea(CurrentItem->Area());
-    FollowCurrent();
 }
 
 void THauptformular::ShowGeneral(const TGeneral& general) {
