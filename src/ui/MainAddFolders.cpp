@@ -7,6 +7,7 @@
 #include "InfoDialogs.h"
 #include "NewFoldersDialog.h"
 #include "model/document/FolderAreas.h"
+#include "model/format/CountText.h"
 #include "model/library/HostFolders.h"
 #include "platform/AnsiCodec.h"
 
@@ -18,14 +19,20 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 // A folder as a new area would have it; native paths, as the pickers give them.
-TChosenFolder Chosen(const QString& folder, const THostFolders& folders, TFolderCheck& check,
-                     const std::string& fsPath) {
-    TChosenFolder chosen{FieldTextToAnsi(QFileInfo(folder).fileName()),
-                         folders.FolderText(folder.toLocal8Bit().toStdString(), fsPath), {}};
+TChosenFolder Chosen(const QString& folder, std::string text, TFolderCheck& check) {
+    TChosenFolder chosen{FieldTextToAnsi(QFileInfo(folder).fileName()), std::move(text), {}};
     chosen.Resolved = check.Resolve(chosen.Local).Path;
     return chosen;
 }
 } // namespace
+
+std::optional<std::string> THauptformular::ReachableFolderText(const QString& folder) {
+    std::optional<std::string> text = Folders.FolderText(folder.toLocal8Bit().toStdString(), FPrefs.FSPath);
+    if (!text)
+        ShowError(u"The simulator cannot reach %1: no drive of its Wine prefix leads there."_s.arg(
+            QDir::toNativeSeparators(folder)));
+    return text;
+}
 
 std::vector<std::string> THauptformular::ListedFolders() const {
     std::vector<std::string> listed;
@@ -48,7 +55,10 @@ void THauptformular::AddFolders(const QStringList& folders) {
     std::vector<TChosenFolder> chosen;
     int withoutScenery = 0;
     for (const QString& folder : folders) {
-        chosen.push_back(Chosen(folder, Folders, *check, FPrefs.FSPath));
+        std::optional<std::string> text = ReachableFolderText(folder);
+        if (!text)
+            return;
+        chosen.push_back(Chosen(folder, std::move(*text), *check));
         withoutScenery += !Folders.HoldsSceneryFolder(folder.toLocal8Bit().toStdString());
     }
     TFolderAdding adding = AddFolderAreas(Document(), lvAreas->SelectionFlags(), chosen, ListedFolders());
@@ -56,9 +66,11 @@ void THauptformular::AddFolders(const QStringList& folders) {
         Perform(std::move(adding.Step));
         lvAreas->scrollToItem(Current());
     }
-    QString status = u"%1 areas added, %2 already in the library."_s.arg(adding.Added).arg(adding.AlreadyListed);
+    QString status = QString::fromStdString(Counted(adding.Added, "area", "areas")) +
+                     u" added, %1 already in the library."_s.arg(adding.AlreadyListed);
     if (withoutScenery > 0)
-        status += u" %1 folders without a scenery subfolder"_s.arg(withoutScenery);
+        status += u" %1 without a scenery subfolder."_s.arg(
+            QString::fromStdString(Counted(withoutScenery, "folder", "folders")));
     SetStatusText(status);
 }
 
@@ -72,8 +84,11 @@ void THauptformular::cmAreaFindNewClick() {
     });
     const std::unique_ptr<TFolderCheck> check = Folders.StartCheck(FPrefs.FSPath);
     std::vector<TChosenFolder> chosen;
-    for (const QString& folder : found)
-        chosen.push_back(Chosen(folder, Folders, *check, FPrefs.FSPath));
+    for (const QString& folder : found) {
+        // Below the host folder: always reachable, as a relative path.
+        std::optional<std::string> text = Folders.FolderText(folder.toLocal8Bit().toStdString(), FPrefs.FSPath);
+        chosen.push_back(Chosen(folder, text.value_or(std::string()), *check));
+    }
     const std::vector<char> listed = AlreadyListed(chosen, ListedFolders());
     QStringList shown;
     QStringList fresh;
@@ -101,10 +116,9 @@ void THauptformular::cmAreaDeactivateClick() {
 }
 
 void THauptformular::SwitchSelected(bool active) {
-    if (!CurrentEditable())
-        return;
     TActivation activation = SetActive(Document(), lvAreas->SelectionFlags(), active);
     Perform(std::move(activation.Step));
     if (activation.RequiredKept > 0)
-        SetStatusText(u"%1 required areas stay active."_s.arg(activation.RequiredKept));
+        SetStatusText(QString::fromStdString(
+            Counted(activation.RequiredKept, "required area stays", "required areas stay") + " active."));
 }

@@ -1,4 +1,5 @@
 #include "platform/FileReading.h"
+#include "platform/SystemFileAccess.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,6 +43,12 @@ TEST_P(ReadingAFile, ReadsOrSaysWhyNot) {
     const TFileBytes read = ReadRegularFile(path);
     EXPECT_EQ(read.State, GetParam().State);
     EXPECT_EQ(GetParam().State == TState::Failed ? read.Failure : read.Bytes, GetParam().Expected);
+    // What a save compares: anything in the library's place that cannot be read is no missing file.
+    using TStamped = TFileStamp::TState;
+    const TStamped stamped = GetParam().State == TState::Failed    ? TStamped::Unreadable
+                             : GetParam().State == TState::Missing ? TStamped::Missing
+                                                                   : TStamped::Read;
+    EXPECT_EQ(TSystemFileAccess().Stamp(path.toLocal8Bit().toStdString(), nullptr).State, stamped);
 }
 
 const TReadCase ReadCases[] = {

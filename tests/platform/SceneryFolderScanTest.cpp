@@ -15,6 +15,7 @@ TEST(SceneryFolderScan, FindsTheAddOnsOneAndTwoLevelsDown) {
     ASSERT_TRUE(root.isValid());
     const char* const files[] = {
         "Alps/scenery/alps.bgl",          "Kona/SCENERY/KONA.BGL",   "Kona/texture/kona.bmp",
+        "Alps/Sub/scenery/nested.bgl",
         "Pack/Huts/Scenery/huts.Bgl",     "Pack/readme.txt",         "Empty/scenery/readme.txt",
         "Deep/a/b/scenery/deep.bgl",      "Textures/texture/t.bgl",  "Flat/flat.bgl",
         "Odd/scenery.bgl"};

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -42,7 +43,7 @@ TEST_F(TAddFoldersTest, ChosenFoldersBecomeAreasSavedWithRelativePaths) {
     EXPECT_EQ(Titles(), (std::vector<std::string>{"T0", "T1", "T2", "T3", "Alps", "Kona", "Notes"}));
     EXPECT_EQ(Selected(), (std::vector<int>{4, 5, 6}));
     EXPECT_EQ(Window->Current(), List->Row(4));
-    EXPECT_EQ(Status(), u"3 areas added, 1 already in the library. 1 folders without a scenery subfolder"_s);
+    EXPECT_EQ(Status(), u"3 areas added, 1 already in the library. 1 folder without a scenery subfolder."_s);
     TestPrefs.Backup = false;
     Boxes.AnswerNext(true);
     Window->bbSaveClick();
@@ -53,37 +54,50 @@ TEST_F(TAddFoldersTest, ChosenFoldersBecomeAreasSavedWithRelativePaths) {
 
 // The dialog offers the add-ons no area has, each checked; Add takes the ones still checked.
 TEST_F(TAddFoldersTest, FindNewFoldersOffersWhatTheLibraryLacks) {
-    Dialogs.AnswerNext(Native("Addon Scenery/Alps"));
-    Window->cmAreaAddFoldersClick();
     QStringList offered;
     WhenModal<TNewFoldersDlg>([&offered](TNewFoldersDlg* dialog) {
         auto* list = dialog->findChild<QListWidget*>(u"lbxFolders"_s);
         for (int row = 0; row < list->count(); ++row)
             offered.append(list->item(row)->text() + (list->item(row)->checkState() == Qt::Checked ? u" +"_s : u""_s));
         EXPECT_EQ(dialog->windowTitle(), u"New Scenery Folders"_s);
+        list->item(0)->setCheckState(Qt::Unchecked);
         dialog->findChild<QPushButton*>(u"bbAdd"_s)->click();
     });
     Window->cmAreaFindNewClick();
-    EXPECT_EQ(offered, QStringList{u"Addon Scenery\\Kona +"_s});
-    // Alps, added first, was the one selected row: Kona goes above it.
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"T0", "T1", "T2", "T3", "Kona", "Alps"}));
+    EXPECT_EQ(offered, (QStringList{u"Addon Scenery\\Alps +"_s, u"Addon Scenery\\Kona +"_s}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"T0", "T1", "T2", "T3", "Kona"}));
 
+    Dialogs.AnswerNext(Native("Addon Scenery/Alps"));
+    Window->cmAreaAddFoldersClick();
     Window->cmAreaFindNewClick();
     EXPECT_EQ(Shown(), (TShown{{TBoxKind::Information, u"No new scenery folders found in "_s + Native("Addon Scenery") + u"."_s}}));
 }
 
-TEST_F(TAddFoldersTest, DeactivateLeavesARequiredAreaActive) {
-    std::vector<TCfgArea> areas = Numbered(8);
+// Select All leaves row 0 current: Deactivate still takes every editable row but the required one.
+TEST_F(TAddFoldersTest, DeactivateTakesTheEditableRowsOfTheSelection) {
+    std::vector<TCfgArea> areas = Numbered(6);
     areas[4].Required = true;
     Load(areas);
-    Select({2, 3, 4, 5, 6});
+    List->selectAll();
     Child<QAction>("cmAreaDeactivate")->trigger();
-    EXPECT_EQ(Cells(2), (std::vector<std::string>{"A", "A", "", "", "A", "", "", "A"}));
-    EXPECT_EQ(Status(), u"1 required areas stay active."_s);
-    Child<QAction>("cmEditUndo")->trigger();
-    EXPECT_EQ(Cells(2), std::vector<std::string>(8, "A"));
+    EXPECT_EQ(Cells(2), (std::vector<std::string>{"A", "A", "", "", "A", ""}));
+    EXPECT_EQ(Status(), u"1 required area stays active."_s);
     Select({1});
     EXPECT_FALSE(Child<QAction>("cmAreaActivate")->isEnabled());
 }
+
+#ifndef Q_OS_WIN
+// Without a Wine prefix no drive of the simulator leads outside its folder: such a folder is refused.
+TEST_F(TAddFoldersTest, AFolderTheSimulatorCannotReachIsRefused) {
+    QTemporaryDir outside;
+    Dialogs.AnswerNext(Native("Addon Scenery/Alps") + u'\n' + QDir::toNativeSeparators(outside.path()));
+    Window->cmAreaAddFoldersClick();
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Error, u"The simulator cannot reach "_s +
+                                                     QDir::toNativeSeparators(outside.path()) +
+                                                     u": no drive of its Wine prefix leads there."_s}}));
+    EXPECT_EQ(List->RowCount(), 4);
+    EXPECT_FALSE(Window->IsModified());
+}
+#endif
 
 } // namespace

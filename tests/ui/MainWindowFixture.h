@@ -119,7 +119,7 @@ protected:
     void Select(const std::vector<int>& rows) const {
         std::vector<char> flags(static_cast<std::size_t>(List->RowCount()), 0);
         for (int row : rows)
-            flags[static_cast<std::size_t>(row)] = 1;
+            flags.at(static_cast<std::size_t>(row)) = 1;
         List->SelectByFlags(flags);
     }
 

@@ -1,22 +1,24 @@
 #pragma once
 
-#include "model/document/SceneryDocument.h"
+#include "model/document/DocumentCommands.h"
 
-// Which commands and editor controls the current row and the selection allow.
+// The conditions on the current row and the selection that the commands and editor controls depend on.
 struct TCommandStates {
-    // The editor's fields and buttons take changes.
-    bool Editable = false;
+    // The editor's fields and buttons take changes; Duplicate and Export need no more.
+    bool CurrentEditable = false;
     // The active box, which a required area keeps ticked.
-    bool ActiveBox = false;
-    bool Up = false;
-    bool Down = false;
-    // Delete and Cut & Export: no required area among the selected rows.
-    bool Delete = false;
-    // Duplicate and Export.
-    bool Duplicate = false;
-    // Import, Copy and Paste, which need no selection.
-    bool PlaceFree = false;
-    bool Cut = false;
+    bool CurrentNotRequired = false;
+    // Move up and Move down: the current row is editable and no selected row stands at that end.
+    bool TopNotSelected = false;
+    bool BottomNotSelected = false;
+    // Delete and Cut & Export: the current row is editable and no required area is selected.
+    bool NoRequiredSelected = false;
+    // Import, Copy and Paste, which need no selection: the current row is editable or there is none.
+    bool NoProtectedCurrent = false;
+    // Cut: as above, and no required area is selected.
+    bool NoProtectedNorRequired = false;
+    // Activate and Deactivate act on the selection's editable rows, whichever row is current.
+    bool EditableSelected = false;
 };
 
 // Protected rows allow no list command but Add and Renumber; otherwise the selection's place in the

@@ -43,12 +43,22 @@ TDocumentStep Without(const TSceneryDocument& document, const TSelection& select
 
 } // namespace
 
+std::vector<TDocumentArea> NewEntriesAfterLargest(const TSceneryDocument& document, std::vector<TArea> areas) {
+    std::int32_t number = document.Largest(&TArea::Number);
+    std::int32_t layer = document.Largest(&TArea::Layer);
+    std::vector<TDocumentArea> entries;
+    entries.reserve(areas.size());
+    for (TArea& area : areas) {
+        area.Number = number = NumberAfter(number);
+        area.Layer = layer = NumberAfter(layer);
+        entries.push_back(NewEntry(std::move(area)));
+    }
+    return entries;
+}
+
 TDocumentStep AddArea(const TSceneryDocument& document) {
-    TArea area;
-    area.Number = NumberAfter(document.Largest(&TArea::Number));
-    area.Layer = NumberAfter(document.Largest(&TArea::Layer));
     TDocumentStep step{"Add", document, NoRows(document.Areas.size() + 1), {}, {}};
-    step.Document.Areas.push_back(NewEntry(std::move(area)));
+    step.Document.Areas.push_back(NewEntriesAfterLargest(document, {TArea()}).front());
     step.Selected.back() = 1;
     step.TouchedBefore = NoRows(document.Areas.size());
     step.TouchedAfter = step.Selected;
@@ -57,14 +67,13 @@ TDocumentStep AddArea(const TSceneryDocument& document) {
 
 TDocumentStep DuplicateAreas(const TSceneryDocument& document, const TSelection& selected) {
     TDocumentStep step{"Duplicate", document, selected, selected, NoRows(document.Areas.size())};
-    std::int32_t number = document.Largest(&TArea::Number);
-    std::int32_t layer = document.Largest(&TArea::Layer);
+    std::vector<TArea> copies;
     for (int position : SelectedTopDown(selected)) {
-        TArea copy = document.Area(position);
-        copy.Title = "Copy of " + copy.Title;
-        copy.Number = number = NumberAfter(number);
-        copy.Layer = layer = NumberAfter(layer);
-        step.Document.Areas.push_back(NewEntry(std::move(copy)));
+        copies.push_back(document.Area(position));
+        copies.back().Title = "Copy of " + copies.back().Title;
+    }
+    for (TDocumentArea& entry : NewEntriesAfterLargest(document, std::move(copies))) {
+        step.Document.Areas.push_back(std::move(entry));
         step.Selected.push_back(0);
         step.TouchedAfter.push_back(1);
     }
@@ -141,7 +150,7 @@ TDocumentStep ChangeArea(const TSceneryDocument& document, const TSelection& sel
     TDocumentStep step{std::move(name), document, selected, touched, touched};
     auto changed = std::make_shared<TArea>(document.Area(position));
     change(*changed);
-    changed->Active = changed->Active || changed->Required;
+    changed->Active = changed->Active || MustBeActive(*changed);
     step.Document.Areas[static_cast<std::size_t>(position)].Area = std::move(changed);
     return step;
 }
@@ -153,10 +162,31 @@ TDocumentStep ChangeGeneral(const TSceneryDocument& document, const TSelection& 
     return step;
 }
 
+bool MustBeActive(const TArea& area) {
+    return area.Required;
+}
+
 TAreaRef ActivatedIfRequired(const TAreaRef& area) {
-    if (!area->Required || area->Active)
+    if (!MustBeActive(*area) || area->Active)
         return nullptr;
     auto active = std::make_shared<TArea>(*area);
     active->Active = true;
     return active;
+}
+
+TActivation SetActive(const TSceneryDocument& document, const TSelection& selected, bool active) {
+    TActivation activation{{active ? "Activate" : "Deactivate", document, selected, selected, selected}, 0};
+    for (std::size_t p = ProtectedRows; p < selected.size(); ++p) {
+        const TAreaRef& area = document.Areas[p].Area;
+        if (!selected[p] || area->Active == active)
+            continue;
+        if (!active && MustBeActive(*area)) {
+            ++activation.RequiredKept;
+            continue;
+        }
+        auto changed = std::make_shared<TArea>(*area);
+        changed->Active = active;
+        activation.Step.Document.Areas[p].Area = std::move(changed);
+    }
+    return activation;
 }

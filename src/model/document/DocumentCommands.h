@@ -53,5 +53,19 @@ TDocumentStep ChangeArea(const TSceneryDocument& document, const TSelection& sel
 TDocumentStep ChangeGeneral(const TSceneryDocument& document, const TSelection& selected, std::string name,
                             const std::function<void(TGeneral&)>& change);
 
-// A required area is always active: the active copy of an inactive required area, else none.
+struct TActivation {
+    TDocumentStep Step;
+    // Selected required areas that stay active under Deactivate.
+    int RequiredKept = 0;
+};
+
+// Every selected editable row becomes active or inactive; a required area stays active.
+TActivation SetActive(const TSceneryDocument& document, const TSelection& selected, bool active);
+
+// The areas as new entries, in their order, each numbered and layered after the largest so far.
+std::vector<TDocumentArea> NewEntriesAfterLargest(const TSceneryDocument& document, std::vector<TArea> areas);
+
+// The simulator cannot do without a required area: it is always active. Every command keeps it so.
+bool MustBeActive(const TArea& area);
+// The active copy of an area that must be active and is not, else none.
 TAreaRef ActivatedIfRequired(const TAreaRef& area);

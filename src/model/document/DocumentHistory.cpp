@@ -1,5 +1,7 @@
 #include "model/document/DocumentHistory.h"
 
+#include <algorithm>
+
 TDocumentHistory::TDocumentHistory(TSceneryDocument loaded) {
     FStates.push_back(std::move(loaded));
 }
@@ -44,10 +46,21 @@ void TDocumentHistory::MarkSaved(TSceneryDocument saved) {
     FSaved = FIndex;
 }
 
-void TDocumentHistory::ReplaceEverywhere(const TAreaRef& area, const TAreaRef& replacement) {
-    const TAreaRef kept = area;
+bool TDocumentHistory::ActivateRequired(TEntryId id) {
+    // States share their areas: one active copy per shared area keeps them shared.
+    std::vector<std::pair<TAreaRef, TAreaRef>> activated;
     for (TSceneryDocument& state : FStates)
-        for (TDocumentArea& entry : state.Areas)
-            if (entry.Area == kept)
-                entry.Area = replacement;
+        for (TDocumentArea& entry : state.Areas) {
+            if (entry.Id != id)
+                continue;
+            const auto known = std::find_if(activated.begin(), activated.end(),
+                                            [&entry](const auto& pair) { return pair.first == entry.Area; });
+            if (known != activated.end()) {
+                entry.Area = known->second;
+            } else if (TAreaRef active = ActivatedIfRequired(entry.Area)) {
+                activated.emplace_back(entry.Area, active);
+                entry.Area = std::move(active);
+            }
+        }
+    return !activated.empty();
 }

@@ -36,8 +36,10 @@ public:
     // The current state as written: it replaces the state without a step and becomes the saved one.
     void MarkSaved(TSceneryDocument saved);
     bool IsSaved() const { return FSaved == FIndex; }
-    // A change no undo may take back: every state that holds the area gets the new one instead.
-    void ReplaceEverywhere(const TAreaRef& area, const TAreaRef& replacement);
+    // Showing an inactive required area makes it active, a change no undo may take back and no save
+    // needs to know of: every state's copy of the entry becomes active, each keeping the rest as it was.
+    // False when the entry was active already.
+    bool ActivateRequired(TEntryId id);
 
 private:
     struct TStep {

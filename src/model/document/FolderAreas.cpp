@@ -13,15 +13,11 @@ std::string Folded(std::string text) {
 
 // Above the one selected editable row, as Import inserts, else after the last row.
 int FolderPosition(const TSelection& selected) {
-    const int above = ImportPosition(selected, InsertBeforeSelected);
-    return above >= ProtectedRows ? above : ImportPosition(selected, InsertAtEnd);
+    const int above = ImportPosition(selected, TInsertPlace::BeforeSelected);
+    return above >= ProtectedRows ? above : ImportPosition(selected, TInsertPlace::AtEnd);
 }
 
 } // namespace
-
-bool SameHostFolder(const std::string& one, const std::string& other) {
-    return one.size() == other.size() && Folded(one) == Folded(other);
-}
 
 std::vector<char> AlreadyListed(const std::vector<TChosenFolder>& folders, const std::vector<std::string>& listed) {
     std::vector<std::string> seen;
@@ -50,17 +46,12 @@ TFolderAdding AddFolderAreas(const TSceneryDocument& document, const TSelection&
     std::stable_sort(fresh.begin(), fresh.end(), [](const TChosenFolder* one, const TChosenFolder* other) {
         return Folded(one->Resolved) < Folded(other->Resolved);
     });
-    std::int32_t number = document.Largest(&TArea::Number);
-    std::int32_t layer = document.Largest(&TArea::Layer);
-    std::vector<TDocumentArea> entries;
-    for (const TChosenFolder* folder : fresh) {
-        TArea area;
-        area.Title = folder->Title;
-        area.Local = folder->Local;
-        area.Number = number = NumberAfter(number);
-        area.Layer = layer = NumberAfter(layer);
-        entries.push_back(NewEntry(std::move(area)));
+    std::vector<TArea> areas(fresh.size());
+    for (std::size_t i = 0; i < fresh.size(); ++i) {
+        areas[i].Title = fresh[i]->Title;
+        areas[i].Local = fresh[i]->Local;
     }
+    const std::vector<TDocumentArea> entries = NewEntriesAfterLargest(document, std::move(areas));
     const auto position = static_cast<std::ptrdiff_t>(FolderPosition(selected));
     TFolderAdding adding{{"Add Folders", document, TSelection(document.Areas.size(), 0), selected, {}},
                          static_cast<int>(fresh.size()),
@@ -70,21 +61,4 @@ TFolderAdding AddFolderAreas(const TSceneryDocument& document, const TSelection&
     step.Selected.insert(step.Selected.begin() + position, entries.size(), 1);
     step.TouchedAfter = step.Selected;
     return adding;
-}
-
-TActivation SetActive(const TSceneryDocument& document, const TSelection& selected, bool active) {
-    TActivation activation{{active ? "Activate" : "Deactivate", document, selected, selected, selected}, 0};
-    for (std::size_t p = ProtectedRows; p < selected.size(); ++p) {
-        const TAreaRef& area = document.Areas[p].Area;
-        if (!selected[p] || area->Active == active)
-            continue;
-        if (area->Required && !active) {
-            ++activation.RequiredKept;
-            continue;
-        }
-        auto changed = std::make_shared<TArea>(*area);
-        changed->Active = active;
-        activation.Step.Document.Areas[p].Area = std::move(changed);
-    }
-    return activation;
 }

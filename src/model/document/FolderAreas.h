@@ -15,9 +15,6 @@ struct TChosenFolder {
     std::string Resolved;
 };
 
-// The host ignores letter case: two resolved folders that differ only in case are one.
-bool SameHostFolder(const std::string& one, const std::string& other);
-
 // Per folder, whether it is already among the listed ones (the areas' resolved Local Paths) or comes
 // twice among the folders themselves.
 std::vector<char> AlreadyListed(const std::vector<TChosenFolder>& folders, const std::vector<std::string>& listed);
@@ -33,12 +30,3 @@ struct TFolderAdding {
 // row when exactly one editable row is selected, else at the end, and they are selected.
 TFolderAdding AddFolderAreas(const TSceneryDocument& document, const TSelection& selected,
                              const std::vector<TChosenFolder>& folders, const std::vector<std::string>& listed);
-
-struct TActivation {
-    TDocumentStep Step;
-    // Selected required areas that stay active under Deactivate.
-    int RequiredKept = 0;
-};
-
-// Every selected editable row becomes active or inactive; a required area stays active.
-TActivation SetActive(const TSceneryDocument& document, const TSelection& selected, bool active);

@@ -22,7 +22,8 @@ struct TStatesCase {
     std::vector<int> Required;
     std::vector<int> Selected;
     int Current;
-    // Editable, ActiveBox, Up, Down, Delete, Duplicate, PlaceFree, Cut, in that order.
+    // CurrentEditable, CurrentNotRequired, TopNotSelected, BottomNotSelected, NoRequiredSelected,
+    // NoProtectedCurrent, NoProtectedNorRequired, EditableSelected, in that order.
     std::array<bool, 8> States;
 };
 
@@ -34,8 +35,9 @@ TEST_P(CommandStates, FollowTheCurrentRowAndTheSelection) {
     for (int row : c.Selected)
         selected[static_cast<std::size_t>(row)] = 1;
     const TCommandStates s = EnabledCommands(Doc(c.Rows, c.Required), selected, c.Current);
-    EXPECT_EQ((std::array<bool, 8>{s.Editable, s.ActiveBox, s.Up, s.Down, s.Delete, s.Duplicate, s.PlaceFree,
-                                   s.Cut}),
+    EXPECT_EQ((std::array<bool, 8>{s.CurrentEditable, s.CurrentNotRequired, s.TopNotSelected, s.BottomNotSelected,
+                                   s.NoRequiredSelected, s.NoProtectedCurrent, s.NoProtectedNorRequired,
+                                   s.EditableSelected}),
               c.States);
 }
 
@@ -48,10 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
                     TStatesCase{"Rows2And5Last", 6, {}, {2, 5}, 2, {1, 1, 0, 0, 1, 1, 1, 1}},
                     TStatesCase{"MiddleRow", 8, {}, {4}, 4, {1, 1, 1, 1, 1, 1, 1, 1}},
                     TStatesCase{"LastRow", 8, {}, {7}, 7, {1, 1, 1, 0, 1, 1, 1, 1}},
-                    TStatesCase{"RequiredCurrent", 8, {3}, {3}, 3, {1, 0, 1, 1, 0, 1, 1, 0}},
-                    TStatesCase{"RequiredElsewhereSelected", 8, {5}, {3, 5}, 3, {1, 1, 1, 1, 0, 1, 1, 0}},
-                    TStatesCase{"NoCurrentRow", 4, {}, {}, -1, {0, 0, 0, 0, 0, 0, 1, 1}},
-                    TStatesCase{"EmptyList", 0, {}, {}, -1, {0, 0, 0, 0, 0, 0, 1, 1}}),
+                    TStatesCase{"RequiredCurrent", 8, {3}, {3}, 3, {1, 0, 1, 1, 0, 1, 0, 1}},
+                    TStatesCase{"RequiredElsewhereSelected", 8, {5}, {3, 5}, 3, {1, 1, 1, 1, 0, 1, 0, 1}},
+                    TStatesCase{"NoCurrentRow", 4, {}, {}, -1, {0, 0, 0, 0, 0, 1, 1, 0}},
+                    TStatesCase{"SelectAllWithRow0Current", 6, {3}, {0, 1, 2, 3, 4, 5}, 0, {0, 0, 0, 0, 0, 0, 0, 1}},
+                    TStatesCase{"EmptyList", 0, {}, {}, -1, {0, 0, 0, 0, 0, 1, 1, 0}}),
     [](const testing::TestParamInfo<TStatesCase>& info) { return std::string(info.param.Name); });
 
 } // namespace

@@ -42,6 +42,7 @@ TEST(DocumentHistory, UndoesAndRedoesEveryStepAndKnowsTheSavedState) {
     history.Undo();
     EXPECT_EQ(State(history), "moved | Move down | Paste");
     history.Record(Step("Import", "imported"));
+    EXPECT_EQ(State(history), "imported | Import | ");
     history.Undo();
     EXPECT_EQ(State(history), "moved | Move down | Import");
 }
@@ -79,20 +80,43 @@ TEST(DocumentHistory, KeepsTheNewestStepsOnly) {
     EXPECT_EQ(State(history), "2 |  | Add");
 }
 
-TEST(DocumentHistory, ReplacesAnAreaInEveryState) {
+// Whatever copies of the entry the steps made (renumbered, retitled), each state's copy becomes active
+// and keeps the rest as that state had it; other entries and the saved state stay as they are.
+TEST(DocumentHistory, ActivatesARequiredEntryInEveryState) {
+    TArea required;
+    required.Required = true;
+    required.Active = false;
+    required.Number = 7;
     TSceneryDocument loaded;
-    loaded.Areas.push_back(NewEntry(TArea()));
-    const TAreaRef old = loaded.Areas[0].Area;
+    loaded.Areas = {NewEntry(TArea()), NewEntry(required)};
+    const TEntryId id = loaded.Areas[1].Id;
     TDocumentHistory history(loaded);
-    TSceneryDocument titled = loaded;
-    titled.General.Title = "titled";
-    history.Record({"Title", titled, {1}, {1}, {1}});
-    const auto replacement = std::make_shared<const TArea>();
-    history.ReplaceEverywhere(old, replacement);
-    EXPECT_EQ(history.Current().Areas[0].Area, replacement);
-    history.Undo();
-    EXPECT_EQ(history.Current().Areas[0].Area, replacement);
+    TSceneryDocument moved = loaded;
+    std::swap(moved.Areas[0], moved.Areas[1]);
+    auto renumbered = std::make_shared<TArea>(required);
+    renumbered->Number = 1;
+    moved.Areas[0].Area = renumbered;
+    history.Record({"Move up", moved, {1, 0}, {0, 1}, {1, 0}});
+    TSceneryDocument titled = moved;
+    auto retitled = std::make_shared<TArea>(*renumbered);
+    retitled->Title = "Base";
+    titled.Areas[0].Area = retitled;
+    history.Record({"Title", titled, {1, 0}, {1, 0}, {1, 0}});
+
+    history.ActivateRequired(id);
+    std::vector<std::string> states;
+    for (int undo = 0; undo < 3; ++undo) {
+        for (const TDocumentArea& entry : history.Current().Areas)
+            if (entry.Id == id)
+                states.push_back(entry.Area->Title + "/" + std::to_string(entry.Area->Number) + "/" +
+                                 (entry.Area->Active ? "active" : "inactive"));
+        if (history.CanUndo())
+            history.Undo();
+    }
+    EXPECT_EQ(states, (std::vector<std::string>{"Base/1/active", "<Untitled>/1/active", "<Untitled>/7/active"}));
     EXPECT_TRUE(history.IsSaved());
+    EXPECT_TRUE(history.Current().Area(0).Active);
+    EXPECT_FALSE(history.Current().Area(0).Required);
 }
 
 } // namespace
