@@ -8,6 +8,7 @@
 #include "platform/SystemHostFolders.h"
 #include "platform/SystemHostLocator.h"
 #include "platform/SystemHostSystem.h"
+#include "platform/SystemSceneryFiles.h"
 #include "platform/WinePaths.h"
 
 #include <QCommandLineParser>
@@ -60,7 +61,8 @@ int main(int argc, char* argv[]) {
         const TSystemFileAccess files;
         const TSystemHostFolders folders;
         const TSystemHostSystem system;
-        THauptformular mainWindow({files, folders, host, system, *Prefs});
+        const TSystemSceneryFiles scenery;
+        THauptformular mainWindow({files, folders, host, system, *Prefs, scenery});
         mainWindow.show();
         result = QApplication::exec();
     }

@@ -57,9 +57,13 @@ void THauptformular::cmAreaSelectMissingClick() {
     const auto count = std::count(missing.begin(), missing.end(), 1);
     if (count == 0)
         return;
+    SelectFlagged(missing);
+    SetStatusText(u"%1 areas with a missing folder selected."_s.arg(count));
+}
+
+void THauptformular::SelectFlagged(const std::vector<char>& flags) {
     CurrentItem = nullptr;
-    lvAreas->SelectByFlags(missing);
+    lvAreas->SelectByFlags(flags);
     FollowSelection();
     lvAreas->scrollToItem(CurrentItem);
-    SetStatusText(u"%1 areas with a missing folder selected."_s.arg(count));
 }

@@ -27,6 +27,11 @@ const char* Below(const std::string& path, std::string folder) {
     return path.c_str() + folder.size() + 1;
 }
 
+// The folder itself or one inside it; a trailing separator makes the folder itself lie below it.
+bool InsideOrSame(const std::string& path, const std::string& folder) {
+    return Below(path + '/', folder) != nullptr;
+}
+
 struct TAreaToRead {
     const TArea* Area;
     int Position;
@@ -42,7 +47,7 @@ std::vector<TAreaToRead> AddOnAreas(const std::vector<const TArea*>& areas, cons
         if (!areas[position]->Active)
             continue;
         TFolderFound folder = check->Resolve(areas[position]->Local);
-        if (folder.Exists && folder.Path != ownScenery && !Below(folder.Path, ownScenery))
+        if (folder.Exists && !InsideOrSame(folder.Path, ownScenery))
             found.push_back({areas[position], static_cast<int>(position), std::move(folder.Path)});
     }
     return found;
