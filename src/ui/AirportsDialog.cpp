@@ -30,10 +30,11 @@ TAirportsDlg::TAirportsDlg(const TAirportCheck& check, const QStringList& titles
     for (const TAirportClash& clash : check.Clashes)
         items.append(AirportItem(clash, titles));
     ui->lvAirports->addTopLevelItems(items);
-    ui->lvAirports->setColumnWidth(0, 60);
-    ui->lvAirports->setColumnWidth(1, 190);
-    ui->lvAirports->setColumnWidth(2, 230);
-    ui->lvFiles->setColumnWidth(0, 470);
+    // The last column takes the rest, so no scroll bar shows beneath.
+    ui->lvAirports->setColumnWidth(0, 56);
+    ui->lvAirports->setColumnWidth(1, 180);
+    ui->lvAirports->setColumnWidth(2, 200);
+    ui->lvFiles->setColumnWidth(0, 440);
     connect(ui->lvAirports, &QTreeWidget::itemSelectionChanged, this, &TAirportsDlg::lvAirportsChange);
     connect(ui->lvAirports, &QTreeWidget::itemActivated, this, &QDialog::accept);
     ui->lvAirports->setCurrentItem(ui->lvAirports->topLevelItem(0));
