@@ -19,10 +19,12 @@ TEST(SystemSceneryFiles, ListsAndReadsTheBglFilesOfTheScenerySubfolder) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("0123456789");
     }
-    ASSERT_EQ(mkfifo(root.filePath(QStringLiteral("Area/SCENERY/fifo.bgl")).toLocal8Bit().constData(), 0600), 0);
+    ASSERT_EQ(mkfifo(root.filePath(QStringLiteral("Area/SCENERY/fifo.bgl")).toLocal8Bit().constData(), 0600),
+              0);
     const TSystemSceneryFiles files;
     const std::string area = root.filePath(QStringLiteral("Area")).toStdString();
-    EXPECT_EQ(files.BglFiles(area), (std::vector<std::string>{area + "/SCENERY/a.bgl", area + "/SCENERY/b.BGL"}));
+    EXPECT_EQ(files.BglFiles(area),
+              (std::vector<std::string>{area + "/SCENERY/a.bgl", area + "/SCENERY/b.BGL"}));
     EXPECT_TRUE(files.BglFiles(root.path().toStdString()).empty());
 
     const std::unique_ptr<TByteSource> source = files.Open(area + "/SCENERY/b.BGL");

@@ -51,8 +51,9 @@ TEST_F(TAirportsTest, SelectAreasSelectsTheRowsOfTheChosenAirport) {
     });
     Child<QAction>("cmAreaCheckAirports")->trigger();
     EXPECT_EQ(airports, (std::vector<std::vector<QString>>{{u"KSEA"_s, u"T3"_s, u"T1"_s, u"2"_s}}));
-    EXPECT_EQ(files, (std::vector<std::vector<QString>>{{QDir::toNativeSeparators(u"Addon/4/Scenery/b.bgl"_s), u"4"_s},
-                                                        {QDir::toNativeSeparators(u"Addon/2/scenery/AF2_KSEA.bgl"_s), u"2"_s}}));
+    EXPECT_EQ(files, (std::vector<std::vector<QString>>{
+                         {QDir::toNativeSeparators(u"Addon/4/Scenery/b.bgl"_s), u"4"_s},
+                         {QDir::toNativeSeparators(u"Addon/2/scenery/AF2_KSEA.bgl"_s), u"2"_s}}));
     EXPECT_EQ(Selected(), (std::vector<int>{1, 3}));
     EXPECT_EQ(Window->Current(), List->Row(1));
     EXPECT_EQ(Child<QStatusBar>("sbStatus")->currentMessage(), u"2 areas that define KSEA selected."_s);
@@ -62,8 +63,9 @@ TEST_F(TAirportsTest, SelectAreasSelectsTheRowsOfTheChosenAirport) {
 TEST_F(TAirportsTest, NothingFoundSaysSo) {
     Write("Addon/2/scenery/AF2_KSEA.bgl", std::string(10, '\x01'));
     Window->cmAreaCheckAirportsClick();
-    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Information, u"No airport is defined by more than one active add-on area. "
-                                                       u"2 airports in 2 files checked."_s}}));
+    EXPECT_EQ(Shown(),
+              (TShown{{TBoxKind::Information, u"No airport is defined by more than one active add-on area. "
+                                              u"2 airports in 2 files checked."_s}}));
 }
 
 } // namespace
