@@ -8,6 +8,7 @@
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
 #include "platform/SystemHostSystem.h"
+#include "platform/SystemSceneryFiles.h"
 
 #include <QApplication>
 #include <QFile>
@@ -47,6 +48,7 @@ struct TBenchWindow {
     QTemporaryDir Folder;
     TSystemFileAccess Files;
     TSystemHostFolders Folders;
+    TSystemSceneryFiles Scenery;
     TNoHostKey Host;
     TSystemHostSystem System;
     TPrefs BenchPrefs;
@@ -56,7 +58,8 @@ struct TBenchWindow {
     TBenchWindow() {
         WriteFile(QStringLiteral("Scenery.cfg"), LargeCfg());
         BenchPrefs.FSPath = Folder.path().toLocal8Bit().toStdString() + "/";
-        Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, Host, System, BenchPrefs});
+        Window = std::make_unique<THauptformular>(
+            TWindowServices{Files, Folders, Host, System, BenchPrefs, Scenery});
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         Window->show();
         // The clipboard commands act on the list only while it has the focus.

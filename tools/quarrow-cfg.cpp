@@ -2,6 +2,7 @@
 // program's writer, checks that the host finds every area's folder, or names the file that is the
 // simulator's library: for round trips, benchmarks and scripting without a window.
 
+#include "AirportsCommand.h"
 #include "model/document/DocumentCommands.h"
 #include "model/format/InOutError.h"
 #include "model/format/ProfileFile.h"
@@ -30,6 +31,7 @@ const char* const UsageText =
     "usage: quarrow-cfg roundtrip [--renumber] IN OUT\n"
     "       quarrow-cfg check CFG [--host FOLDER]\n"
     "       quarrow-cfg where [--host FOLDER]\n"
+    "       quarrow-cfg airports CFG [--host FOLDER]\n"
     "       quarrow-cfg --help | --version\n"
     "  roundtrip reads IN ([General], then areas 0 to 1999) and writes OUT in the program's form.\n"
     "  --renumber  set each area's number and layer to its 1-based position, as saving does\n"
@@ -44,7 +46,11 @@ const char* const UsageText =
     "  where prints the file the simulator will read as its library for the host folder (default:\n"
     "  the one Quarrow's settings name) and, after a tab, why: plain (the folder's Scenery.cfg),\n"
     "  pending (the NewScenery.cfg the simulator swaps in at its next start) or per-user (Windows'\n"
-    "  copy of it in the user's VirtualStore). Exit status: 0 done, 2 usage or no host folder.\n";
+    "  copy of it in the user's VirtualStore). Exit status: 0 done, 2 usage or no host folder.\n"
+    "  airports prints each airport that more than one active add-on area defines, one line each:\n"
+    "  the ICAO, then the section and title of the area the simulator uses (the highest layer),\n"
+    "  then the others', separated by tabs. Exit status: 0 none, 1 some, 2 usage, or CFG or FOLDER\n"
+    "  missing or unreadable.\n";
 
 int Usage() {
     std::fputs(UsageText, stderr);
@@ -101,6 +107,16 @@ int Check(const std::string& cfgAsGiven, const std::string& host) {
         std::fwrite(line.data(), 1, line.size(), stdout);
     }
     return missing > 0 ? 1 : 0;
+}
+
+int Airports(const std::string& cfgAsGiven, const std::string& host) {
+    const TSystemFileAccess files;
+    const std::string cfg = files.ExistingSpelling(cfgAsGiven);
+    const std::optional<TSceneryDocument> document = ReadFile(files, cfg, false);
+    const std::optional<QString> hostFolder = document ? HostFolderOf(cfg, host) : std::nullopt;
+    if (!hostFolder)
+        return 2;
+    return PrintAirportClashes(*document, WithTrailingSeparator(hostFolder->toLocal8Bit().toStdString()));
 }
 
 // Both names are matched as the host matches them: a scenery.cfg must not read as an empty library
@@ -176,6 +192,10 @@ int main(int argc, char** argv) {
     if (args.size() >= 2 && args[0] == "check") {
         const std::optional<std::string> host = HostOption(args, 2);
         return host ? Check(args[1], *host) : Usage();
+    }
+    if (args.size() >= 2 && args[0] == "airports") {
+        const std::optional<std::string> host = HostOption(args, 2);
+        return host ? Airports(args[1], *host) : Usage();
     }
     if (!args.empty() && args[0] == "where") {
         const std::optional<std::string> host = HostOption(args, 1);

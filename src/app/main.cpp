@@ -8,6 +8,7 @@
 #include "platform/SystemHostFolders.h"
 #include "platform/SystemHostLocator.h"
 #include "platform/SystemHostSystem.h"
+#include "platform/SystemSceneryFiles.h"
 #include "platform/WinePaths.h"
 
 #include <QCommandLineParser>
@@ -61,7 +62,8 @@ int main(int argc, char* argv[]) {
         const TSystemFileAccess files;
         const TSystemHostFolders folders;
         const TSystemHostSystem system;
-        THauptformular mainWindow({files, folders, host, system, prefs});
+        const TSystemSceneryFiles scenery;
+        THauptformular mainWindow({files, folders, host, system, prefs, scenery});
         mainWindow.show();
         result = QApplication::exec();
     }

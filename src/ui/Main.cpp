@@ -44,6 +44,7 @@ THauptformular::THauptformular(const TWindowServices& services, QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       Files(services.Files), Folders(services.Folders), Host(services.Host), FPrefs(services.Prefs),
+      Scenery(services.Scenery),
       Library(services.Files, services.System), ui(std::make_unique<Ui::THauptformular>()) {
     InitQuarrowResources();
     ui->setupUi(this);
@@ -143,6 +144,7 @@ void THauptformular::ConnectHandlers() {
     connect(ui->cmAreaFindNew, &QAction::triggered, this, &THauptformular::cmAreaFindNewClick);
     connect(ui->cmAreaActivate, &QAction::triggered, this, &THauptformular::cmAreaActivateClick);
     connect(ui->cmAreaDeactivate, &QAction::triggered, this, &THauptformular::cmAreaDeactivateClick);
+    connect(ui->cmAreaCheckAirports, &QAction::triggered, this, &THauptformular::cmAreaCheckAirportsClick);
     connect(ui->cmFileSettings, &QAction::triggered, this, &THauptformular::cmFileSettingsClick);
     connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
     connect(ui->cmHelpAbout, &QAction::triggered, this, &THauptformular::cmHelpAboutClick);

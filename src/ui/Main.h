@@ -26,6 +26,7 @@ class TFileAccess;
 class THostFolders;
 class THostLocator;
 class THostSystem;
+class TSceneryFiles;
 
 // What the windows reach outside themselves: app/ gives the system's own, tests bring theirs. Each
 // outlives the windows.
@@ -37,6 +38,8 @@ struct TWindowServices {
     // Where the simulator's library really is, and whether the simulator runs.
     const THostSystem& System;
     TPrefs& Prefs;
+    // The areas' scenery files, for the airport check.
+    const TSceneryFiles& Scenery;
 };
 
 // The program's one main window: the ordered area list with its commands, the area editor, the
@@ -103,6 +106,7 @@ public slots:
     void cmAreaFindNewClick();
     void cmAreaActivateClick();
     void cmAreaDeactivateClick();
+    void cmAreaCheckAirportsClick();
     void bbSaveClick();
     void bbRevertClick();
     void cmFileSettingsClick();
@@ -138,6 +142,8 @@ private:
     // The text an area keeps for the folder; none, after saying so, when the simulator cannot reach it.
     std::optional<std::string> ReachableFolderText(const QString& folder);
     void SwitchSelected(bool active);
+    // Selects exactly the flagged rows and shows the first of them in the editor.
+    void SelectFlagged(const std::vector<char>& flags);
     void ShowLibraryPath();
     // Says, before the list's summary, when the library is not the host folder's own Scenery.cfg.
     void ShowLoadNotice();
@@ -193,6 +199,7 @@ private:
     const THostFolders& Folders;
     const THostLocator& Host;
     TPrefs& FPrefs;
+    const TSceneryFiles& Scenery;
     // The simulator's library: which file it is, what it held, and the whole save.
     TLibraryFile Library;
     QString FStatusText;

@@ -8,6 +8,7 @@
 #include "model/library/HostFolders.h"
 
 #include <QDir>
+#include <QSignalBlocker>
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
@@ -60,9 +61,16 @@ void THauptformular::cmAreaSelectMissingClick() {
         SetStatusText(u"No area has a missing folder."_s);
         return;
     }
+    SelectFlagged(missing);
+    SetStatusText(QString::fromStdString(Counted(count, "area", "areas")) + u" with a missing folder selected."_s);
+}
+
+void THauptformular::SelectFlagged(const std::vector<char>& flags) {
     CurrentItem = nullptr;
-    lvAreas->SelectByFlags(missing);
+    {
+        const QSignalBlocker quiet(lvAreas);
+        lvAreas->SelectByFlags(flags);
+    }
     FollowSelection();
     lvAreas->scrollToItem(CurrentItem);
-    SetStatusText(QString::fromStdString(Counted(count, "area", "areas")) + u" with a missing folder selected."_s);
 }

@@ -7,6 +7,7 @@
 #include "model/prefs/Global.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
+#include "platform/SystemSceneryFiles.h"
 #include "support/FakeHostSystem.h"
 #include "support/FakePrefsEnvironment.h"
 
@@ -37,7 +38,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(Folder.isValid());
         TestPrefs.FSPath = CfgPath().chopped(11).toLocal8Bit().toStdString();
-        Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, Host, System, TestPrefs});
+        Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, Host, System, TestPrefs, Scenery});
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         ASSERT_NE(List, nullptr);
     }
@@ -138,6 +139,7 @@ protected:
     TBoxRecorder Boxes;
     TSystemFileAccess Files;
     TSystemHostFolders Folders;
+    TSystemSceneryFiles Scenery;
     TFakeHostLocator Host;
     TFakeHostSystem System;
     QTemporaryDir Folder;

@@ -140,7 +140,8 @@ TEST_F(SettingsFromTheMenu, BrowseThenCancelKeepsTheFolderForTheExit) {
     environment.Host.HostFolders = {TestPrefs.FSPath};
     TPrefs prefs;
     LoadPrefs(prefs, environment.Environment());
-    Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, environment.Host, System, prefs});
+    Window = std::make_unique<THauptformular>(
+        TWindowServices{Files, Folders, environment.Host, System, prefs, Scenery});
     List = Window->findChild<TAreaListView*>(u"lvAreas"_s);
     Load(Numbered(3));
     const QString other = QDir::toNativeSeparators(Folder.filePath(u"other"_s));

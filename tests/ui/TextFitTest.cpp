@@ -1,10 +1,13 @@
 #include "AboutDlg.h"
+#include "AirportsDialog.h"
 #include "ImportDialog.h"
 #include "InputDialog.h"
 #include "Main.h"
 #include "SettingsDialog.h"
+#include "model/scan/AirportCheck.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
+#include "platform/SystemSceneryFiles.h"
 #include "support/FakeHostSystem.h"
 #include "support/FakePrefsEnvironment.h"
 
@@ -42,16 +45,19 @@ TEST(TextFit, EveryCaptionShowsWhole) {
     const TSystemHostFolders folders;
     const TFakeHostLocator host;
     const TFakeHostSystem system;
+    const TSystemSceneryFiles scenery;
     TPrefs prefs;
-    THauptformular main({files, folders, host, system, prefs});
+    THauptformular main({files, folders, host, system, prefs, scenery});
     TAboutBox about;
     TInputDialogForm input(QStringLiteral("Edit flatten command"), QStringLiteral("Flatten.x="), QString());
     input.FormShow();
     TImportDlg import(prefs);
     TSettingsDlg settings(host, prefs);
+    const TAirportCheck check{{{"KSEA", {0, 1}, {}}}, 1234, 12345, 123, false};
+    TAirportsDlg airports(check, {QStringLiteral("T0"), QStringLiteral("T1")});
     for (QWidget* form :
          {static_cast<QWidget*>(&main), static_cast<QWidget*>(&about), static_cast<QWidget*>(&input),
-          static_cast<QWidget*>(&import), static_cast<QWidget*>(&settings)}) {
+          static_cast<QWidget*>(&import), static_cast<QWidget*>(&settings), static_cast<QWidget*>(&airports)}) {
         for (QWidget* widget : form->findChildren<QWidget*>()) {
             if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QAbstractButton*>(widget))
                 continue;

@@ -1,0 +1,56 @@
+// The airport check in the main window: reads the active add-on areas' scenery files with a progress
+// dialog the user can cancel, and selects the areas of the airport the user picks. The document stays
+// as it was.
+#include "Main.h"
+
+#include "AirportsDialog.h"
+#include "AreaListView.h"
+#include "InfoDialogs.h"
+#include "model/format/CountText.h"
+#include "model/scan/AirportCheck.h"
+#include "platform/AnsiCodec.h"
+
+#include <QProgressDialog>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QString Checking = u"Checking airports..."_s;
+} // namespace
+
+void THauptformular::cmAreaCheckAirportsClick() {
+    QProgressDialog progress(Checking, u"Abbrechen"_s, 0, 1, this);
+    progress.setWindowTitle(u"Quarrow"_s);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const TAirportCheck check =
+        CheckAirports(Document().AreaPointers(), FPrefs.FSPath, Folders, Scenery,
+                      [&progress](int done, int total, const TArea& next) {
+                          progress.setMaximum(total);
+                          progress.setLabelText(Checking + u"\n"_s + AnsiToUnicode(next.Title));
+                          progress.setValue(done);
+                          return !progress.wasCanceled();
+                      });
+    progress.reset();
+    if (check.Cancelled) {
+        SetStatusText(u"Airport check cancelled."_s);
+        return;
+    }
+    if (check.Clashes.empty()) {
+        ShowInformation(u"No airport is defined by more than one active add-on area. "_s +
+                        QString::fromStdString(AirportCheckSummary(check)));
+        return;
+    }
+    QStringList titles;
+    for (const TDocumentArea& entry : Document().Areas)
+        titles.append(AnsiToUnicode(entry.Area->Title));
+    TAirportsDlg dialog(check, titles, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    std::vector<char> flags(static_cast<std::size_t>(lvAreas->RowCount()), 0);
+    for (int position : dialog.ChosenAreas())
+        flags[static_cast<std::size_t>(position)] = 1;
+    SelectFlagged(flags);
+    SetStatusText(QString::fromStdString(Counted(dialog.ChosenAreas().size(), "area", "areas")) +
+                  u" that define %1 selected."_s.arg(dialog.ChosenIcao()));
+}

@@ -1,0 +1,132 @@
+#include "model/scan/AirportCheck.h"
+#include "model/library/HostFolders.h"
+#include "model/scan/SceneryFiles.h"
+#include "support/BglBuilder.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+// Local Paths below /fs9/ as the host finds them, with '/' for '\'; every folder exists.
+class TFakeCheck : public TFolderCheck {
+public:
+    TFolderFound Resolve(const std::string& localPath) override {
+        std::string path = "/fs9/" + localPath;
+        for (char& c : path)
+            c = c == '\\' ? '/' : c;
+        return {path, true};
+    }
+};
+
+class TFakeFolders : public THostFolders {
+public:
+    std::unique_ptr<TFolderCheck> StartCheck(const std::string&) const override {
+        return std::make_unique<TFakeCheck>();
+    }
+    std::optional<std::string> FolderText(const std::string&, const std::string&) const override { return {}; }
+    std::vector<std::string> FindSceneryFolders(const std::string&) const override { return {}; }
+    bool HoldsSceneryFolder(const std::string&) const override { return false; }
+};
+
+// Each area folder's scenery files by name.
+class TFakeSceneryFiles : public TSceneryFiles {
+public:
+    std::vector<std::string> BglFiles(const std::string& areaFolder) const override {
+        std::vector<std::string> paths;
+        for (const auto& [path, bytes] : Files)
+            if (path.rfind(areaFolder + "/scenery/", 0) == 0)
+                paths.push_back(path);
+        return paths;
+    }
+    std::unique_ptr<TByteSource> Open(const std::string& path) const override {
+        return std::make_unique<TMemoryBytes>(Files.at(path));
+    }
+    std::map<std::string, std::string> Files;
+};
+
+TArea Area(const std::string& local, int layer, bool active = true) {
+    TArea area;
+    area.Local = local;
+    area.Layer = layer;
+    area.Active = active;
+    return area;
+}
+
+struct TCheckCase {
+    const char* Name;
+    std::vector<TArea> Areas;
+    std::map<std::string, std::string> Files;
+    // Each clash as "ICAO positions: files".
+    std::vector<std::string> Clashes;
+    std::string Summary;
+};
+
+class CheckingAirports : public testing::TestWithParam<TCheckCase> {};
+
+TEST_P(CheckingAirports, ReadsTheActiveAddOnAreas) {
+    TFakeSceneryFiles files;
+    files.Files = GetParam().Files;
+    std::vector<const TArea*> areas;
+    for (const TArea& area : GetParam().Areas)
+        areas.push_back(&area);
+    const TAirportCheck check =
+        CheckAirports(areas, "/fs9/", TFakeFolders(), files, [](int, int, const TArea&) { return true; });
+    std::vector<std::string> clashes;
+    for (const TAirportClash& clash : check.Clashes) {
+        std::string text = clash.Icao + " " + std::to_string(clash.Positions.front()) + ":";
+        for (const TClashFile& file : clash.Files)
+            text += " " + file.Path;
+        clashes.push_back(text);
+    }
+    EXPECT_EQ(clashes, GetParam().Clashes);
+    EXPECT_EQ(AirportCheckSummary(check), GetParam().Summary);
+}
+
+const std::string Ksea = bgl::AirportFile({"KSEA"});
+
+INSTANTIATE_TEST_SUITE_P(
+    Libraries, CheckingAirports,
+    testing::Values(
+        TCheckCase{"PathsBelowTheHostFolder",
+                   {Area("Addon Scenery\\A", 10), Area("Addon Scenery\\B", 20)},
+                   {{"/fs9/Addon Scenery/A/scenery/AF2_KSEA.bgl", Ksea},
+                    {"/fs9/Addon Scenery/B/scenery/KSEA.bgl", Ksea}},
+                   {"KSEA 1: Addon Scenery/B/scenery/KSEA.bgl Addon Scenery/A/scenery/AF2_KSEA.bgl"},
+                   "1 airport in 2 files checked."},
+        TCheckCase{"TheSimulatorsOwnAreasAreNotRead",
+                   {Area("Scenery\\Base", 1), Area("SCENERY\\Namw", 2), Area("scenery", 3),
+                    Area("Addon Scenery\\A", 4)},
+                   {{"/fs9/Scenery/Base/scenery/x.bgl", Ksea},
+                    {"/fs9/scenery/scenery/z.bgl", Ksea},
+                    {"/fs9/SCENERY/Namw/scenery/y.bgl", Ksea},
+                    {"/fs9/Addon Scenery/A/scenery/a.bgl", Ksea}},
+                   {},
+                   "1 airport in 1 file checked."},
+        TCheckCase{"InactiveAreasAreNotRead",
+                   {Area("A", 1), Area("B", 2, false)},
+                   {{"/fs9/A/scenery/a.bgl", Ksea}, {"/fs9/B/scenery/b.bgl", Ksea}},
+                   {},
+                   "1 airport in 1 file checked."},
+        TCheckCase{"UnreadableAndOlderFilesAreCounted",
+                   {Area("A", 1), Area("Sceneryx", 2)},
+                   {{"/fs9/A/scenery/a.bgl", bgl::AirportFile({"KSEA", "KBFI"})},
+                    {"/fs9/A/scenery/cut.bgl", Ksea.substr(0, 70)},
+                    {"/fs9/A/scenery/old.bgl", std::string(100, '\x01')},
+                    {"/fs9/Sceneryx/scenery/b.bgl", Ksea}},
+                   {"KSEA 1: Sceneryx/scenery/b.bgl A/scenery/a.bgl"},
+                   "2 airports in 4 files checked, 1 unreadable."},
+        TCheckCase{"NothingToRead", {}, {}, {}, "0 airports in 0 files checked."}),
+    [](const testing::TestParamInfo<TCheckCase>& info) { return std::string(info.param.Name); });
+
+TEST(CheckingAirportsCancelled, StopsWithoutAResult) {
+    const TArea area = Area("A", 1);
+    TFakeSceneryFiles files;
+    files.Files = {{"/fs9/A/scenery/a.bgl", Ksea}};
+    const TAirportCheck check = CheckAirports({&area, &area}, "/fs9/", TFakeFolders(), files,
+                                              [](int done, int, const TArea&) { return done < 1; });
+    EXPECT_TRUE(check.Cancelled);
+    EXPECT_TRUE(check.Clashes.empty());
+}
+
+} // namespace
