@@ -24,6 +24,7 @@ void THauptformular::Perform(TDocumentStep step) {
 
 void THauptformular::PerformEdit(TDocumentStep step, const std::string& runKey) {
     TSelection selected = std::move(step.Selected);
+    KeepShown(step);
     History.Record(std::move(step), runKey);
     ShowDocument(selected);
 }
@@ -35,6 +36,7 @@ void THauptformular::ShowDocument(const TSelection& selected) {
     ShowGeneral(document.General);
     if (lvAreas->SelectionFlags() != selected)
         lvAreas->SelectByFlags(selected);
+    ShowFilter();
     Modified = !History.IsSaved();
     UpdateUndoItems();
     if (CurrentItem)
@@ -70,6 +72,7 @@ void THauptformular::cmEditRedoClick() {
 // The rows the step touched are selected again and the editor follows the first of them.
 void THauptformular::ShowStepAgain(const TSelection& touched) {
     CurrentItem = nullptr;
+    FKeptShown.clear();
     ShowDocument(touched);
     FollowSelection();
 }

@@ -5,8 +5,11 @@
 #include "AreaRow.h"
 #include "model/document/ListRules.h"
 
-// The protected rows are neither dragged nor dropped onto; a selected row is no target for itself.
+// The protected rows are neither dragged nor dropped onto; a selected row is no target for itself. While
+// rows are hidden, a drop's place among them would be a guess.
 bool THauptformular::lvAreasDragOver(int target) const {
+    if (FRowsHidden)
+        return false;
     for (int row = 0; row < ProtectedRows; ++row)
         if (lvAreas->IsRowSelected(row))
             return false;

@@ -159,6 +159,7 @@ void THauptformular::UpdateListCommands(const TCommandStates& states) {
         item->setEnabled(states.PlaceFree);
     ui->cmEditCut->setEnabled(states.Cut);
     ui->cmAreaSelectMissing->setEnabled(MissingFolderCount() > 0);
+    UpdateFindCommands();
 }
 
 // No change reaches an area while the editor is being filled or shows no row.

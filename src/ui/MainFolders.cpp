@@ -2,6 +2,7 @@
 // name in red, the status bar names the current one's folder, and one command selects them all.
 #include "Main.h"
 
+#include "AreaCount.h"
 #include "AreaListView.h"
 #include "AreaRow.h"
 #include "model/library/HostFolders.h"
@@ -14,13 +15,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 const QString NotFound = u"Local Path not found: "_s;
 const QString Empty = u"Local Path is empty."_s;
-
-std::vector<char> MissingFlags(const TAreaListView& list) {
-    std::vector<char> flags(static_cast<std::size_t>(list.RowCount()));
-    for (int row = 0; row < list.RowCount(); ++row)
-        flags[static_cast<std::size_t>(row)] = !list.Row(row)->Folder().Exists;
-    return flags;
-}
 } // namespace
 
 // One check for all the rows, so each folder's listing is read once.
@@ -42,24 +36,27 @@ void THauptformular::ShowFolderStatus() {
 }
 
 int THauptformular::MissingFolderCount() const {
-    const std::vector<char> missing = MissingFlags(*lvAreas);
+    const std::vector<char> missing = lvAreas->MissingFolderFlags();
     return static_cast<int>(std::count(missing.begin(), missing.end(), 1));
 }
 
 void THauptformular::ShowListSummary() {
     SetStatusText(
-        u"%1 areas, %2 with a missing folder."_s.arg(lvAreas->RowCount()).arg(MissingFolderCount()));
+        u"%1, %2 with a missing folder."_s.arg(AreaCount(lvAreas->RowCount())).arg(MissingFolderCount()));
 }
 
-// The user can then delete them, export them or make them inactive as usual.
+// The user can then delete them, export them or make them inactive as usual. Rows the filter hides
+// stay unselected.
 void THauptformular::cmAreaSelectMissingClick() {
-    const std::vector<char> missing = MissingFlags(*lvAreas);
+    const std::vector<char> missing = TakenRows(lvAreas->MissingFolderFlags(), lvAreas->ShownFlags());
     const auto count = std::count(missing.begin(), missing.end(), 1);
-    if (count == 0)
+    if (count == 0) {
+        SetStatusText(u"No area shown has a missing folder."_s);
         return;
+    }
     CurrentItem = nullptr;
     lvAreas->SelectByFlags(missing);
     FollowSelection();
     lvAreas->scrollToItem(CurrentItem);
-    SetStatusText(u"%1 areas with a missing folder selected."_s.arg(count));
+    SetStatusText(u"%1 with a missing folder selected."_s.arg(AreaCount(count)));
 }
