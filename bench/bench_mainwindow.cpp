@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -185,6 +186,51 @@ void BM_Import1000(benchmark::State& state) {
     state.counters["rows"] = bench.List->RowCount();
 }
 BENCHMARK(BM_Import1000)->Unit(benchmark::kMillisecond);
+
+// Rows 2, 3, 5, 7, ..., 1999 (1000 rows, every one below the protected ones) moved to the top.
+void BM_MoveToTop1000(benchmark::State& state) {
+    TBenchWindow& bench = Bench();
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench.ReloadAndSelectAlternate(3);
+        std::vector<char> flags = bench.List->SelectionFlags();
+        flags[2] = 1;
+        bench.List->SelectByFlags(flags);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        bench.Window->cmAreaMoveTopClick();
+        QCoreApplication::processEvents();
+    }
+    state.counters["rows"] = bench.List->RowCount();
+}
+BENCHMARK(BM_MoveToTop1000)->Unit(benchmark::kMillisecond);
+
+// One keystroke in the find field each iteration, the two texts in turn, with the layout and repaint
+// that follow: "Area 1" shows 1111 rows and "Area 19" 111; "" shows all 2000 and "7" 543.
+void TimeKeystrokes(benchmark::State& state, const QString& one, const QString& other) {
+    TBenchWindow& bench = Bench();
+    auto* find = bench.Window->findChild<QLineEdit*>(QStringLiteral("eFind"));
+    bench.Window->ReloadAll();
+    bench.ReloadAndSelectAlternate(2);
+    bool first = true;
+    for (auto _ : state) {
+        find->setText(first ? one : other);
+        QCoreApplication::processEvents();
+        first = !first;
+    }
+    find->clear();
+    QCoreApplication::processEvents();
+}
+
+void BM_FilterKeystroke(benchmark::State& state) {
+    TimeKeystrokes(state, QStringLiteral("Area 1"), QStringLiteral("Area 19"));
+}
+BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond);
+
+void BM_FilterFirstKeystroke(benchmark::State& state) {
+    TimeKeystrokes(state, QStringLiteral("7"), QString());
+}
+BENCHMARK(BM_FilterFirstKeystroke)->Unit(benchmark::kMillisecond);
 
 // Undoing (or redoing after an undo) one step of a command on 2000 rows, timing only the undo or redo.
 template <class Command> void TimeUndo(benchmark::State& state, bool redo, Command command) {

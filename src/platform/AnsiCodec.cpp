@@ -80,3 +80,17 @@ std::string FieldTextToAnsi(const QString& text) {
     }
     return bytes;
 }
+
+const std::array<unsigned char, 256>& AnsiLetterCase() {
+    static const std::array<unsigned char, 256> lower = [] {
+        const TCodePage& page = CodePage();
+        std::array<unsigned char, 256> table{};
+        for (int b = 0; b < 256; ++b) {
+            const char fallback = static_cast<char>(b);
+            table[b] =
+                static_cast<unsigned char>(page.Bytes.value(page.Chars[b].toLower().unicode(), fallback));
+        }
+        return table;
+    }();
+    return lower;
+}

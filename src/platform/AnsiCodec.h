@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -18,3 +19,6 @@ TAnsiSplit SplitByAnsi(const QString& text);
 std::string UnicodeToAnsi(const QString& text);
 // As UnicodeToAnsi, and CR, LF and NUL become blanks: a field's text can never break a file's lines.
 std::string FieldTextToAnsi(const QString& text);
+// The lower-case byte of each byte, where the code page holds the character's lower case; else the
+// byte itself. The find field's letter-case rule (TLetterCase).
+const std::array<unsigned char, 256>& AnsiLetterCase();

@@ -87,6 +87,33 @@ bool TAreaListView::IsRowSelected(int position) const {
     return selectionModel()->isSelected(model()->index(position, 0));
 }
 
+std::vector<char> TAreaListView::MissingFolderFlags() const {
+    std::vector<char> flags(static_cast<std::size_t>(RowCount()));
+    for (int row = 0; row < RowCount(); ++row)
+        flags[static_cast<std::size_t>(row)] = !Row(row)->Folder().Exists;
+    return flags;
+}
+
+std::vector<char> TAreaListView::ShownFlags() const {
+    std::vector<char> flags(static_cast<std::size_t>(RowCount()));
+    for (int row = 0; row < RowCount(); ++row)
+        flags[static_cast<std::size_t>(row)] = !isRowHidden(row, QModelIndex());
+    return flags;
+}
+
+void TAreaListView::ShowRows(const std::vector<char>& shown) {
+    for (int row = 0; row < RowCount(); ++row)
+        if (isRowHidden(row, QModelIndex()) == static_cast<bool>(shown[static_cast<std::size_t>(row)]))
+            setRowHidden(row, QModelIndex(), !shown[static_cast<std::size_t>(row)]);
+}
+
+int TAreaListView::FirstShownRow() const {
+    for (int row = 0; row < RowCount(); ++row)
+        if (!isRowHidden(row, QModelIndex()))
+            return row;
+    return -1;
+}
+
 void TAreaListView::SelectByFlags(const std::vector<char>& flags) {
     QItemSelection selection;
     const int count = static_cast<int>(flags.size());

@@ -30,6 +30,13 @@ public:
     std::vector<char> SelectionFlags() const;
     int FirstSelectedRow() const;
     bool IsRowSelected(int position) const;
+    // One flag per row, set where the area's folder was not found.
+    std::vector<char> MissingFolderFlags() const;
+    // One flag per row, set for the ones not hidden.
+    std::vector<char> ShownFlags() const;
+    // Hides the rows whose flag is clear and shows the rest, touching only the rows that change.
+    void ShowRows(const std::vector<char>& shown);
+    int FirstShownRow() const;
     // Replaces the whole selection in one step (one selection-change notice).
     void SelectByFlags(const std::vector<char>& flags);
     // Selects only this row and makes it the focused one.

@@ -171,6 +171,8 @@ void THauptformular::ConnectHandlers() {
     lvAreas->DragOverHook = [this](int target) { return lvAreasDragOver(target); };
     lvAreas->DragDropHook = [this](int target) { lvAreasDragDrop(target); };
     lvAreas->EndDragHook = [this] { lvAreasEndDrag(); };
+    ConnectFind();
+    ConnectKeys();
 }
 
 // The hint of the control or menu item under the pointer; the banner where there is none.
@@ -210,9 +212,9 @@ void THauptformular::ReloadAll() {
     SetStatusText(QString());
     const TLibraryLoad load = ReadSceneryCfg();
     ShowDocument(TSelection(static_cast<std::size_t>(Document().Count()), 0));
-    if (lvAreas->RowCount() > 0) {
+    {
         const QSignalBlocker quiet(lvAreas);
-        lvAreas->SelectOnly(0);
+        SelectFirstShownRow();
     }
     FollowCurrent();
     ShowListSummary();
@@ -226,6 +228,7 @@ void THauptformular::ReloadAll() {
 // are for the questions after the list shows.
 TLibraryLoad THauptformular::ReadSceneryCfg() {
     CurrentItem = nullptr;
+    FKeptShown.clear();
     lvAreas->clear();
     TLibraryLoad load = Library.Load(FPrefs.FSPath, &Folders);
     if (!load.Failure.empty())

@@ -3,6 +3,7 @@
 #include "FilePicker.h"
 #include "FolderPicker.h"
 #include "RecordText.h"
+#include "model/document/AreaFilter.h"
 #include "model/document/CommandStates.h"
 #include "model/document/DocumentHistory.h"
 #include "model/format/QuarrowTypes.h"
@@ -12,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 namespace Ui {
@@ -20,6 +22,7 @@ class THauptformular;
 class TAreaRow;
 class TAreaListView;
 class QLineEdit;
+class QPushButton;
 class QListWidgetItem;
 class QTreeWidgetItem;
 class TFileAccess;
@@ -112,6 +115,9 @@ public slots:
     void cmFileSettingsClick();
     void cmFileExitClick();
     void cmHelpAboutClick();
+    void cmEditFindClick();
+    void cmAreaMoveTopClick();
+    void cmAreaMoveBottomClick();
 
 protected:
     bool event(QEvent* event) override;
@@ -179,6 +185,29 @@ private:
     // Throws EInOutError when writing fails, the file then being as it was.
     bool WriteAreaSet(const std::vector<int>& rows);
 
+    void ConnectFind();
+    // The keys people expect of any editor, and the tooltips of the buttons that show only an icon.
+    void ConnectKeys();
+    // The filter changed: the rows kept in sight for the commands go, and the list is filtered anew.
+    void FilterChange();
+    // Shows the rows the filter lets through and takes the hidden ones out of the selection; after
+    // every change of the document or the filter.
+    void ShowFilter();
+    TAreaFilter Filter() const;
+    // Escape in the find field: every row again, the selection kept, the current row in view.
+    void ClearFilter();
+    // Enter or Down in the find field: into the list, onto the first row shown.
+    void EnterList();
+    // Selects the first shown row alone; false when no row shows.
+    bool SelectFirstShownRow();
+    // The rows a command added or changed stay in sight until the filter changes.
+    void KeepShown(const TDocumentStep& step);
+    // Move up, Move down and the drags keep to the whole list: they wait while rows are hidden.
+    void UpdateFindCommands();
+    void MoveByKey(QPushButton* button);
+    void MoveToEnd(std::optional<TDocumentStep> (*move)(const TSceneryDocument&, const TSelection&),
+                   const QString& alreadyThere);
+
     // After every list command: the editor, the commands and the status bar show the list as it now
     // stands.
     void FollowSelection();
@@ -203,6 +232,11 @@ private:
     // The simulator's library: which file it is, what it held, and the whole save.
     TLibraryFile Library;
     QString FStatusText;
+    // Entries shown whatever the filter says, until its text or kind changes.
+    std::unordered_set<TEntryId> FKeptShown;
+    bool FRowsHidden = false;
+    // The hints of Move up and Move down while every row shows.
+    QStringList FOrderTips;
     std::unique_ptr<Ui::THauptformular> ui;
     TAreaListView* lvAreas;
     TFolderPicker stbPath{QStringLiteral("Select Scenery Path")};

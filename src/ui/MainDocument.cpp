@@ -26,6 +26,7 @@ void THauptformular::Perform(TDocumentStep step) {
 
 void THauptformular::PerformEdit(TDocumentStep step, const std::string& runKey) {
     TSelection selected = std::move(step.Selected);
+    KeepShown(step);
     History.Record(std::move(step), runKey);
     ShowDocument(selected);
     FollowCurrent();
@@ -47,6 +48,7 @@ void THauptformular::ShowDocument(const TSelection& selected) {
     }
     CountMissingFolders();
     ShowGeneral(document.General);
+    ShowFilter();
     Modified = !History.IsSaved();
     UpdateUndoItems();
 }
@@ -79,6 +81,7 @@ void THauptformular::cmEditRedoClick() {
 // The rows the step touched are selected again and the editor follows the first of them.
 void THauptformular::ShowStepAgain(const TSelection& touched) {
     CurrentItem = nullptr;
+    FKeptShown.clear();
     ShowDocument(touched);
     FollowSelection();
 }

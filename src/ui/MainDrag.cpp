@@ -5,8 +5,9 @@
 #include "AreaRow.h"
 #include "model/document/ListRules.h"
 
+// While rows are hidden, a drop's place among them would be a guess.
 bool THauptformular::lvAreasDragOver(int target) const {
-    return DropAllowed(lvAreas->SelectionFlags(), target, ProtectedRows);
+    return !FRowsHidden && DropAllowed(lvAreas->SelectionFlags(), target, ProtectedRows);
 }
 
 // The selected areas land directly above the target row in their former order, unselected; with no

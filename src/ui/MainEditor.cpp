@@ -164,6 +164,7 @@ void THauptformular::UpdateListCommands(const TCommandStates& states) {
         item->setEnabled(states.NoProtectedCurrent);
     ui->cmEditCut->setEnabled(states.NoProtectedNorRequired);
     ui->cmAreaSelectMissing->setEnabled(MissingCount > 0);
+    UpdateFindCommands();
 }
 
 // No change reaches an area while the editor is being filled or shows no row.

@@ -4,6 +4,7 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
+#include "model/document/AreaFilter.h"
 #include "model/format/CountText.h"
 #include "model/library/HostFolders.h"
 
@@ -16,13 +17,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 const QString NotFound = u"Local Path not found: "_s;
 const QString Empty = u"Local Path is empty."_s;
-
-std::vector<char> MissingFlags(const TAreaListView& list) {
-    std::vector<char> flags(static_cast<std::size_t>(list.RowCount()));
-    for (int row = 0; row < list.RowCount(); ++row)
-        flags[static_cast<std::size_t>(row)] = !list.Row(row)->Folder().Exists;
-    return flags;
-}
 } // namespace
 
 // One check for all the rows, so each folder's listing is read once.
@@ -44,7 +38,7 @@ void THauptformular::ShowFolderStatus() {
 }
 
 void THauptformular::CountMissingFolders() {
-    const std::vector<char> missing = MissingFlags(*lvAreas);
+    const std::vector<char> missing = lvAreas->MissingFolderFlags();
     MissingCount = static_cast<int>(std::count(missing.begin(), missing.end(), 1));
 }
 
@@ -53,12 +47,13 @@ void THauptformular::ShowListSummary() {
                   u", %1 with a missing folder."_s.arg(MissingCount));
 }
 
-// The user can then delete them, export them or make them inactive as usual.
+// The user can then delete them, export them or make them inactive as usual. Rows the filter hides
+// stay unselected.
 void THauptformular::cmAreaSelectMissingClick() {
-    const std::vector<char> missing = MissingFlags(*lvAreas);
+    const std::vector<char> missing = TakenRows(lvAreas->MissingFolderFlags(), lvAreas->ShownFlags());
     const auto count = static_cast<std::size_t>(std::count(missing.begin(), missing.end(), 1));
     if (count == 0) {
-        SetStatusText(u"No area has a missing folder."_s);
+        SetStatusText(FRowsHidden ? u"No area shown has a missing folder."_s : u"No area has a missing folder."_s);
         return;
     }
     SelectFlagged(missing);

@@ -28,4 +28,15 @@ TEST(AnsiCodec, FieldTextNeverCarriesLineBreaksOrNuls) {
     EXPECT_EQ(FieldTextToAnsi(u"a\r\nb\nc\rd"_s + QChar(u'\0') + u"e"_s), std::string("a  b c d e"));
 }
 
+// The find field ignores letter case for every letter the code page holds in both cases.
+TEST(AnsiCodec, LetterCaseFollowsTheCodePage) {
+    const auto& lower = AnsiLetterCase();
+    const std::pair<unsigned char, unsigned char> cases[] = {
+        {'A', 'a'},   {'z', 'z'},   {0xC4, 0xE4}, {0xDE, 0xFE}, {0x8A, 0x9A}, {0x8C, 0x9C},
+        {0x9F, 0xFF}, {0xD7, 0xD7}, {0xDF, 0xDF}, {'1', '1'},   {0x81, 0x81},
+    };
+    for (const auto& [byte, expected] : cases)
+        EXPECT_EQ(lower[byte], expected) << int(byte);
+}
+
 } // namespace

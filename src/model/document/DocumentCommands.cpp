@@ -41,6 +41,30 @@ TDocumentStep Without(const TSceneryDocument& document, const TSelection& select
     return step;
 }
 
+// The order with the moved rows (the selected editable ones) taken out of the rest and put back at the
+// given place among the rows that stay; the selection follows each row.
+TListChange MovedToPlace(const TSelection& selected, bool top) {
+    std::vector<int> moved;
+    std::vector<int> staying;
+    for (std::size_t p = 0; p < selected.size(); ++p)
+        (selected[p] && p >= ProtectedRows ? moved : staying).push_back(static_cast<int>(p));
+    const auto at =
+        top ? staying.begin() + std::min<std::ptrdiff_t>(ProtectedRows, std::ssize(staying)) : staying.end();
+    staying.insert(at, moved.begin(), moved.end());
+    TListChange change{std::move(staying), {}};
+    for (int from : change.Order)
+        change.Selected.push_back(selected[static_cast<std::size_t>(from)]);
+    return change;
+}
+
+std::optional<TDocumentStep> MoveToPlace(const TSceneryDocument& document, const TSelection& selected,
+                                         bool top, std::string name) {
+    const TListChange change = MovedToPlace(selected, top);
+    if (std::is_sorted(change.Order.begin(), change.Order.end()))
+        return std::nullopt;
+    return ReorderAreas(document, selected, change, std::move(name));
+}
+
 } // namespace
 
 std::vector<TDocumentArea> NewEntriesAfterLargest(const TSceneryDocument& document, std::vector<TArea> areas) {
@@ -103,6 +127,19 @@ TDocumentStep ReorderAreas(const TSceneryDocument& document, const TSelection& s
     }
     Renumber(step.Document.Areas);
     return step;
+}
+
+std::optional<TDocumentStep> MoveAreasToTop(const TSceneryDocument& document, const TSelection& selected) {
+    return MoveToPlace(document, selected, true, "Move to Top");
+}
+
+std::optional<TDocumentStep> MoveAreasToBottom(const TSceneryDocument& document, const TSelection& selected) {
+    return MoveToPlace(document, selected, false, "Move to Bottom");
+}
+
+bool CanMoveToEnd(const TSelection& selected) {
+    return std::find(selected.begin() + std::min<std::ptrdiff_t>(ProtectedRows, std::ssize(selected)),
+                     selected.end(), 1) != selected.end();
 }
 
 TDocumentStep RemoveSelected(const TSceneryDocument& document, const TSelection& selected, std::string name) {

@@ -3,6 +3,7 @@
 #include "model/document/SceneryDocument.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,13 @@ TDocumentStep RenumberAreas(const TSceneryDocument& document, const TSelection& 
 // The rows in the change's order, renumbered, with the change's selection (Move up, Move down, a drop).
 TDocumentStep ReorderAreas(const TSceneryDocument& document, const TSelection& selected,
                            const TListChange& change, std::string name);
+// The selected editable rows, in their order, just below the protected rows (Move to Top) or after
+// the last row (Move to Bottom), renumbered; the selection moves with the rows. None when no row
+// would change its place.
+std::optional<TDocumentStep> MoveAreasToTop(const TSceneryDocument& document, const TSelection& selected);
+std::optional<TDocumentStep> MoveAreasToBottom(const TSceneryDocument& document, const TSelection& selected);
+// Both need a selected row below the protected ones.
+bool CanMoveToEnd(const TSelection& selected);
 // Takes the selected rows out and renumbers the rest; nothing stays selected (Cut, Cut & Export).
 TDocumentStep RemoveSelected(const TSceneryDocument& document, const TSelection& selected, std::string name);
 // The selected areas from the bottom up: what Cut and Copy put into the area clipboard.
