@@ -43,7 +43,8 @@ THauptformular::THauptformular(const TWindowServices& services, QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       Files(services.Files), Folders(services.Folders), Host(services.Host), FPrefs(services.Prefs),
-      Library(services.Files, services.System), ui(std::make_unique<Ui::THauptformular>()) {
+      RestorePoints(services.RestorePoints), Library(services.Files, services.System, &services.RestorePoints),
+      ui(std::make_unique<Ui::THauptformular>()) {
     InitQuarrowResources();
     ui->setupUi(this);
     lvAreas = ui->lvAreas;
@@ -142,6 +143,7 @@ void THauptformular::ConnectHandlers() {
     connect(ui->cmAreaFindNew, &QAction::triggered, this, &THauptformular::cmAreaFindNewClick);
     connect(ui->cmAreaActivate, &QAction::triggered, this, &THauptformular::cmAreaActivateClick);
     connect(ui->cmAreaDeactivate, &QAction::triggered, this, &THauptformular::cmAreaDeactivateClick);
+    connect(ui->cmFileRestorePoints, &QAction::triggered, this, &THauptformular::cmFileRestorePointsClick);
     connect(ui->cmFileSettings, &QAction::triggered, this, &THauptformular::cmFileSettingsClick);
     connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
     connect(ui->cmHelpAbout, &QAction::triggered, this, &THauptformular::cmHelpAboutClick);

@@ -25,6 +25,8 @@ class TFileAccess;
 class THostFolders;
 class THostLocator;
 class THostSystem;
+class TRestorePoints;
+struct TRestorePoint;
 
 // What the windows reach outside themselves: app/ gives the system's own, tests bring theirs. Each
 // outlives the windows.
@@ -36,6 +38,8 @@ struct TWindowServices {
     // Where the simulator's library really is, and whether the simulator runs.
     const THostSystem& System;
     TPrefs& Prefs;
+    // Where every save keeps what it replaced.
+    const TRestorePoints& RestorePoints;
 };
 
 // The program's one main window: the ordered area list with its commands, the area editor, the
@@ -104,6 +108,7 @@ public slots:
     void cmAreaDeactivateClick();
     void bbSaveClick();
     void bbRevertClick();
+    void cmFileRestorePointsClick();
     void cmFileSettingsClick();
     void cmFileExitClick();
     void cmHelpAboutClick();
@@ -130,6 +135,8 @@ private:
     // The current row's missing folder, or nothing once the current row has its folder.
     void ShowFolderStatus();
     void ShowListSummary();
+    // Brings the point's library into the list as one step; says why not when its file cannot be read.
+    void RestorePoint(const TRestorePoint& point);
     int MissingFolderCount() const;
     // Where the host finds each area's folder, for the duplicate test of added folders.
     std::vector<std::string> ListedFolders() const;
@@ -186,6 +193,7 @@ private:
     const THostFolders& Folders;
     const THostLocator& Host;
     TPrefs& FPrefs;
+    const TRestorePoints& RestorePoints;
     // The simulator's library: which file it is, what it held, and the whole save.
     TLibraryFile Library;
     QString FStatusText;

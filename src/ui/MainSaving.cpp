@@ -95,7 +95,11 @@ void THauptformular::bbSaveClick() {
     History.MarkSaved(std::move(outcome.Saved));
     ShowDocument(selected);
     ShowLibraryPath();
-    SetStatusText(u"Scenery.cfg saved: %1 %2."_s.arg(count).arg(count == 1 ? u"area"_s : u"areas"_s));
+    if (outcome.RestorePointFailure.empty())
+        SetStatusText(u"Scenery.cfg saved: %1 %2."_s.arg(count).arg(count == 1 ? u"area"_s : u"areas"_s));
+    else
+        SetStatusText(u"Saved; the restore point could not be kept: "_s +
+                      QString::fromUtf8(outcome.RestorePointFailure) + u'.');
     if (!outcome.PendingLeft.empty())
         ShowError(u"Scenery.cfg was saved, but "_s + Local(outcome.PendingLeft) +
                   u" could not be removed: "_s + QString::fromUtf8(outcome.PendingFailure) +

@@ -139,7 +139,7 @@ TEST_F(SettingsFromTheMenu, BrowseThenCancelKeepsTheFolderForTheExit) {
     environment.Store.Values = {{"FS Path", TestPrefs.FSPath}, {"Backup", "1"}};
     environment.Host.HostFolders = {TestPrefs.FSPath};
     GlobalStart(environment.Environment());
-    Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, environment.Host, System, *Prefs});
+    Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, environment.Host, System, *Prefs, Points});
     List = Window->findChild<TAreaListView*>(u"lvAreas"_s);
     Load(Numbered(3));
     const QString other = QDir::toNativeSeparators(Folder.filePath(u"other"_s));

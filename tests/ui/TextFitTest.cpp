@@ -2,7 +2,9 @@
 #include "ImportDialog.h"
 #include "InputDialog.h"
 #include "Main.h"
+#include "RestoreDialog.h"
 #include "SettingsDialog.h"
+#include "platform/RestorePointFolder.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
 #include "support/FakeHostSystem.h"
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,15 +46,19 @@ TEST(TextFit, EveryCaptionShowsWhole) {
     const TFakeHostLocator host;
     const TFakeHostSystem system;
     TPrefs prefs;
-    THauptformular main({files, folders, host, system, prefs});
+    const QTemporaryDir data;
+    const TRestorePointFolder points(data.path());
+    THauptformular main({files, folders, host, system, prefs, points});
     TAboutBox about;
     TInputDialogForm input(QStringLiteral("Edit flatten command"), QStringLiteral("Flatten.x="), QString());
     input.FormShow();
     TImportDlg import(prefs);
     TSettingsDlg settings(host, prefs);
-    for (QWidget* form :
-         {static_cast<QWidget*>(&main), static_cast<QWidget*>(&about), static_cast<QWidget*>(&input),
-          static_cast<QWidget*>(&import), static_cast<QWidget*>(&settings)}) {
+    TRestoreDlg restore(QStringLiteral("C:\\Program Files\\Microsoft Games\\Flight Simulator 9\\Scenery.cfg"),
+                        {});
+    for (QWidget* form : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&about),
+                          static_cast<QWidget*>(&input), static_cast<QWidget*>(&import),
+                          static_cast<QWidget*>(&settings), static_cast<QWidget*>(&restore)}) {
         for (QWidget* widget : form->findChildren<QWidget*>()) {
             if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QAbstractButton*>(widget))
                 continue;

@@ -160,3 +160,16 @@ TAreaRef ActivatedIfRequired(const TAreaRef& area) {
     active->Active = true;
     return active;
 }
+
+TDocumentStep ReplaceDocument(const TSceneryDocument& document, TSceneryDocument replacement,
+                              std::string name) {
+    const auto firstOnly = [](std::size_t count) {
+        TSelection flags = NoRows(count);
+        if (count > 0)
+            flags.front() = 1;
+        return flags;
+    };
+    TSelection selected = firstOnly(replacement.Areas.size());
+    TSelection before = firstOnly(document.Areas.size());
+    return {std::move(name), std::move(replacement), selected, std::move(before), selected};
+}

@@ -17,6 +17,8 @@ struct TChosenFolder {
 
 // The host ignores letter case: two resolved folders that differ only in case are one.
 bool SameHostFolder(const std::string& one, const std::string& other);
+// The form of a resolved folder in which two folders the host takes for one are equal.
+std::string HostFolderKey(std::string folder);
 
 // Per folder, whether it is already among the listed ones (the areas' resolved Local Paths) or comes
 // twice among the folders themselves.
