@@ -31,7 +31,7 @@ void THauptformular::RestorePoint(const TRestorePoint& point) {
     }
     Perform(ReplaceDocument(Document(), ReadDocument(*read.Profile), "Restore " + point.Saved));
     const int count = Document().Count();
-    SetStatusText(u"Restored the library saved at %1: %2 %3. Save Changes writes it."_s
+    SetStatusText(u"Restored the library kept at %1: %2 %3. Save Changes writes it."_s
                       .arg(QString::fromStdString(point.Saved))
                       .arg(count)
                       .arg(count == 1 ? u"area"_s : u"areas"_s));

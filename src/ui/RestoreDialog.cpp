@@ -87,7 +87,7 @@ TRestoreDlg::TRestoreDlg(const QString& library, std::vector<TRestorePointReview
     ui->bbRestore->setDefault(true);
     connect(ui->bbRestore, &QPushButton::clicked, this, &QDialog::accept);
     MakeCancelButton(ui->bbCancel, this);
-    ui->lvPoints->setHeaderLabels({u"Saved"_s, u"Areas"_s, u"Difference to the list now"_s});
+    ui->lvPoints->setHeaderLabels({u"Kept"_s, u"Areas"_s, u"Difference to the list now"_s});
     ui->lvPoints->header()->setSectionsClickable(false);
     ui->lvPoints->setColumnWidth(0, 190);
     ui->lvPoints->setColumnWidth(1, 60);
