@@ -59,7 +59,8 @@ struct TBenchWindow {
     TBenchWindow() {
         WriteFile(QStringLiteral("Scenery.cfg"), LargeCfg());
         BenchPrefs.FSPath = Folder.path().toLocal8Bit().toStdString() + "/";
-        Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, Host, System, BenchPrefs, Points});
+        Window = std::make_unique<THauptformular>(
+            TWindowServices{Files, Folders, Host, System, BenchPrefs, Points});
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         Window->show();
         // The clipboard commands act on the list only while it has the focus.

@@ -43,7 +43,8 @@ THauptformular::THauptformular(const TWindowServices& services, QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       Files(services.Files), Folders(services.Folders), Host(services.Host), FPrefs(services.Prefs),
-      RestorePoints(services.RestorePoints), Library(services.Files, services.System, &services.RestorePoints),
+      RestorePoints(services.RestorePoints),
+      Library(services.Files, services.System, &services.RestorePoints),
       ui(std::make_unique<Ui::THauptformular>()) {
     InitQuarrowResources();
     ui->setupUi(this);
