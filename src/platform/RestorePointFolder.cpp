@@ -68,6 +68,16 @@ std::string WriteWhole(const QString& path, const std::string& bytes) {
     }
 }
 
+// Windows names one file in any letter case and with either separator: one library, one folder (its
+// file system takes the readable part in any letter case too).
+QString LibraryKey(const QString& path) {
+#ifdef Q_OS_WIN
+    return QDir::fromNativeSeparators(path).toCaseFolded();
+#else
+    return path;
+#endif
+}
+
 } // namespace
 
 TRestorePointFolder::TRestorePointFolder(QString folder, std::function<QDateTime()> clock)
@@ -79,7 +89,7 @@ QString TRestorePointFolder::LibraryFolder(const std::string& library) const {
     static const QRegularExpression edges(u"^[_ .]+|[_ .]+$"_s);
     QString readable = QString(path).replace(unsafe, u"_"_s).right(ReadableLength).remove(edges);
     const QByteArray digest =
-        QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex().left(8);
+        QCryptographicHash::hash(LibraryKey(path).toUtf8(), QCryptographicHash::Sha1).toHex().left(8);
     return FFolder + u'/' + readable + u' ' + QString::fromLatin1(digest);
 }
 
