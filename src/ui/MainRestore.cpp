@@ -2,7 +2,6 @@
 // one step of the history, written only by the next save.
 #include "Main.h"
 
-#include "AreaListView.h"
 #include "InfoDialogs.h"
 #include "RestoreDialog.h"
 #include "model/format/ProfileFile.h"

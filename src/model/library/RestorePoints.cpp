@@ -8,6 +8,7 @@
 
 namespace {
 
+// The check's answer for each Local Path text, asked once however many points hold the text.
 class TFolderMemo {
 public:
     explicit TFolderMemo(TFolderCheck& check) : Check(check) {}
