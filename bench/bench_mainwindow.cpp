@@ -5,6 +5,7 @@
 #include "Main.h"
 #include "model/prefs/Global.h"
 #include "model/document/ListRules.h"
+#include "platform/RestorePointFolder.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
 #include "platform/SystemHostSystem.h"
@@ -53,6 +54,8 @@ struct TBenchWindow {
     TNoHostKey Host;
     TSystemHostSystem System;
     TPrefs BenchPrefs;
+    QTemporaryDir DataFolder;
+    TRestorePointFolder Points{DataFolder.path()};
     std::unique_ptr<THauptformular> Window;
     TAreaListView* List = nullptr;
 
@@ -60,7 +63,7 @@ struct TBenchWindow {
         WriteFile(QStringLiteral("Scenery.cfg"), LargeCfg());
         BenchPrefs.FSPath = Folder.path().toLocal8Bit().toStdString() + "/";
         Window = std::make_unique<THauptformular>(
-            TWindowServices{Files, Folders, Host, System, BenchPrefs, Scenery});
+            TWindowServices{Files, Folders, Host, System, BenchPrefs, Scenery, Points});
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         Window->show();
         // The clipboard commands act on the list only while it has the focus.

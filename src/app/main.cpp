@@ -4,6 +4,7 @@
 #include "Main.h"
 #include "model/prefs/Global.h"
 #include "platform/PrefsSettingsStore.h"
+#include "platform/RestorePointFolder.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
 #include "platform/SystemHostLocator.h"
@@ -12,6 +13,7 @@
 #include "platform/WinePaths.h"
 
 #include <QCommandLineParser>
+#include <QStandardPaths>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -63,7 +65,10 @@ int main(int argc, char* argv[]) {
         const TSystemHostFolders folders;
         const TSystemHostSystem system;
         const TSystemSceneryFiles scenery;
-        THauptformular mainWindow({files, folders, host, system, prefs, scenery});
+        // The application's name is set by now: the data folder is named after it.
+        const TRestorePointFolder points(
+            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + u"/Restore Points"_s);
+        THauptformular mainWindow({files, folders, host, system, prefs, scenery, points});
         mainWindow.show();
         result = QApplication::exec();
     }

@@ -41,6 +41,11 @@ TProfileRead TSystemFileAccess::ReadProfile(const std::string& path) const {
     return {TIniProfile::FromBytes(std::move(read.Bytes)), std::move(read.Failure), std::move(stamp)};
 }
 
+TFileRead TSystemFileAccess::ReadBytes(const std::string& path) const {
+    TFileBytes read = ReadRegularFile(NativePath(path));
+    return {read.State != TFileBytes::TState::Missing, std::move(read.Bytes), std::move(read.Failure)};
+}
+
 std::unique_ptr<TCommittingOutput> TSystemFileAccess::CreateOutput(const std::string& path) const {
     return std::make_unique<TFileTextOutput>(NativePath(path));
 }
@@ -64,8 +69,9 @@ TFileStamp TSystemFileAccess::Stamp(const std::string& path, const TFileStamp* k
 
 std::vector<std::string> TSystemFileAccess::Names(const std::string& folder) const {
     std::vector<std::string> names;
-    for (const QString& name : QDir(NativePath(folder))
-                                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+    for (const QString& name :
+         QDir(NativePath(folder))
+             .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
         names.push_back(name.toLocal8Bit().toStdString());
     return names;
 }

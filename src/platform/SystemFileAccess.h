@@ -8,6 +8,7 @@
 class TSystemFileAccess : public TFileAccess {
 public:
     TProfileRead ReadProfile(const std::string& path) const override;
+    TFileRead ReadBytes(const std::string& path) const override;
     std::unique_ptr<TCommittingOutput> CreateOutput(const std::string& path) const override;
     bool CopyReplacing(const std::string& source, const std::string& target) const override;
     std::string ExistingSpelling(const std::string& path) const override;

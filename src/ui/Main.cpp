@@ -44,8 +44,9 @@ THauptformular::THauptformular(const TWindowServices& services, QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       Files(services.Files), Folders(services.Folders), Host(services.Host), FPrefs(services.Prefs),
-      Scenery(services.Scenery),
-      Library(services.Files, services.System), ui(std::make_unique<Ui::THauptformular>()) {
+      Scenery(services.Scenery), RestorePoints(services.RestorePoints),
+      Library(services.Files, services.System, &services.RestorePoints),
+      ui(std::make_unique<Ui::THauptformular>()) {
     InitQuarrowResources();
     ui->setupUi(this);
     lvAreas = ui->lvAreas;
@@ -145,6 +146,7 @@ void THauptformular::ConnectHandlers() {
     connect(ui->cmAreaActivate, &QAction::triggered, this, &THauptformular::cmAreaActivateClick);
     connect(ui->cmAreaDeactivate, &QAction::triggered, this, &THauptformular::cmAreaDeactivateClick);
     connect(ui->cmAreaCheckAirports, &QAction::triggered, this, &THauptformular::cmAreaCheckAirportsClick);
+    connect(ui->cmFileRestorePoints, &QAction::triggered, this, &THauptformular::cmFileRestorePointsClick);
     connect(ui->cmFileSettings, &QAction::triggered, this, &THauptformular::cmFileSettingsClick);
     connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
     connect(ui->cmHelpAbout, &QAction::triggered, this, &THauptformular::cmHelpAboutClick);

@@ -30,6 +30,8 @@ class THostFolders;
 class THostLocator;
 class THostSystem;
 class TSceneryFiles;
+class TRestorePoints;
+struct TRestorePoint;
 
 // What the windows reach outside themselves: app/ gives the system's own, tests bring theirs. Each
 // outlives the windows.
@@ -43,6 +45,8 @@ struct TWindowServices {
     TPrefs& Prefs;
     // The areas' scenery files, for the airport check.
     const TSceneryFiles& Scenery;
+    // Where every save keeps what it replaced.
+    const TRestorePoints& RestorePoints;
 };
 
 // The program's one main window: the ordered area list with its commands, the area editor, the
@@ -112,6 +116,7 @@ public slots:
     void cmAreaCheckAirportsClick();
     void bbSaveClick();
     void bbRevertClick();
+    void cmFileRestorePointsClick();
     void cmFileSettingsClick();
     void cmFileExitClick();
     void cmHelpAboutClick();
@@ -143,6 +148,8 @@ private:
     void ShowListSummary();
     // After the list changed: MissingCount holds the rows whose folder the host would not find.
     void CountMissingFolders();
+    // Brings the point's library into the list as one step; says why not when its file cannot be read.
+    void RestorePoint(const TRestorePoint& point);
     // Where the host finds each area's folder, for the duplicate test of added folders.
     std::vector<std::string> ListedFolders() const;
     // The text an area keeps for the folder; none, after saying so, when the simulator cannot reach it.
@@ -229,6 +236,7 @@ private:
     const THostLocator& Host;
     TPrefs& FPrefs;
     const TSceneryFiles& Scenery;
+    const TRestorePoints& RestorePoints;
     // The simulator's library: which file it is, what it held, and the whole save.
     TLibraryFile Library;
     QString FStatusText;

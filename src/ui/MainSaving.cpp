@@ -97,7 +97,11 @@ void THauptformular::bbSaveClick() {
     ShowDocument(selected);
     FollowCurrent();
     ShowLibraryPath();
-    SetStatusText(u"Scenery.cfg saved: "_s + QString::fromStdString(Counted(count, "area", "areas")) + u"."_s);
+    if (outcome.RestorePointFailure.empty())
+        SetStatusText(u"Scenery.cfg saved: "_s + QString::fromStdString(Counted(count, "area", "areas")) + u"."_s);
+    else
+        SetStatusText(u"Saved; the restore point could not be kept: "_s +
+                      QString::fromUtf8(outcome.RestorePointFailure) + u'.');
     if (!outcome.PendingLeft.empty())
         ShowError(u"Scenery.cfg was saved, but "_s + Local(outcome.PendingLeft) +
                   u" could not be removed: "_s + QString::fromUtf8(outcome.PendingFailure) +

@@ -5,6 +5,7 @@
 #include "InfoDialogs.h"
 #include "Main.h"
 #include "model/prefs/Global.h"
+#include "platform/RestorePointFolder.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
 #include "platform/SystemSceneryFiles.h"
@@ -38,7 +39,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(Folder.isValid());
         TestPrefs.FSPath = CfgPath().chopped(11).toLocal8Bit().toStdString();
-        Window = std::make_unique<THauptformular>(TWindowServices{Files, Folders, Host, System, TestPrefs, Scenery});
+        Window = std::make_unique<THauptformular>(
+            TWindowServices{Files, Folders, Host, System, TestPrefs, Scenery, Points});
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         ASSERT_NE(List, nullptr);
     }
@@ -143,6 +145,9 @@ protected:
     TFakeHostLocator Host;
     TFakeHostSystem System;
     QTemporaryDir Folder;
+    // The user's data folder, apart from the host folder.
+    QTemporaryDir DataFolder;
+    TRestorePointFolder Points{DataFolder.filePath(QStringLiteral("Restore Points"))};
     TPrefs TestPrefs;
     std::unique_ptr<THauptformular> Window;
     TAreaListView* List = nullptr;

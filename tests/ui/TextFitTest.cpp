@@ -3,8 +3,10 @@
 #include "ImportDialog.h"
 #include "InputDialog.h"
 #include "Main.h"
+#include "RestoreDialog.h"
 #include "SettingsDialog.h"
 #include "model/scan/AirportCheck.h"
+#include "platform/RestorePointFolder.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
 #include "platform/SystemSceneryFiles.h"
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -47,7 +50,9 @@ TEST(TextFit, EveryCaptionShowsWhole) {
     const TFakeHostSystem system;
     const TSystemSceneryFiles scenery;
     TPrefs prefs;
-    THauptformular main({files, folders, host, system, prefs, scenery});
+    const QTemporaryDir data;
+    const TRestorePointFolder points(data.path());
+    THauptformular main({files, folders, host, system, prefs, scenery, points});
     TAboutBox about;
     TInputDialogForm input(QStringLiteral("Edit flatten command"), QStringLiteral("Flatten.x="), QString());
     input.FormShow();
@@ -55,9 +60,12 @@ TEST(TextFit, EveryCaptionShowsWhole) {
     TSettingsDlg settings(host, prefs);
     const TAirportCheck check{{{"KSEA", {0, 1}, {}}}, 1234, 12345, 123, false};
     TAirportsDlg airports(check, {QStringLiteral("T0"), QStringLiteral("T1")});
+    TRestoreDlg restore(QStringLiteral("C:\\Program Files\\Microsoft Games\\Flight Simulator 9\\Scenery.cfg"),
+                        {});
     for (QWidget* form :
          {static_cast<QWidget*>(&main), static_cast<QWidget*>(&about), static_cast<QWidget*>(&input),
-          static_cast<QWidget*>(&import), static_cast<QWidget*>(&settings), static_cast<QWidget*>(&airports)}) {
+          static_cast<QWidget*>(&import), static_cast<QWidget*>(&settings), static_cast<QWidget*>(&airports),
+          static_cast<QWidget*>(&restore)}) {
         for (QWidget* widget : form->findChildren<QWidget*>()) {
             if (!qobject_cast<QLabel*>(widget) && !qobject_cast<QAbstractButton*>(widget))
                 continue;

@@ -227,3 +227,16 @@ TActivation SetActive(const TSceneryDocument& document, const TSelection& select
     }
     return activation;
 }
+
+TDocumentStep ReplaceDocument(const TSceneryDocument& document, TSceneryDocument replacement,
+                              std::string name) {
+    const auto firstOnly = [](std::size_t count) {
+        TSelection flags = NoRows(count);
+        if (count > 0)
+            flags.front() = 1;
+        return flags;
+    };
+    TSelection selected = firstOnly(replacement.Areas.size());
+    TSelection before = firstOnly(document.Areas.size());
+    return {std::move(name), std::move(replacement), selected, std::move(before), selected};
+}

@@ -60,6 +60,10 @@ TDocumentStep ChangeArea(const TSceneryDocument& document, const TSelection& sel
                          std::string name, const std::function<void(TArea&)>& change);
 TDocumentStep ChangeGeneral(const TSceneryDocument& document, const TSelection& selected, std::string name,
                             const std::function<void(TGeneral&)>& change);
+// Another library in the list's place, with its [General], the first row selected as after a load
+// (Restore); undoing it selects the first row of the list before.
+TDocumentStep ReplaceDocument(const TSceneryDocument& document, TSceneryDocument replacement,
+                              std::string name);
 
 struct TActivation {
     TDocumentStep Step;

@@ -4,13 +4,6 @@
 
 namespace {
 
-std::string Folded(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 // Above the one selected editable row, as Import inserts, else after the last row.
 int FolderPosition(const TSelection& selected) {
     const int above = ImportPosition(selected, TInsertPlace::BeforeSelected);
@@ -19,15 +12,22 @@ int FolderPosition(const TSelection& selected) {
 
 } // namespace
 
+std::string HostFolderKey(std::string folder) {
+    for (char& c : folder)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return folder;
+}
+
 std::vector<char> AlreadyListed(const std::vector<TChosenFolder>& folders, const std::vector<std::string>& listed) {
     std::vector<std::string> seen;
     seen.reserve(listed.size() + folders.size());
     for (const std::string& folder : listed)
-        seen.push_back(Folded(folder));
+        seen.push_back(HostFolderKey(folder));
     std::sort(seen.begin(), seen.end());
     std::vector<char> flags;
     for (const TChosenFolder& folder : folders) {
-        const std::string key = Folded(folder.Resolved);
+        const std::string key = HostFolderKey(folder.Resolved);
         const auto at = std::lower_bound(seen.begin(), seen.end(), key);
         flags.push_back(at != seen.end() && *at == key);
         if (!flags.back())
@@ -44,7 +44,7 @@ TFolderAdding AddFolderAreas(const TSceneryDocument& document, const TSelection&
         if (!known[i])
             fresh.push_back(&folders[i]);
     std::stable_sort(fresh.begin(), fresh.end(), [](const TChosenFolder* one, const TChosenFolder* other) {
-        return Folded(one->Resolved) < Folded(other->Resolved);
+        return HostFolderKey(one->Resolved) < HostFolderKey(other->Resolved);
     });
     std::vector<TArea> areas(fresh.size());
     for (std::size_t i = 0; i < fresh.size(); ++i) {

@@ -15,6 +15,9 @@ struct TChosenFolder {
     std::string Resolved;
 };
 
+// The form of a resolved folder in which two folders the host takes for one are equal.
+std::string HostFolderKey(std::string folder);
+
 // Per folder, whether it is already among the listed ones (the areas' resolved Local Paths) or comes
 // twice among the folders themselves.
 std::vector<char> AlreadyListed(const std::vector<TChosenFolder>& folders, const std::vector<std::string>& listed);

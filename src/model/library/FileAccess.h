@@ -27,6 +27,14 @@ struct TProfileRead {
     TFileStamp Stamp;
 };
 
+// A file's bytes as they are.
+struct TFileRead {
+    bool Exists = false;
+    std::string Bytes;
+    // Why an existing file could not be read (UTF-8); empty when it was read or does not exist.
+    std::string Failure;
+};
+
 // The files the program reads and writes, reached through one seam so that the window, the command
 // line tool and the tests share the same no-loss rules. Paths are in the local 8-bit encoding.
 class TFileAccess {
@@ -34,6 +42,8 @@ public:
     virtual ~TFileAccess() = default;
     // A missing file reads as an empty profile; any other failure to read it is said in Failure.
     virtual TProfileRead ReadProfile(const std::string& path) const = 0;
+    // The whole file unchanged, under the same rules as a profile.
+    virtual TFileRead ReadBytes(const std::string& path) const = 0;
     // Throws EInOutError when the file cannot be created.
     virtual std::unique_ptr<TCommittingOutput> CreateOutput(const std::string& path) const = 0;
     // Copies the file over the target; false when anything fails, the target then being as it was.

@@ -8,6 +8,7 @@
 #include "model/library/FileAccess.h"
 #include "model/library/HostFolders.h"
 #include "model/library/HostSystem.h"
+#include "model/library/RestorePoints.h"
 #include "model/library/SaveChecks.h"
 
 namespace {
@@ -18,8 +19,8 @@ TSaveQuestion Question(TSaveQuestionKind kind, std::string path = {}, std::strin
 }
 } // namespace
 
-TLibraryFile::TLibraryFile(const TFileAccess& files, const THostSystem& system)
-    : Files(files), System(system) {}
+TLibraryFile::TLibraryFile(const TFileAccess& files, const THostSystem& system, const TRestorePoints* points)
+    : Files(files), System(system), Points(points) {}
 
 TLibraryChoice TLibraryFile::Locate(const std::string& hostFolder) const {
     const std::string perUser = System.PerUserFolder(hostFolder);
@@ -137,6 +138,9 @@ TSaveOutcome TLibraryFile::Save(const TSceneryDocument& document, const std::str
     if (backup && !Files.CopyReplacing(replaced, choice.Backup) &&
         !questions.Ask(Question(TSaveQuestionKind::NoBackup)))
         return outcome;
+    const TFileRead oldLibrary = Points ? Files.ReadBytes(choice.File) : TFileRead();
+    const TFileRead oldPending =
+        Points && !choice.Pending.empty() ? Files.ReadBytes(choice.Pending) : TFileRead();
     WriteConfigurationTo(*output, &outcome.Saved.General, outcome.Saved.AreaPointers());
     outcome.Result = TSaveResult::Saved;
     if (!choice.Pending.empty()) {
@@ -144,8 +148,25 @@ TSaveOutcome TLibraryFile::Save(const TSceneryDocument& document, const std::str
         if (!outcome.PendingFailure.empty())
             outcome.PendingLeft = choice.Pending;
     }
+    outcome.RestorePointFailure = KeepReplaced(choice, oldLibrary, oldPending, outcome);
     Remember(hostFolder);
     return outcome;
+}
+
+// Both points go under the library file, the one the simulator reads once the pending file is gone. A
+// pending file that stays was not consumed: nothing of it is lost.
+std::string TLibraryFile::KeepReplaced(const TLibraryChoice& choice, const TFileRead& library,
+                                       const TFileRead& pending, const TSaveOutcome& outcome) const {
+    std::string failure;
+    for (const auto& [read, isPending] : {std::pair{&library, false}, std::pair{&pending, true}}) {
+        if (!read->Exists || (isPending && !outcome.PendingLeft.empty()))
+            continue;
+        const std::string why =
+            read->Failure.empty() ? Points->Keep(choice.File, read->Bytes, isPending) : read->Failure;
+        if (failure.empty())
+            failure = why;
+    }
+    return failure;
 }
 
 void TLibraryFile::Remember(const std::string& hostFolder) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/document/SceneryDocument.h"
+#include "model/library/FileAccess.h"
 #include "model/library/FileStamp.h"
 #include "model/library/LibraryChoice.h"
 
@@ -8,10 +9,9 @@
 #include <string>
 #include <vector>
 
-class TCommittingOutput;
-class TFileAccess;
 class THostFolders;
 class THostSystem;
+class TRestorePoints;
 
 // What another program did to the library since Quarrow last read or wrote it.
 enum class TOutsideChange { None, Changed, Deleted, Pending };
@@ -68,14 +68,17 @@ struct TSaveOutcome {
     // The pending file that could not be removed, and why (UTF-8); the simulator will swap it in.
     std::string PendingLeft;
     std::string PendingFailure;
+    // Why what the save replaced could not be kept as a restore point (UTF-8); the save stands.
+    std::string RestorePointFailure;
 };
 
 // The simulator's library of one host folder: which file it is, reading it with its stamps, and the
-// whole save with its questions, backup, write and the pending file's removal. The window and the
-// command-line tool both go through it, so they read and write the same file.
+// whole save with its questions, backup, write, the pending file's removal and the restore points. The
+// window and the command-line tool both go through it, so they read and write the same file.
 class TLibraryFile {
 public:
-    TLibraryFile(const TFileAccess& files, const THostSystem& system);
+    // Without restore points a save keeps only the backup.
+    TLibraryFile(const TFileAccess& files, const THostSystem& system, const TRestorePoints* points = nullptr);
 
     // Which files are the host folder's library as things now stand on the disk.
     TLibraryChoice Locate(const std::string& hostFolder) const;
@@ -101,11 +104,15 @@ private:
     std::unique_ptr<TCommittingOutput> OpenLibrary(TLibraryChoice& choice, const std::string& hostFolder,
                                                    TSaveQuestions& questions) const;
     void Remember(const std::string& hostFolder);
+    // Keeps what the save replaced, once the new library is in place; why not, else empty.
+    std::string KeepReplaced(const TLibraryChoice& choice, const TFileRead& library, const TFileRead& pending,
+                             const TSaveOutcome& outcome) const;
     std::vector<TArea> HostOnlyAreas(const TSceneryDocument& library, const std::string& hostFile,
                                      const THostFolders& folders) const;
 
     const TFileAccess& Files;
     const THostSystem& System;
+    const TRestorePoints* Points;
     std::string FHostFolder;
     TLibraryChoice FChoice;
     TFileStamp FFileStamp;

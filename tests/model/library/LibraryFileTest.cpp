@@ -1,5 +1,6 @@
 #include "model/library/LibraryFile.h"
 #include "model/library/LibraryChoice.h"
+#include "model/library/RestorePoints.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
 #include "support/FakeHostSystem.h"
@@ -160,6 +161,22 @@ private:
 
 using K = TSaveQuestionKind;
 
+// Records what the save keeps, each as "<library below the root>: <bytes>", " pending" before the colon
+// for a consumed pending file.
+class TKeptPoints : public TRestorePoints {
+public:
+    explicit TKeptPoints(std::string root) : Root(std::move(root)) {}
+    std::string Keep(const std::string& library, const std::string& bytes, bool pending) const override {
+        Kept.push_back(library.substr(Root.size()) + (pending ? " pending: " : ": ") + bytes);
+        return {};
+    }
+    std::vector<TRestorePoint> List(const std::string&) const override { return {}; }
+    mutable std::vector<std::string> Kept;
+
+private:
+    std::string Root;
+};
+
 struct TSaveCase {
     const char* Name;
     std::map<std::string, std::string> Before;
@@ -169,6 +186,7 @@ struct TSaveCase {
     std::vector<TSaveQuestionKind> Asked;
     TSaveResult Result;
     std::map<std::string, std::string> After;
+    std::vector<std::string> Kept = {};
 };
 
 class LibrarySave : public LibraryFiles, public testing::WithParamInterface<TSaveCase> {};
@@ -179,8 +197,9 @@ const std::string SavedPending = General + Area(1, "P", "P") + Area(2, "A", "A")
 const std::string SavedOld = General + Area(1, "A", "A");
 const std::string Empty = "[General]\r\nTitle=\r\nDescription=\r\nClean_on_Exit=FALSE\r\n\r\n";
 
-// The save writes the file the simulator will read, backs up what it would have flown with, and
-// removes the pending file it made obsolete; every No stops it with the disk as it was.
+// The save writes the file the simulator will read, backs up what it would have flown with, removes the
+// pending file it made obsolete and keeps each file it replaced or removed as a restore point; every No
+// stops it with the disk as it was and nothing kept.
 TEST_P(LibrarySave, AsksWritesAndCleansUp) {
     const TSaveCase& c = GetParam();
     for (const auto& [name, bytes] : c.Before)
@@ -190,12 +209,14 @@ TEST_P(LibrarySave, AsksWritesAndCleansUp) {
             Write(name, bytes);
     System.PerUser = c.PerUser ? Path("user/") : "";
     System.Running = c.Running;
-    TLibraryFile library(Access, System);
+    const TKeptPoints points(Path(""));
+    TLibraryFile library(Access, System, &points);
     const TSceneryDocument document = library.Load(Path("host/"), nullptr).Document;
     TAnswers answers(c.Answers);
     EXPECT_EQ(library.Save(document, Path("host/"), true, answers).Result, c.Result);
     EXPECT_EQ(answers.Asked, c.Asked);
     EXPECT_EQ(Files(), c.After);
+    EXPECT_EQ(points.Kept, c.Kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -207,7 +228,8 @@ INSTANTIATE_TEST_SUITE_P(
                               {},
                               {},
                               TSaveResult::Saved,
-                              {{"host/Scenery.cfg", SavedOld}, {"host/Scenery.qrw", Old}}},
+                              {{"host/Scenery.cfg", SavedOld}, {"host/Scenery.qrw", Old}},
+                              {"host/Scenery.cfg: " + Old}},
                     TSaveCase{"PendingInOtherCase",
                               {{"host/Scenery.cfg", Old}, {"host/newSCENERY.cfg", Pending}},
                               false,
@@ -215,7 +237,8 @@ INSTANTIATE_TEST_SUITE_P(
                               {},
                               {},
                               TSaveResult::Saved,
-                              {{"host/Scenery.cfg", SavedPending}, {"host/Scenery.qrw", Pending}}},
+                              {{"host/Scenery.cfg", SavedPending}, {"host/Scenery.qrw", Pending}},
+                              {"host/Scenery.cfg: " + Old, "host/Scenery.cfg pending: " + Pending}},
                     TSaveCase{"NoLibraryNoBackupDeclined",
                               {{"host", "<folder>"}},
                               false,
@@ -247,7 +270,8 @@ INSTANTIATE_TEST_SUITE_P(
                               {true},
                               {K::SimulatorRunning},
                               TSaveResult::Saved,
-                              {{"host/Scenery.cfg", SavedOld}, {"host/Scenery.qrw", Old}}},
+                              {{"host/Scenery.cfg", SavedOld}, {"host/Scenery.qrw", Old}},
+                              {"host/Scenery.cfg: " + Old}},
                     TSaveCase{"PerUserCopyIsTheLibrary",
                               {{"host/Scenery.cfg", Old}, {"user/Scenery.cfg", Pending}},
                               true,
@@ -257,7 +281,8 @@ INSTANTIATE_TEST_SUITE_P(
                               TSaveResult::Saved,
                               {{"host/Scenery.cfg", Old},
                                {"user/Scenery.cfg", SavedPending},
-                               {"user/Scenery.qrw", Pending}}},
+                               {"user/Scenery.qrw", Pending}},
+                              {"user/Scenery.cfg: " + Pending}},
                     // A folder in the library's place refuses the write as a protected folder does.
                     TSaveCase{"RefusedHostGoesToANewPerUserCopy",
                               {{"host/Scenery.cfg", "<folder>"}},
@@ -282,7 +307,8 @@ INSTANTIATE_TEST_SUITE_P(
                               {true, true},
                               {K::ReadFailed, K::NoBackup},
                               TSaveResult::Saved,
-                              {{"host/NewScenery.cfg", "<folder>"}, {"host/Scenery.cfg", Empty}}}),
+                              {{"host/NewScenery.cfg", "<folder>"}, {"host/Scenery.cfg", Empty}},
+                              {"host/Scenery.cfg: " + Old}}),
     [](const testing::TestParamInfo<TSaveCase>& info) { return std::string(info.param.Name); });
 
 // The limit is tested on both sides: 1999 areas fit the file's sections, 2000 do not.

@@ -1,0 +1,144 @@
+#include "model/document/LibraryDifference.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A library written as "Title@Local=Resolved!#7" per area: '@' gives the Local Path (resolved below "/h/"
+// unless '=' says where), '!' makes it inactive, '#' sets number and layer.
+struct TSide {
+    TSceneryDocument Document;
+    std::vector<std::string> Folders;
+};
+
+TSide Library(const std::vector<std::string>& specs, const std::string& generalTitle = "W") {
+    TSide side;
+    side.Document.General.Title = generalTitle;
+    int position = 0;
+    for (std::string spec : specs) {
+        TArea area;
+        area.Number = area.Layer = ++position;
+        if (const auto hash = spec.find('#'); hash != std::string::npos) {
+            area.Number = area.Layer = std::stoi(spec.substr(hash + 1));
+            spec.erase(hash);
+        }
+        if (!spec.empty() && spec.back() == '!') {
+            area.Active = false;
+            spec.pop_back();
+        }
+        std::string folder;
+        if (const auto at = spec.find('@'); at != std::string::npos) {
+            area.Local = spec.substr(at + 1);
+            spec.erase(at);
+            const auto equals = area.Local.find('=');
+            folder = equals == std::string::npos ? "/h/" + area.Local : area.Local.substr(equals + 1);
+            area.Local = area.Local.substr(0, equals);
+        }
+        area.Title = spec;
+        side.Document.Areas.push_back(NewEntry(area));
+        side.Folders.push_back(folder);
+    }
+    return side;
+}
+
+// "+B 0>3" added, "-C 2>0" removed, "~A 1>4 moved Title" kept: kind, title, positions, what differs.
+std::vector<std::string> Lines(const TLibraryDifference& difference) {
+    std::vector<std::string> lines;
+    for (const char* field : difference.GeneralChanged)
+        lines.push_back(std::string("[General] ") + field);
+    for (const TAreaDifference& area : difference.Areas) {
+        const char kind = area.Kind == TAreaDifference::TKind::Added     ? '+'
+                          : area.Kind == TAreaDifference::TKind::Removed ? '-'
+                                                                         : '~';
+        std::string line =
+            kind + area.Title + " " + std::to_string(area.Now) + ">" + std::to_string(area.Other);
+        if (area.Moved)
+            line += " moved";
+        for (const char* field : area.Changed)
+            line += std::string(" ") + field;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+struct TDifferenceCase {
+    const char* Name;
+    std::vector<std::string> Now;
+    std::vector<std::string> Other;
+    // Added, removed, moved, changed.
+    std::array<int, 4> Counts;
+    std::vector<std::string> Lines;
+    std::string OtherGeneralTitle = "W";
+};
+
+class LibraryDifference : public testing::TestWithParam<TDifferenceCase> {};
+
+TEST_P(LibraryDifference, SaysWhatBringingTheOtherBackWouldDo) {
+    const TDifferenceCase& c = GetParam();
+    const TSide now = Library(c.Now);
+    const TSide other = Library(c.Other, c.OtherGeneralTitle);
+    const TLibraryDifference difference =
+        CompareLibraries({now.Document, now.Folders}, {other.Document, other.Folders});
+    EXPECT_EQ(
+        (std::array<int, 4>{difference.Added, difference.Removed, difference.Moved, difference.Changed}),
+        c.Counts);
+    EXPECT_EQ(Lines(difference), c.Lines);
+    EXPECT_EQ(difference.Same(), c.Lines.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LibraryDifference,
+    testing::Values(
+        TDifferenceCase{"Same", {"A@a", "B@b", "C@c"}, {"A@a", "B@b", "C@c"}, {0, 0, 0, 0}, {}},
+        TDifferenceCase{"NumberAndLayerDoNotCount", {"A@a#3", "B@b#10"}, {"A@a", "B@b"}, {0, 0, 0, 0}, {}},
+        TDifferenceCase{"AddedAndRemoved",
+                        {"A@a", "B@b", "C@c"},
+                        {"A@a", "C@c", "D@d"},
+                        {1, 1, 0, 0},
+                        {"+D 0>3", "-B 2>0"}},
+        TDifferenceCase{"OneTakenToTheEndIsOneMove",
+                        {"A@a", "B@b", "C@c", "D@d"},
+                        {"B@b", "C@c", "D@d", "A@a"},
+                        {0, 0, 1, 0},
+                        {"~A 1>4 moved"}},
+        // Three reversed: two have to be taken out and put back.
+        TDifferenceCase{"ReversedIsTwoMoves",
+                        {"A@a", "B@b", "C@c"},
+                        {"C@c", "B@b", "A@a"},
+                        {0, 0, 2, 0},
+                        {"~B 2>2 moved", "~A 1>3 moved"}},
+        TDifferenceCase{"RemovalShiftsNoOneIntoAMove",
+                        {"A@a", "X@x", "B@b", "C@c"},
+                        {"A@a", "B@b", "C@c"},
+                        {0, 1, 0, 0},
+                        {"-X 2>0"}},
+        // The folder check gives one folder for a relative path and an absolute one in other letters.
+        TDifferenceCase{"SameFolderInAnotherSpelling",
+                        {"A@Addon\\X=/h/Addon/X"},
+                        {"A renamed@C:\\h\\addon\\x=/h/addon/X"},
+                        {0, 0, 0, 1},
+                        {"~A 1>1 Title Local Path"}},
+        // Matched by folder first: the titles swapped places, the areas did not.
+        TDifferenceCase{"FolderBeforeTitle",
+                        {"A@x", "B@y"},
+                        {"B@x", "A@y"},
+                        {0, 0, 0, 2},
+                        {"~A 1>1 Title", "~B 2>2 Title"}},
+        TDifferenceCase{"TitleWhereTheFolderDiffers",
+                        {"A@old", "B@b"},
+                        {"A@new", "B@b"},
+                        {0, 0, 0, 1},
+                        {"~A 1>1 Local Path"}},
+        TDifferenceCase{"NoFolderMatchesByTitle", {"A", "B"}, {"B", "A"}, {0, 0, 1, 0}, {"~A 1>2 moved"}},
+        TDifferenceCase{"EqualTitlesPairInListOrder", {"T", "T"}, {"T"}, {0, 1, 0, 0}, {"-T 2>0"}},
+        TDifferenceCase{"MovedAndChanged",
+                        {"A@a", "B@b", "C@c"},
+                        {"B@b", "C@c", "A@a!"},
+                        {0, 0, 1, 1},
+                        {"~A 1>3 moved Active"}},
+        TDifferenceCase{"GeneralOnly", {"A@a"}, {"A@a"}, {0, 0, 0, 0}, {"[General] Title"}, "Other"},
+        TDifferenceCase{"FromNothing", {}, {"A@a", "B"}, {2, 0, 0, 0}, {"+A 0>1", "+B 0>2"}},
+        TDifferenceCase{"ToNothing", {"A@a"}, {}, {0, 1, 0, 0}, {"-A 1>0"}}),
+    [](const testing::TestParamInfo<TDifferenceCase>& info) { return std::string(info.param.Name); });
+
+} // namespace
