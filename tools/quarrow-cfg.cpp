@@ -87,16 +87,29 @@ std::optional<QString> HostFolderOf(const std::string& cfg, const std::string& h
     return std::nullopt;
 }
 
-int Check(const std::string& cfgAsGiven, const std::string& host) {
+// The library and its host folder, both there, for the commands that look at the areas' folders.
+struct TLibraryInFolder {
+    TSceneryDocument Document;
+    QString HostFolder;
+};
+
+std::optional<TLibraryInFolder> ReadLibraryInFolder(const std::string& cfgAsGiven, const std::string& host) {
     const TSystemFileAccess files;
     const std::string cfg = files.ExistingSpelling(cfgAsGiven);
-    const std::optional<TSceneryDocument> document = ReadFile(files, cfg, false);
+    std::optional<TSceneryDocument> document = ReadFile(files, cfg, false);
     const std::optional<QString> hostFolder = document ? HostFolderOf(cfg, host) : std::nullopt;
     if (!hostFolder)
+        return std::nullopt;
+    return TLibraryInFolder{std::move(*document), *hostFolder};
+}
+
+int Check(const std::string& cfgAsGiven, const std::string& host) {
+    const std::optional<TLibraryInFolder> library = ReadLibraryInFolder(cfgAsGiven, host);
+    if (!library)
         return 2;
-    TAreaFolderCheck check(*hostFolder);
+    TAreaFolderCheck check(library->HostFolder);
     int missing = 0;
-    for (const TDocumentArea& entry : document->Areas) {
+    for (const TDocumentArea& entry : library->Document.Areas) {
         const TArea& area = *entry.Area;
         const TAreaFolder folder = check.Resolve(AnsiToUnicode(area.Local));
         if (folder.Exists)
@@ -110,13 +123,11 @@ int Check(const std::string& cfgAsGiven, const std::string& host) {
 }
 
 int Airports(const std::string& cfgAsGiven, const std::string& host) {
-    const TSystemFileAccess files;
-    const std::string cfg = files.ExistingSpelling(cfgAsGiven);
-    const std::optional<TSceneryDocument> document = ReadFile(files, cfg, false);
-    const std::optional<QString> hostFolder = document ? HostFolderOf(cfg, host) : std::nullopt;
-    if (!hostFolder)
+    const std::optional<TLibraryInFolder> library = ReadLibraryInFolder(cfgAsGiven, host);
+    if (!library)
         return 2;
-    return PrintAirportClashes(*document, WithTrailingSeparator(hostFolder->toLocal8Bit().toStdString()));
+    return PrintAirportClashes(library->Document,
+                               WithTrailingSeparator(library->HostFolder.toLocal8Bit().toStdString()));
 }
 
 // Both names are matched as the host matches them: a scenery.cfg must not read as an empty library
