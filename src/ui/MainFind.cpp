@@ -64,9 +64,12 @@ void THauptformular::cmEditFindClick() {
     ui->eFind->selectAll();
 }
 
+// A character the code page lacks occurs in no field, so such a text matches nothing; a line break,
+// which no field holds either, says so to the filter.
 TAreaFilter THauptformular::Filter() const {
-    return TAreaFilter(UnicodeToAnsi(ui->eFind->text()), static_cast<TAreaKind>(ui->cbxShow->currentIndex()),
-                       AnsiLetterCase());
+    const TAnsiSplit split = SplitByAnsi(ui->eFind->text());
+    const std::string text = split.Lacking.isEmpty() ? UnicodeToAnsi(split.Kept) : std::string("\n");
+    return TAreaFilter(text, static_cast<TAreaKind>(ui->cbxShow->currentIndex()), AnsiLetterCase());
 }
 
 // The editor follows when its row went out of sight; the status bar keeps what it said.

@@ -13,13 +13,15 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // The window shown and active, on a library of 300 areas T0 ... T299 where row 250 is "SimWings KSEA
-// Seattle" and every row from 200 on inactive; the keys arrive through the window system.
+// Seattle", row 120 "Who? Where?" and every row from 200 on inactive; the keys arrive through the
+// window system.
 class TFindTest : public TMainWindowTest {
 protected:
     void SetUp() override {
         TMainWindowTest::SetUp();
         std::vector<TCfgArea> areas = Numbered(300);
         areas[250].Title = "SimWings KSEA Seattle";
+        areas[120].Title = "Who? Where?";
         for (std::size_t row = 200; row < areas.size(); ++row)
             areas[row].Active = false;
         WriteCfg(CfgText(areas));
@@ -52,6 +54,10 @@ protected:
 };
 
 TEST_F(TFindTest, TypingFiltersAndDownLandsOnTheFirstMatch) {
+    // No title holds a character the code page lacks, whatever it would be written as.
+    Find->insert(u"Ω"_s);
+    EXPECT_EQ(Found(), u"0 of 300 areas"_s);
+    Find->clear();
     Search(u"seattle"_s);
     EXPECT_EQ(ShownRows(), std::vector<int>{250});
     EXPECT_EQ(Found(), u"1 of 300 areas"_s);
