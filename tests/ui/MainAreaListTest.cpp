@@ -186,8 +186,9 @@ TEST_F(TAreaListTest, EditorAndCommandsFollowEveryListCommand) {
         EXPECT_EQ(Child<QWidget>("bbDown")->isEnabled(), c.DownEnabled);
         EXPECT_EQ(Child<QWidget>("bbDupl")->isEnabled(), c.DuplicateEnabled);
         EXPECT_TRUE(Child<QWidget>("bbImport")->isEnabled());
-        if (!c.Current)
+        if (!c.Current) {
             EXPECT_EQ(Child<QLineEdit>("eTitle")->text(), QString());
+        }
     }
 }
 
