@@ -11,30 +11,30 @@ struct TSide {
     std::vector<std::string> Folders;
 };
 
-TSide Library(const std::vector<std::string>& specs, const std::string& generalTitle = "W") {
+TSide Library(const std::vector<std::string>& texts, const std::string& generalTitle = "W") {
     TSide side;
     side.Document.General.Title = generalTitle;
     int position = 0;
-    for (std::string spec : specs) {
+    for (std::string text : texts) {
         TArea area;
         area.Number = area.Layer = ++position;
-        if (const auto hash = spec.find('#'); hash != std::string::npos) {
-            area.Number = area.Layer = std::stoi(spec.substr(hash + 1));
-            spec.erase(hash);
+        if (const auto hash = text.find('#'); hash != std::string::npos) {
+            area.Number = area.Layer = std::stoi(text.substr(hash + 1));
+            text.erase(hash);
         }
-        if (!spec.empty() && spec.back() == '!') {
+        if (!text.empty() && text.back() == '!') {
             area.Active = false;
-            spec.pop_back();
+            text.pop_back();
         }
         std::string folder;
-        if (const auto at = spec.find('@'); at != std::string::npos) {
-            area.Local = spec.substr(at + 1);
-            spec.erase(at);
+        if (const auto at = text.find('@'); at != std::string::npos) {
+            area.Local = text.substr(at + 1);
+            text.erase(at);
             const auto equals = area.Local.find('=');
             folder = equals == std::string::npos ? "/h/" + area.Local : area.Local.substr(equals + 1);
             area.Local = area.Local.substr(0, equals);
         }
-        area.Title = spec;
+        area.Title = text;
         side.Document.Areas.push_back(NewEntry(area));
         side.Folders.push_back(folder);
     }
