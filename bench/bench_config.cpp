@@ -1,9 +1,9 @@
 // Reading (the [General] section and the full area sweep) and writing of generated Scenery.cfg files.
 
 #include "GeneratedLibrary.h"
-#include "model/library/ConfigurationFile.h"
 #include "model/format/ProfileFile.h"
 #include "model/format/QuarrowTypes.h"
+#include "model/library/ConfigurationFile.h"
 #include "model/library/LibraryFile.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostSystem.h"

@@ -4,15 +4,15 @@
 #include "ButtonKinds.h"
 #include "FormLook.h"
 #include "InfoDialogs.h"
-#include "model/format/QuarrowTypes.h"
 #include "model/document/ListRules.h"
+#include "model/format/QuarrowTypes.h"
 #include "ui_ImportDialog.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 TImportDlg::TImportDlg(const TPrefs& prefs, QWidget* parent)
-    : TFormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), InsertMode(TInsertPlace::BeforeSelected),
-      FPrefs(prefs), ui(std::make_unique<Ui::TImportDlg>()) {
+    : TFormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      InsertMode(TInsertPlace::BeforeSelected), FPrefs(prefs), ui(std::make_unique<Ui::TImportDlg>()) {
     ui->setupUi(this);
     PrepareDialogForm(*this, 496, 81);
     SetInfoColour(ui->eFilename, true);

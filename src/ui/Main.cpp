@@ -60,7 +60,9 @@ THauptformular::THauptformular(const TWindowServices& services, QWidget* parent)
 
 // FormDestroy: the rows, the document with its history and the clipboard go with the window.
 // The children die after the members: a focus change while they go must not reach the freed history.
-THauptformular::~THauptformular() { disconnect(qApp, nullptr, this, nullptr); }
+THauptformular::~THauptformular() {
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void THauptformular::ApplyLook() {
     setFont(FormFont());
@@ -213,7 +215,7 @@ void THauptformular::FormShow() {
 void THauptformular::ReloadAll() {
     SetStatusText(QString());
     const TLibraryLoad load = ReadSceneryCfg();
-    ShowDocument(TSelection(static_cast<std::size_t>(Document().Count()), 0));
+    ShowDocument(TSelection(static_cast<std::size_t>(Document().Count()), 0), 0);
     {
         const QSignalBlocker quiet(lvAreas);
         SelectFirstShownRow();

@@ -168,7 +168,7 @@ private:
     void Perform(TDocumentStep step);
     // An edit's step: the status bar goes on saying what it said.
     void PerformEdit(TDocumentStep step, const std::string& runKey);
-    void ShowDocument(const TSelection& selected);
+    void ShowDocument(const TSelection& selected, TEntryId current);
     void ShowGeneral(const TGeneral& general);
     void UpdateUndoItems();
     void ShowStepAgain(const TSelection& touched);

@@ -75,7 +75,8 @@ void THauptformular::AddFolders(const QStringList& folders) {
 }
 
 void THauptformular::cmAreaFindNewClick() {
-    const QString addon = QDir::toNativeSeparators(QString::fromLocal8Bit(FPrefs.FSPath) + u"Addon Scenery"_s);
+    const QString addon =
+        QDir::toNativeSeparators(QString::fromLocal8Bit(FPrefs.FSPath) + u"Addon Scenery"_s);
     QStringList found;
     for (const std::string& folder : Folders.FindSceneryFolders(addon.toLocal8Bit().toStdString()))
         found.append(QString::fromLocal8Bit(folder));
@@ -86,7 +87,8 @@ void THauptformular::cmAreaFindNewClick() {
     std::vector<TChosenFolder> chosen;
     for (const QString& folder : found) {
         // Below the host folder: always reachable, as a relative path.
-        std::optional<std::string> text = Folders.FolderText(folder.toLocal8Bit().toStdString(), FPrefs.FSPath);
+        std::optional<std::string> text =
+            Folders.FolderText(folder.toLocal8Bit().toStdString(), FPrefs.FSPath);
         chosen.push_back(Chosen(folder, text.value_or(std::string()), *check));
     }
     const std::vector<char> listed = AlreadyListed(chosen, ListedFolders());

@@ -6,10 +6,10 @@
 #include "AreaSetFiles.h"
 #include "ImportDialog.h"
 #include "InfoDialogs.h"
-#include "model/library/ConfigurationFile.h"
-#include "model/library/FileAccess.h"
 #include "model/document/ListRules.h"
 #include "model/format/ProfileFile.h"
+#include "model/library/ConfigurationFile.h"
+#include "model/library/FileAccess.h"
 #include "model/library/SaveChecks.h"
 #include "platform/AnsiCodec.h"
 
@@ -28,7 +28,8 @@ bool NamesOneHostFile(const QFileInfo& one, const QFileInfo& other) {
 
 bool NamesLibraryFile(const QFileInfo& file, const TLibraryChoice& library) {
     return NamesOneHostFile(file, QFileInfo(QString::fromLocal8Bit(library.File))) ||
-           (!library.Pending.empty() && NamesOneHostFile(file, QFileInfo(QString::fromLocal8Bit(library.Pending))));
+           (!library.Pending.empty() &&
+            NamesOneHostFile(file, QFileInfo(QString::fromLocal8Bit(library.Pending))));
 }
 } // namespace
 

@@ -25,27 +25,28 @@ void THauptformular::Perform(TDocumentStep step) {
 }
 
 void THauptformular::PerformEdit(TDocumentStep step, const std::string& runKey) {
+    SettleCurrent(step, Document(), lvAreas->SelectionFlags(), CurrentItem ? CurrentItem->Id() : 0);
     TSelection selected = std::move(step.Selected);
+    const TEntryId current = step.Current;
     KeepShown(step);
     History.Record(std::move(step), runKey);
-    ShowDocument(selected);
+    ShowDocument(selected, current);
     FollowCurrent();
 }
 
 // Rows whose entry and area are unchanged are left as they are, so a keystroke rewrites one row. The
 // list stays quiet meanwhile: its caller refreshes the editor and the commands once, for the result.
-void THauptformular::ShowDocument(const TSelection& selected) {
+// The editor follows the current entry the step names.
+void THauptformular::ShowDocument(const TSelection& selected, TEntryId current) {
     const TSceneryDocument& document = Document();
     {
         const QSignalBlocker quiet(lvAreas);
         CheckFolders(lvAreas->ShowEntries(document.Areas, CurrentItem));
-        if (lvAreas->SelectionFlags() != selected) {
+        if (lvAreas->SelectionFlags() != selected)
             lvAreas->SelectByFlags(selected);
-            // A new selection hands the editor to its first row, as a click would.
-            if (const int first = lvAreas->FirstSelectedRow(); first >= 0)
-                CurrentItem = lvAreas->Row(first);
-        }
     }
+    const int position = PositionOf(document, current);
+    CurrentItem = position >= 0 ? lvAreas->Row(position) : nullptr;
     CountMissingFolders();
     ShowGeneral(document.General);
     ShowFilter();
@@ -82,7 +83,7 @@ void THauptformular::cmEditRedoClick() {
 void THauptformular::ShowStepAgain(const TSelection& touched) {
     CurrentItem = nullptr;
     FKeptShown.clear();
-    ShowDocument(touched);
+    ShowDocument(touched, 0);
     FollowSelection();
 }
 
@@ -93,9 +94,10 @@ void THauptformular::ConnectGeneralFields() {
             "Title", [title = FieldTextToAnsi(text)](TGeneral& general) { general.Title = title; }, true);
     });
     connect(ui->eDescription, &QLineEdit::textChanged, this, [this](const QString& text) {
-        ChangeGeneralField("Description", [description = FieldTextToAnsi(text)](TGeneral& general) {
-            general.Description = description;
-        }, true);
+        ChangeGeneralField(
+            "Description",
+            [description = FieldTextToAnsi(text)](TGeneral& general) { general.Description = description; },
+            true);
     });
     connect(ui->cbCleanOnExit, &QCheckBox::toggled, this, [this](bool checked) {
         ChangeGeneralField("Clean on Exit", [checked](TGeneral& general) { general.CleanOnExit = checked; });

@@ -16,8 +16,6 @@ bool THauptformular::lvAreasDragOver(int target) const {
 void THauptformular::lvAreasDragDrop(int target) {
     if (!lvAreasDragOver(target))
         return;
-    if (CurrentItem && CurrentItem->isSelected())
-        CurrentItem = nullptr;
     const TSelection selected = lvAreas->SelectionFlags();
     Perform(ReorderAreas(Document(), selected, Drop(selected, target), "Move"));
 }

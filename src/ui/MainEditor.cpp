@@ -168,7 +168,8 @@ void THauptformular::UpdateListCommands(const TCommandStates& states) {
 }
 
 // No change reaches an area while the editor is being filled or shows no row.
-void THauptformular::ChangeCurrentArea(const char* name, const std::function<void(TArea&)>& change, bool typed) {
+void THauptformular::ChangeCurrentArea(const char* name, const std::function<void(TArea&)>& change,
+                                       bool typed) {
     if (Updating || !CurrentItem)
         return;
     const std::string runKey = typed ? name + std::to_string(CurrentItem->Id()) : std::string();
@@ -227,9 +228,10 @@ void THauptformular::bbFlattenAddClick() {
     const QString command =
         ShowInputDialog(u"Add flatten command"_s, FlattenCaption, QString(), RefusalReport());
     if (!command.isEmpty())
-        ChangeFlatten("Add flatten command", [text = FieldTextToAnsi(command)](std::vector<std::string>& commands) {
-            commands.push_back(text);
-        });
+        ChangeFlatten("Add flatten command",
+                      [text = FieldTextToAnsi(command)](std::vector<std::string>& commands) {
+                          commands.push_back(text);
+                      });
 }
 
 int THauptformular::CommandToChange() {
@@ -259,9 +261,8 @@ void THauptformular::bbFlattenDeleteClick() {
     const int row = CommandToChange();
     if (row < 0 || !AskYesNo(u"Do you really want to delete the selected flatten command?"_s))
         return;
-    ChangeFlatten("Delete flatten command", [row](std::vector<std::string>& commands) {
-        commands.erase(commands.begin() + row);
-    });
+    ChangeFlatten("Delete flatten command",
+                  [row](std::vector<std::string>& commands) { commands.erase(commands.begin() + row); });
 }
 
 void THauptformular::ChangeFlatten(const char* name,

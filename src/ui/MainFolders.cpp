@@ -53,11 +53,13 @@ void THauptformular::cmAreaSelectMissingClick() {
     const std::vector<char> missing = TakenRows(lvAreas->MissingFolderFlags(), lvAreas->ShownFlags());
     const auto count = static_cast<std::size_t>(std::count(missing.begin(), missing.end(), 1));
     if (count == 0) {
-        SetStatusText(FRowsHidden ? u"No area shown has a missing folder."_s : u"No area has a missing folder."_s);
+        SetStatusText(FRowsHidden ? u"No area shown has a missing folder."_s
+                                  : u"No area has a missing folder."_s);
         return;
     }
     SelectFlagged(missing);
-    SetStatusText(QString::fromStdString(Counted(count, "area", "areas")) + u" with a missing folder selected."_s);
+    SetStatusText(QString::fromStdString(Counted(count, "area", "areas")) +
+                  u" with a missing folder selected."_s);
 }
 
 void THauptformular::SelectFlagged(const std::vector<char>& flags) {

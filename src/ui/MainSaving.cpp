@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "AreaListView.h"
+#include "AreaRow.h"
 #include "InfoDialogs.h"
 #include "model/format/CountText.h"
 #include "model/format/QuarrowTypes.h"
@@ -94,11 +95,12 @@ void THauptformular::bbSaveClick() {
     const TSelection selected = lvAreas->SelectionFlags();
     const int count = outcome.Saved.Count();
     History.MarkSaved(std::move(outcome.Saved));
-    ShowDocument(selected);
+    ShowDocument(selected, CurrentItem ? CurrentItem->Id() : 0);
     FollowCurrent();
     ShowLibraryPath();
     if (outcome.RestorePointFailure.empty())
-        SetStatusText(u"Scenery.cfg saved: "_s + QString::fromStdString(Counted(count, "area", "areas")) + u"."_s);
+        SetStatusText(u"Scenery.cfg saved: "_s + QString::fromStdString(Counted(count, "area", "areas")) +
+                      u"."_s);
     else
         SetStatusText(u"Saved; the restore point could not be kept: "_s +
                       QString::fromUtf8(outcome.RestorePointFailure) + u'.');

@@ -26,7 +26,9 @@ protected:
         }
         Load(Numbered(4));
     }
-    QString Native(const char* path) const { return QDir::toNativeSeparators(Folder.filePath(QLatin1StringView(path))); }
+    QString Native(const char* path) const {
+        return QDir::toNativeSeparators(Folder.filePath(QLatin1StringView(path)));
+    }
     QString Status() const { return Child<QStatusBar>("sbStatus")->currentMessage(); }
 
     TDialogRecorder Dialogs;
@@ -58,7 +60,8 @@ TEST_F(TAddFoldersTest, FindNewFoldersOffersWhatTheLibraryLacks) {
     WhenModal<TNewFoldersDlg>([&offered](TNewFoldersDlg* dialog) {
         auto* list = dialog->findChild<QListWidget*>(u"lbxFolders"_s);
         for (int row = 0; row < list->count(); ++row)
-            offered.append(list->item(row)->text() + (list->item(row)->checkState() == Qt::Checked ? u" +"_s : u""_s));
+            offered.append(list->item(row)->text() +
+                           (list->item(row)->checkState() == Qt::Checked ? u" +"_s : u""_s));
         EXPECT_EQ(dialog->windowTitle(), u"New Scenery Folders"_s);
         list->item(0)->setCheckState(Qt::Unchecked);
         dialog->findChild<QPushButton*>(u"bbAdd"_s)->click();
@@ -70,7 +73,8 @@ TEST_F(TAddFoldersTest, FindNewFoldersOffersWhatTheLibraryLacks) {
     Dialogs.AnswerNext(Native("Addon Scenery/Alps"));
     Window->cmAreaAddFoldersClick();
     Window->cmAreaFindNewClick();
-    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Information, u"No new scenery folders found in "_s + Native("Addon Scenery") + u"."_s}}));
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Information,
+                                u"No new scenery folders found in "_s + Native("Addon Scenery") + u"."_s}}));
 }
 
 // Select All leaves row 0 current: Deactivate still takes every editable row but the required one.

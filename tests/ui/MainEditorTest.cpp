@@ -102,7 +102,9 @@ TEST_F(TAreaEditorTest, SelectionDecidesEveryCommandAndTheEditorsLook) {
 
 TEST_F(TAreaEditorTest, ShowAreaFillsEveryField) {
     std::vector<TCfgArea> areas = Numbered(4);
-    areas[3] = {4, "Alpen \xE9t\xE9", 4, false, true, "Exclude=exclude.bgl\r\nFlatten.0=N47 E11 500\r\nFlatten.1=N48 E12 600\r\n"};
+    areas[3] = {4,    "Alpen \xE9t\xE9",
+                4,    false,
+                true, "Exclude=exclude.bgl\r\nFlatten.0=N47 E11 500\r\nFlatten.1=N48 E12 600\r\n"};
     WriteCfg(Replaced(CfgText(areas), "Remote=\r\n\r\n", "Remote=\\\\server\\alps\r\n\r\n", 3));
     Window->ReloadAll();
     Select({3});
@@ -250,8 +252,10 @@ TEST_F(TAreaEditorTest, ChosenFoldersAreStoredInTheHostsForm) {
 #else
         // Without a Wine prefix the simulator reaches nothing outside its own folder.
         {"host folder in other case", root + u"fs9"_s + QDir::separator(), alps, {}},
-        {"outside the host folder", root + u"FS9"_s + QDir::separator(),
-         root + QDir::toNativeSeparators(u"Scenery/Alps"_s), {}},
+        {"outside the host folder",
+         root + u"FS9"_s + QDir::separator(),
+         root + QDir::toNativeSeparators(u"Scenery/Alps"_s),
+         {}},
 #endif
     };
     Load(4);

@@ -151,8 +151,8 @@ TEST_F(MainSaving, UnreadableLibraryIsSaidAtLoadAndAskedAboutAtSave) {
     Window->bbAddClick();
     Boxes.AnswerNext(false);
     Window->bbSaveClick();
-    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Error, u"Scenery.cfg could not be read: "_s + CfgPath() +
-                                                     u": not a regular file"_s},
+    EXPECT_EQ(Shown(), (TShown{{TBoxKind::Error,
+                                u"Scenery.cfg could not be read: "_s + CfgPath() + u": not a regular file"_s},
                                {TBoxKind::Confirmation, u"Scenery.cfg could not be read when it was loaded. "
                                                         u"Overwrite it anyway?"_s},
                                {TBoxKind::Error, NotSaved}}));

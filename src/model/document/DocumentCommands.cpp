@@ -67,7 +67,8 @@ std::optional<TDocumentStep> MoveToPlace(const TSceneryDocument& document, const
 
 } // namespace
 
-std::vector<TDocumentArea> NewEntriesAfterLargest(const TSceneryDocument& document, std::vector<TArea> areas) {
+std::vector<TDocumentArea> NewEntriesAfterLargest(const TSceneryDocument& document,
+                                                  std::vector<TArea> areas) {
     std::int32_t number = document.Largest(&TArea::Number);
     std::int32_t layer = document.Largest(&TArea::Layer);
     std::vector<TDocumentArea> entries;
@@ -168,8 +169,11 @@ TDocumentStep PasteAreas(const TSceneryDocument& document, const TSelection& sel
 TDocumentStep InsertAreas(const TSceneryDocument& document, const TSelection& selected, int position,
                           std::vector<TArea> areas, std::string name) {
     const auto at = static_cast<std::size_t>(position);
-    TDocumentStep step{std::move(name), {document.General, {}}, WithInserted(selected, at, areas.size(), 0),
-                       selected, WithInserted(NoRows(selected.size()), at, areas.size(), 1)};
+    TDocumentStep step{std::move(name),
+                       {document.General, {}},
+                       WithInserted(selected, at, areas.size(), 0),
+                       selected,
+                       WithInserted(NoRows(selected.size()), at, areas.size(), 1)};
     std::vector<TDocumentArea>& entries = step.Document.Areas;
     entries.reserve(document.Areas.size() + areas.size());
     entries.assign(document.Areas.begin(), document.Areas.begin() + position);
@@ -239,4 +243,35 @@ TDocumentStep ReplaceDocument(const TSceneryDocument& document, TSceneryDocument
     TSelection selected = firstOnly(replacement.Areas.size());
     TSelection before = firstOnly(document.Areas.size());
     return {std::move(name), std::move(replacement), selected, std::move(before), selected};
+}
+
+namespace {
+std::vector<TEntryId> SelectedEntries(const TSceneryDocument& document, const TSelection& selected) {
+    std::vector<TEntryId> ids;
+    for (int position : SelectedTopDown(selected))
+        ids.push_back(document.Areas[static_cast<std::size_t>(position)].Id);
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+} // namespace
+
+void SettleCurrent(TDocumentStep& step, const TSceneryDocument& before, const TSelection& selectedBefore,
+                   TEntryId currentBefore) {
+    const std::vector<TEntryId> now = SelectedEntries(step.Document, step.Selected);
+    const std::vector<TEntryId> then = SelectedEntries(before, selectedBefore);
+    const bool stays = PositionOf(step.Document, currentBefore) >= 0;
+    if (now == then)
+        step.Current = stays ? currentBefore : 0;
+    else if (const int first = FirstSelected(step.Selected); first >= 0)
+        step.Current = step.Document.Areas[static_cast<std::size_t>(first)].Id;
+    else
+        step.Current =
+            stays && !std::binary_search(then.begin(), then.end(), currentBefore) ? currentBefore : 0;
+}
+
+int PositionOf(const TSceneryDocument& document, TEntryId id) {
+    for (std::size_t p = 0; p < document.Areas.size(); ++p)
+        if (document.Areas[p].Id == id)
+            return static_cast<int>(p);
+    return -1;
 }

@@ -18,7 +18,17 @@ struct TDocumentStep {
     TSelection TouchedBefore;
     // In Document.
     TSelection TouchedAfter;
+    // The entry the editor shows after the step, 0 for none; SettleCurrent sets it.
+    TEntryId Current = 0;
 };
+
+// The row the editor follows after the step: the one it showed while the step keeps the same entries
+// selected, else the first selected row; with nothing selected the one it showed, unless the step took
+// that row out of the selection or the list.
+void SettleCurrent(TDocumentStep& step, const TSceneryDocument& before, const TSelection& selectedBefore,
+                   TEntryId currentBefore);
+// The row of the entry, -1 when the document has none.
+int PositionOf(const TSceneryDocument& document, TEntryId id);
 
 // The commands of the list. Each takes the document and the selection (one flag per row) and gives
 // the step; none changes the document it is given.

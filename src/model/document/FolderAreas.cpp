@@ -19,7 +19,8 @@ std::string HostFolderKey(std::string folder) {
     return folder;
 }
 
-std::vector<char> AlreadyListed(const std::vector<TChosenFolder>& folders, const std::vector<std::string>& listed) {
+std::vector<char> AlreadyListed(const std::vector<TChosenFolder>& folders,
+                                const std::vector<std::string>& listed) {
     std::vector<std::string> seen;
     seen.reserve(listed.size() + folders.size());
     for (const std::string& folder : listed)
@@ -37,7 +38,8 @@ std::vector<char> AlreadyListed(const std::vector<TChosenFolder>& folders, const
 }
 
 TFolderAdding AddFolderAreas(const TSceneryDocument& document, const TSelection& selected,
-                             const std::vector<TChosenFolder>& folders, const std::vector<std::string>& listed) {
+                             const std::vector<TChosenFolder>& folders,
+                             const std::vector<std::string>& listed) {
     const std::vector<char> known = AlreadyListed(folders, listed);
     std::vector<const TChosenFolder*> fresh;
     for (std::size_t i = 0; i < folders.size(); ++i)

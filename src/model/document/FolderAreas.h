@@ -20,7 +20,8 @@ std::string HostFolderKey(std::string folder);
 
 // Per folder, whether it is already among the listed ones (the areas' resolved Local Paths) or comes
 // twice among the folders themselves.
-std::vector<char> AlreadyListed(const std::vector<TChosenFolder>& folders, const std::vector<std::string>& listed);
+std::vector<char> AlreadyListed(const std::vector<TChosenFolder>& folders,
+                                const std::vector<std::string>& listed);
 
 struct TFolderAdding {
     TDocumentStep Step;
@@ -32,4 +33,5 @@ struct TFolderAdding {
 // largest as Add does, in the order of their paths (letter case ignored). They go above the selected
 // row when exactly one editable row is selected, else at the end, and they are selected.
 TFolderAdding AddFolderAreas(const TSceneryDocument& document, const TSelection& selected,
-                             const std::vector<TChosenFolder>& folders, const std::vector<std::string>& listed);
+                             const std::vector<TChosenFolder>& folders,
+                             const std::vector<std::string>& listed);

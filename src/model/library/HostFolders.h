@@ -31,7 +31,8 @@ public:
     virtual std::unique_ptr<TFolderCheck> StartCheck(const std::string& hostFolder) const = 0;
     // The text (ANSI code page) an area keeps for a chosen folder: relative to the host folder when it
     // lies below it, else the path in the host's own form; none when the host cannot reach the folder.
-    virtual std::optional<std::string> FolderText(const std::string& chosenFolder, const std::string& hostFolder) const = 0;
+    virtual std::optional<std::string> FolderText(const std::string& chosenFolder,
+                                                  const std::string& hostFolder) const = 0;
     // The folders one and two levels below this one that hold a "scenery" subfolder (any letter case)
     // with at least one .bgl file: the add-ons unpacked there, not searched inside. Each folder is read
     // at most once.

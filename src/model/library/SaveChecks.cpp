@@ -23,8 +23,8 @@ std::string NoLocalPathQuestion(std::span<const TArea* const> areas, const std::
         return {};
     // An elided list already ends in dots.
     const char* end = count > TitlesNamed ? " " : ". ";
-    return Counted(count, "area has", "areas have") + " no Local Path and will not be read back: " + titles + end +
-           action + " anyway?";
+    return Counted(count, "area has", "areas have") + " no Local Path and will not be read back: " + titles +
+           end + action + " anyway?";
 }
 
 std::string AreaSetNumberError(std::span<const TArea* const> areas) {

@@ -2,14 +2,11 @@
 
 #include "model/format/IntegerText.h"
 
-
-
 namespace {
 
 const char* const FSPathName = "FS Path";
 const char* const BackupName = "Backup";
 const char* const SetPathName = "Set Path";
-
 
 // Missing or not an integer keeps backups on: losing a Scenery.cfg is worse than an extra file.
 bool BackupFromText(const std::optional<std::string>& text) {
@@ -68,4 +65,3 @@ void SavePrefs(const TPrefs& prefs, TPrefsStore& store) {
     store.WriteValue(BackupName, prefs.Backup ? "1" : "0");
     store.WriteValue(SetPathName, prefs.SetPath);
 }
-

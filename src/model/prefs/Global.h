@@ -1,8 +1,8 @@
 #pragma once
 
+#include "model/format/QuarrowTypes.h"
 #include "model/prefs/HostLocator.h"
 #include "model/prefs/PrefsStore.h"
-#include "model/format/QuarrowTypes.h"
 
 #include <functional>
 #include <optional>

@@ -35,9 +35,9 @@ TEST_P(CommandStates, FollowTheCurrentRowAndTheSelection) {
     for (int row : c.Selected)
         selected[static_cast<std::size_t>(row)] = 1;
     const TCommandStates s = EnabledCommands(Doc(c.Rows, c.Required), selected, c.Current);
-    EXPECT_EQ((std::array<bool, 8>{s.CurrentEditable, s.CurrentNotRequired, s.TopNotSelected, s.BottomNotSelected,
-                                   s.NoRequiredSelected, s.NoProtectedCurrent, s.NoProtectedNorRequired,
-                                   s.EditableSelected}),
+    EXPECT_EQ((std::array<bool, 8>{s.CurrentEditable, s.CurrentNotRequired, s.TopNotSelected,
+                                   s.BottomNotSelected, s.NoRequiredSelected, s.NoProtectedCurrent,
+                                   s.NoProtectedNorRequired, s.EditableSelected}),
               c.States);
 }
 
@@ -53,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TStatesCase{"RequiredCurrent", 8, {3}, {3}, 3, {1, 0, 1, 1, 0, 1, 0, 1}},
                     TStatesCase{"RequiredElsewhereSelected", 8, {5}, {3, 5}, 3, {1, 1, 1, 1, 0, 1, 0, 1}},
                     TStatesCase{"NoCurrentRow", 4, {}, {}, -1, {0, 0, 0, 0, 0, 1, 1, 0}},
-                    TStatesCase{"SelectAllWithRow0Current", 6, {3}, {0, 1, 2, 3, 4, 5}, 0, {0, 0, 0, 0, 0, 0, 0, 1}},
+                    TStatesCase{
+                        "SelectAllWithRow0Current", 6, {3}, {0, 1, 2, 3, 4, 5}, 0, {0, 0, 0, 0, 0, 0, 0, 1}},
                     TStatesCase{"EmptyList", 0, {}, {}, -1, {0, 0, 0, 0, 0, 1, 1, 0}}),
     [](const testing::TestParamInfo<TStatesCase>& info) { return std::string(info.param.Name); });
 

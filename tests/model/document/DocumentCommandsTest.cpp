@@ -72,7 +72,9 @@ INSTANTIATE_TEST_SUITE_P(
         TStepCase{"AddNumbersAfterTheLargest",
                   [] { return AddArea(Unnumbered()); },
                   {"T0 3/5 A", "T1 10/2 A", "T2 11/9 A", "<Untitled> 12/10 A"},
-                  Flags(4, {3}), Flags(3, {}), Flags(4, {3})},
+                  Flags(4, {3}),
+                  Flags(3, {}),
+                  Flags(4, {3})},
         TStepCase{"AddKeepsTheLargestNumberInsteadOfWrapping",
                   [] {
                       TSceneryDocument document = Doc(1);
@@ -82,46 +84,78 @@ INSTANTIATE_TEST_SUITE_P(
                       return AddArea(document);
                   },
                   {"T0 2147483647/2147483647 A", "<Untitled> 2147483647/2147483647 A"},
-                  Flags(2, {1}), Flags(1, {}), Flags(2, {1})},
+                  Flags(2, {1}),
+                  Flags(1, {}),
+                  Flags(2, {1})},
         TStepCase{"DuplicateCopiesToTheEnd",
-                  [] { return DuplicateAreas(Doc(4), Flags(4, {1, 3})); },
+                  [] {
+                      return DuplicateAreas(Doc(4), Flags(4, {1, 3}));
+                  },
                   {"T0 1/1 A", "T1 2/2 A", "T2 3/3 A", "T3 4/4 A", "Copy of T1 5/5 A", "Copy of T3 6/6 A"},
-                  Flags(6, {1, 3}), Flags(4, {1, 3}), Flags(6, {4, 5})},
+                  Flags(6, {1, 3}),
+                  Flags(4, {1, 3}),
+                  Flags(6, {4, 5})},
         TStepCase{"DeleteKeepsRequiredAndNumbers",
-                  [] { return DeleteAreas(Doc(5, {3}), Flags(5, {2, 3, 4}), Flags(5, {2, 3, 4})); },
+                  [] {
+                      return DeleteAreas(Doc(5, {3}), Flags(5, {2, 3, 4}), Flags(5, {2, 3, 4}));
+                  },
                   {"T0 1/1 A", "T1 2/2 A", "T3 4/4 R"},
-                  Flags(3, {2}), Flags(5, {2, 4}), Flags(3, {})},
+                  Flags(3, {2}),
+                  Flags(5, {2, 4}),
+                  Flags(3, {})},
         TStepCase{"DeleteOnlyTheAgreedRows",
-                  [] { return DeleteAreas(Doc(5), Flags(5, {2, 4}), Flags(5, {4})); },
+                  [] {
+                      return DeleteAreas(Doc(5), Flags(5, {2, 4}), Flags(5, {4}));
+                  },
                   {"T0 1/1 A", "T1 2/2 A", "T2 3/3 A", "T3 4/4 A"},
-                  Flags(4, {2}), Flags(5, {4}), Flags(4, {})},
+                  Flags(4, {2}),
+                  Flags(5, {4}),
+                  Flags(4, {})},
         TStepCase{"RenumberFromOne",
                   [] { return RenumberAreas(Unnumbered(), Flags(3, {1})); },
                   {"T0 1/1 A", "T1 2/2 A", "T2 3/3 A"},
-                  Flags(3, {1}), Flags(3, {1}), Flags(3, {1})},
+                  Flags(3, {1}),
+                  Flags(3, {1}),
+                  Flags(3, {1})},
         TStepCase{"MoveDownRenumbers",
-                  [] { return ReorderAreas(Doc(5), Flags(5, {2, 3}), MoveDown(Flags(5, {2, 3})), "Move down"); },
+                  [] {
+                      return ReorderAreas(Doc(5), Flags(5, {2, 3}), MoveDown(Flags(5, {2, 3})), "Move down");
+                  },
                   {"T0 1/1 A", "T1 2/2 A", "T4 3/3 A", "T2 4/4 A", "T3 5/5 A"},
-                  Flags(5, {3, 4}), Flags(5, {2, 3}), Flags(5, {3, 4})},
+                  Flags(5, {3, 4}),
+                  Flags(5, {2, 3}),
+                  Flags(5, {3, 4})},
         TStepCase{"DropTouchesTheDroppedRows",
-                  [] { return ReorderAreas(Doc(6), Flags(6, {2, 4}), Drop(Flags(6, {2, 4}), -1), "Move"); },
+                  [] {
+                      return ReorderAreas(Doc(6), Flags(6, {2, 4}), Drop(Flags(6, {2, 4}), -1), "Move");
+                  },
                   {"T0 1/1 A", "T1 2/2 A", "T3 3/3 A", "T5 4/4 A", "T2 5/5 A", "T4 6/6 A"},
-                  Flags(6, {}), Flags(6, {2, 4}), Flags(6, {4, 5})},
+                  Flags(6, {}),
+                  Flags(6, {2, 4}),
+                  Flags(6, {4, 5})},
         TStepCase{"CutTakesTheRowsAndRenumbers",
-                  [] { return RemoveSelected(Doc(5), Flags(5, {1, 3}), "Cut"); },
+                  [] {
+                      return RemoveSelected(Doc(5), Flags(5, {1, 3}), "Cut");
+                  },
                   {"T0 1/1 A", "T2 2/2 A", "T4 3/3 A"},
-                  Flags(3, {}), Flags(5, {1, 3}), Flags(3, {})},
+                  Flags(3, {}),
+                  Flags(5, {1, 3}),
+                  Flags(3, {})},
         TStepCase{"PasteReversesTheTakenOrder",
                   [] {
                       const TSceneryDocument document = Doc(4);
                       return PasteAreas(document, Flags(4, {2, 3}), CopiedAreas(document, Flags(4, {1, 3})));
                   },
                   {"T0 1/1 A", "T1 2/2 A", "T3 3/3 A", "T1 4/4 A", "T2 5/5 A", "T3 6/6 A"},
-                  Flags(6, {4, 5}), Flags(4, {2, 3}), Flags(6, {2, 3})},
+                  Flags(6, {4, 5}),
+                  Flags(4, {2, 3}),
+                  Flags(6, {2, 3})},
         TStepCase{"PasteWithoutSelectionOnlyRenumbers",
                   [] { return PasteAreas(Unnumbered(), Flags(3, {}), CopiedAreas(Doc(2), Flags(2, {1}))); },
                   {"T0 1/1 A", "T1 2/2 A", "T2 3/3 A"},
-                  Flags(3, {}), Flags(3, {}), Flags(3, {})},
+                  Flags(3, {}),
+                  Flags(3, {}),
+                  Flags(3, {})},
         TStepCase{"ImportAtTheEnd",
                   [] {
                       TArea set;
@@ -130,14 +164,18 @@ INSTANTIATE_TEST_SUITE_P(
                       return InsertAreas(Doc(2), Flags(2, {0}), 2, {set, set}, "Import");
                   },
                   {"T0 1/1 A", "T1 2/2 A", "S 3/3 A", "S 4/4 A"},
-                  Flags(4, {0}), Flags(2, {0}), Flags(4, {2, 3})},
+                  Flags(4, {0}),
+                  Flags(2, {0}),
+                  Flags(4, {2, 3})},
         TStepCase{"EditTouchesItsRow",
                   [] {
                       return ChangeArea(Doc(4), Flags(4, {2, 3}), 3, "Scenery Title",
                                         [](TArea& area) { area.Title = "Alps"; });
                   },
                   {"T0 1/1 A", "T1 2/2 A", "T2 3/3 A", "Alps 4/4 A"},
-                  Flags(4, {2, 3}), Flags(4, {3}), Flags(4, {3})},
+                  Flags(4, {2, 3}),
+                  Flags(4, {3}),
+                  Flags(4, {3})},
         TStepCase{"RequiredMeansActive",
                   [] {
                       return ChangeArea(Doc(4), Flags(4, {2}), 2, "Active", [](TArea& area) {
@@ -146,7 +184,9 @@ INSTANTIATE_TEST_SUITE_P(
                       });
                   },
                   {"T0 1/1 A", "T1 2/2 A", "T2 3/3 A R", "T3 4/4 A"},
-                  Flags(4, {2}), Flags(4, {2}), Flags(4, {2})}),
+                  Flags(4, {2}),
+                  Flags(4, {2}),
+                  Flags(4, {2})}),
     [](const testing::TestParamInfo<TStepCase>& info) { return std::string(info.param.Name); });
 
 // A step copies only what it changes: every other area is the very one of the state before, which the
@@ -157,7 +197,8 @@ TEST(DocumentStep, SharesWhatItLeavesAndMakesNewEntriesForCopies) {
     const TDocumentStep moved = ReorderAreas(document, Flags(5, {3}), MoveDown(Flags(5, {3})), "Move down");
     EXPECT_EQ(Shown(document), before);
     for (int row : {0, 1, 2})
-        EXPECT_EQ(moved.Document.Areas[static_cast<std::size_t>(row)].Area, document.Areas[static_cast<std::size_t>(row)].Area);
+        EXPECT_EQ(moved.Document.Areas[static_cast<std::size_t>(row)].Area,
+                  document.Areas[static_cast<std::size_t>(row)].Area);
     EXPECT_EQ(moved.Document.Areas[4].Id, document.Areas[3].Id);
     EXPECT_NE(moved.Document.Areas[4].Area, document.Areas[3].Area);
 
@@ -176,5 +217,65 @@ TEST(DocumentStep, ActivatesOnlyAnInactiveRequiredArea) {
     EXPECT_FALSE(document.Area(2).Active);
     EXPECT_EQ(ActivatedIfRequired(active), nullptr);
 }
+
+struct TCurrentCase {
+    const char* Name;
+    // The step on Doc(6) with the selection and the current row before it (-1: none).
+    std::function<TDocumentStep(const TSceneryDocument&, const TSelection&)> Step;
+    std::vector<int> Selected;
+    int Current;
+    // The title of the current row after it, "" for none.
+    std::string After;
+};
+
+class CurrentRow : public testing::TestWithParam<TCurrentCase> {};
+
+TEST_P(CurrentRow, FollowsTheStep) {
+    const TCurrentCase& c = GetParam();
+    const TSceneryDocument document = Doc(6);
+    const TSelection selected = Flags(6, c.Selected);
+    TDocumentStep step = c.Step(document, selected);
+    SettleCurrent(step, document, selected,
+                  c.Current < 0 ? 0 : document.Areas[static_cast<std::size_t>(c.Current)].Id);
+    const int position = PositionOf(step.Document, step.Current);
+    EXPECT_EQ(position < 0 ? "" : step.Document.Area(position).Title, c.After);
+}
+
+const auto Down = [](const TSceneryDocument& d, const TSelection& s) {
+    return ReorderAreas(d, s, MoveDown(s), "Move down");
+};
+const auto DeleteAll = [](const TSceneryDocument& d, const TSelection& s) { return DeleteAreas(d, s, s); };
+const auto DropAt1 = [](const TSceneryDocument& d, const TSelection& s) {
+    return ReorderAreas(d, s, Drop(s, 1), "Move");
+};
+const auto Edit = [](const TSceneryDocument& d, const TSelection& s) {
+    return ChangeArea(d, s, 4, "Title", [](TArea& area) { area.Title += "!"; });
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, CurrentRow,
+    testing::Values(TCurrentCase{"MovedBlockKeepsItsCurrentRow", Down, {2, 3}, 3, "T3"},
+                    TCurrentCase{"AddedRowBecomesCurrent",
+                                 [](const TSceneryDocument& d, const TSelection&) { return AddArea(d); },
+                                 {3},
+                                 3,
+                                 "<Untitled>"},
+                    TCurrentCase{"DeletedCurrentHandsOnToTheFirstSelected",
+                                 [](const TSceneryDocument& d, const TSelection& s) {
+                                     return DeleteAreas(d, s, Flags(6, {2}));
+                                 },
+                                 {2, 4},
+                                 2,
+                                 "T4"},
+                    TCurrentCase{"DeletingEverySelectedRowLeavesNone", DeleteAll, {2, 3}, 2, ""},
+                    TCurrentCase{"DroppedCurrentIsLetGo", DropAt1, {3, 4}, 3, ""},
+                    TCurrentCase{"UnselectedCurrentStaysWhileNothingIsSelected", Edit, {}, 4, "T4!"},
+                    TCurrentCase{
+                        "DuplicateKeepsTheCurrentRow",
+                        [](const TSceneryDocument& d, const TSelection& s) { return DuplicateAreas(d, s); },
+                        {5},
+                        5,
+                        "T5"}),
+    [](const testing::TestParamInfo<TCurrentCase>& info) { return std::string(info.param.Name); });
 
 } // namespace

@@ -11,7 +11,11 @@ TSceneryDocument Titled(const std::string& title) {
 }
 
 TDocumentStep Step(const std::string& name, const std::string& title, int touched = 0) {
-    return {name, Titled(title), {}, TSelection{static_cast<char>(touched)}, TSelection{1, static_cast<char>(touched)}};
+    return {name,
+            Titled(title),
+            {},
+            TSelection{static_cast<char>(touched)},
+            TSelection{1, static_cast<char>(touched)}};
 }
 
 // What the history offers: its current title, the names in the two menu items (empty when disabled)
@@ -113,7 +117,8 @@ TEST(DocumentHistory, ActivatesARequiredEntryInEveryState) {
         if (history.CanUndo())
             history.Undo();
     }
-    EXPECT_EQ(states, (std::vector<std::string>{"Base/1/active", "<Untitled>/1/active", "<Untitled>/7/active"}));
+    EXPECT_EQ(states,
+              (std::vector<std::string>{"Base/1/active", "<Untitled>/1/active", "<Untitled>/7/active"}));
     EXPECT_TRUE(history.IsSaved());
     EXPECT_TRUE(history.Current().Area(0).Active);
     EXPECT_FALSE(history.Current().Area(0).Required);

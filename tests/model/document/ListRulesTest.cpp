@@ -74,16 +74,17 @@ TEST_P(DropRule, KeepsTheProtectedRowsAndTheDraggedOnesOut) {
     EXPECT_EQ(DropAllowed(GetParam().Selected, GetParam().Target, 2), GetParam().Allowed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Targets, DropRule,
-    testing::Values(TDropCase{"AboveAnotherRow", Flags(6, {4}), 3, true},
-                    TDropCase{"AboveTheFirstEditableRow", Flags(6, {4, 5}), 2, true},
-                    TDropCase{"PastTheEnd", Flags(6, {2}), -1, true},
-                    TDropCase{"OntoAProtectedRow", Flags(6, {4}), 1, false},
-                    TDropCase{"OntoADraggedRow", Flags(6, {3, 4}), 4, false},
-                    TDropCase{"DraggingAProtectedRow", Flags(6, {1, 4}), 5, false},
-                    TDropCase{"DraggingRowZeroPastTheEnd", Flags(6, {0}), -1, false}),
-    [](const testing::TestParamInfo<TDropCase>& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Targets, DropRule,
+                         testing::Values(TDropCase{"AboveAnotherRow", Flags(6, {4}), 3, true},
+                                         TDropCase{"AboveTheFirstEditableRow", Flags(6, {4, 5}), 2, true},
+                                         TDropCase{"PastTheEnd", Flags(6, {2}), -1, true},
+                                         TDropCase{"OntoAProtectedRow", Flags(6, {4}), 1, false},
+                                         TDropCase{"OntoADraggedRow", Flags(6, {3, 4}), 4, false},
+                                         TDropCase{"DraggingAProtectedRow", Flags(6, {1, 4}), 5, false},
+                                         TDropCase{"DraggingRowZeroPastTheEnd", Flags(6, {0}), -1, false}),
+                         [](const testing::TestParamInfo<TDropCase>& info) {
+                             return std::string(info.param.Name);
+                         });
 
 TEST(ClipboardRules, TakeBottomUpAndPasteAtTheFirstSelected) {
     EXPECT_EQ(SelectedBottomUp(Flags(8, {3, 4, 6})), (std::vector<int>{6, 4, 3}));

@@ -24,7 +24,9 @@ public:
     std::unique_ptr<TFolderCheck> StartCheck(const std::string&) const override {
         return std::make_unique<TFakeCheck>();
     }
-    std::optional<std::string> FolderText(const std::string&, const std::string&) const override { return {}; }
+    std::optional<std::string> FolderText(const std::string&, const std::string&) const override {
+        return {};
+    }
     std::vector<std::string> FindSceneryFolders(const std::string&) const override { return {}; }
     bool HoldsSceneryFolder(const std::string&) const override { return false; }
 };
