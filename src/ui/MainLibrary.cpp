@@ -4,6 +4,7 @@
 
 #include "AreaListView.h"
 #include "InfoDialogs.h"
+#include "model/format/CountText.h"
 #include "platform/AnsiCodec.h"
 #include "ui_Main.h"
 
@@ -45,9 +46,9 @@ void THauptformular::OfferInstalledAreas(const TLibraryLoad& load) {
     const std::size_t count = load.HostOnly.size();
     if (count == 0)
         return;
-    const QString areas = count == 1 ? u"1 area of "_s : QString::number(count) + u" areas of "_s;
     const QString verb = count == 1 ? u" is"_s : u" are"_s;
-    if (!AskYesNo(areas + QString::fromLocal8Bit(load.HostFile) + verb +
+    if (!AskYesNo(QString::fromStdString(Counted(count, "area", "areas")) + u" of "_s +
+                  QString::fromLocal8Bit(load.HostFile) + verb +
                   u" not in the library the simulator reads: "_s + TitleList(load.HostOnly) +
                   (count == 1 ? u". Add it?"_s : u". Add them?"_s)))
         return;

@@ -4,6 +4,7 @@
 
 #include "InfoDialogs.h"
 #include "RestoreDialog.h"
+#include "model/format/CountText.h"
 #include "model/format/ProfileFile.h"
 #include "model/library/FileAccess.h"
 #include "model/library/HostFolders.h"
@@ -29,9 +30,7 @@ void THauptformular::RestorePoint(const TRestorePoint& point) {
         return;
     }
     Perform(ReplaceDocument(Document(), ReadDocument(*read.Profile), "Restore " + point.Saved));
-    const int count = Document().Count();
-    SetStatusText(u"Restored the library kept at %1: %2 %3. Save Changes writes it."_s
+    SetStatusText(u"Restored the library kept at %1: %2. Save Changes writes it."_s
                       .arg(QString::fromStdString(point.Saved))
-                      .arg(count)
-                      .arg(count == 1 ? u"area"_s : u"areas"_s));
+                      .arg(QString::fromStdString(Counted(Document().Areas.size(), "area", "areas"))));
 }
