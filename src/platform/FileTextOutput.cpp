@@ -10,6 +10,8 @@
 #include <windows.h>
 #endif
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // The host's own code for a device failure, used where the system names no cause.
@@ -70,6 +72,19 @@ int SystemErrorCode() {
 }
 #endif
 
+// The system's words for the last failure, taken before anything else can overwrite them; Qt's own
+// where the system named none (Qt refuses some writes before any system call).
+QString SystemReason(const QFileDevice& file) {
+#ifdef Q_OS_WIN
+    const bool named = GetLastError() != ERROR_SUCCESS;
+#else
+    const bool named = errno != 0;
+#endif
+    if (named)
+        return qt_error_string(-1);
+    return file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("device error");
+}
+
 // Qt refuses a read-only file itself, before any system call, and its clean-up after a failed rename
 // can clear the system's cause: where none is named, a read-only file in the way is what refused it.
 int ReplaceFailureCode(const QString& path) {
@@ -84,11 +99,20 @@ int ReplaceFailureCode(const QString& path) {
 TFileTextOutput::TFileTextOutput(const QString& path) : FFile(path) {
     // A folder standing where the file should be would make the final rename fail: refuse it now.
     if (QFileInfo(path).isDir())
-        Fail(CodeFromErrno(EISDIR));
+        Fail(CodeFromErrno(EISDIR), QStringLiteral("a folder stands in its place"));
     ClearSystemError();
-    if (!FFile.open(QIODevice::WriteOnly))
-        Fail(QFileInfo(QFileInfo(path).absolutePath()).isDir() ? ReplaceFailureCode(path)
-                                                               : EInOutError::PathNotFound);
+    if (!FFile.open(QIODevice::WriteOnly)) {
+        const QString reason = SystemReason(FFile);
+        const QString folder = QFileInfo(path).absolutePath();
+        if (!QFileInfo(folder).isDir())
+            Fail(EInOutError::PathNotFound, reason);
+        // The new file is made beside the old one first: where the system refuses that, the folder is
+        // what refused, even when the file itself exists (as under /proc).
+        const bool systemSaid = !reason.isEmpty() && SystemErrorCode() != DeviceError;
+        Fail(ReplaceFailureCode(path), systemSaid ? u"no new file can be made in "_s +
+                                                        QDir::toNativeSeparators(folder) + u": "_s + reason
+                                                  : reason);
+    }
 }
 
 void TFileTextOutput::WriteLine(std::string_view line) {
@@ -100,7 +124,7 @@ void TFileTextOutput::WriteBytes(std::string_view bytes) {
     ClearSystemError();
     const auto length = static_cast<qint64>(bytes.size());
     if (FFile.write(bytes.data(), length) != length)
-        Fail(SystemErrorCode());
+        Fail(SystemErrorCode(), SystemReason(FFile));
 }
 
 // Qt 6.4's commit() reports success even when its own final flush failed, and then puts the cut-off
@@ -108,13 +132,15 @@ void TFileTextOutput::WriteBytes(std::string_view bytes) {
 void TFileTextOutput::Commit() {
     ClearSystemError();
     if (!FFile.flush() || FFile.error() != QFileDevice::NoError)
-        Fail(SystemErrorCode());
+        Fail(SystemErrorCode(), SystemReason(FFile));
     ClearSystemError();
-    if (!FFile.commit())
-        Fail(ReplaceFailureCode(FFile.fileName()));
+    if (!FFile.commit()) {
+        const QString reason = SystemReason(FFile);
+        Fail(ReplaceFailureCode(FFile.fileName()), reason);
+    }
 }
 
-void TFileTextOutput::Fail(int code) {
+void TFileTextOutput::Fail(int code, const QString& reason) {
     FFile.cancelWriting();
-    throw EInOutError(code);
+    throw EInOutError(code, reason.toStdString());
 }

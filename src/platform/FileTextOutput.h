@@ -16,7 +16,7 @@ public:
     void Commit() override;
 
 private:
-    // Throws the report's code after discarding what was written.
-    [[noreturn]] void Fail(int code);
+    // Throws the report's code with the system's reason after discarding what was written.
+    [[noreturn]] void Fail(int code, const QString& reason);
     QSaveFile FFile;
 };

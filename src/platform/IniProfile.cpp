@@ -218,3 +218,11 @@ std::string TIniProfile::ReadString(std::string_view section, std::string_view k
     }
     return std::string(defaultValue);
 }
+
+std::vector<std::string> TIniProfile::SectionNames() const {
+    std::vector<std::string> names;
+    names.reserve(FIndex->Sections.size());
+    for (const TSection& section : FIndex->Sections)
+        names.emplace_back(Slice(FBytes, section.Name));
+    return names;
+}

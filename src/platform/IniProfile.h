@@ -17,6 +17,7 @@ public:
 
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const override;
+    std::vector<std::string> SectionNames() const override;
 
 private:
     struct TIndex;

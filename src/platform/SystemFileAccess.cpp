@@ -86,3 +86,8 @@ std::string TSystemFileAccess::Remove(const std::string& path) const {
         return {};
     return file.errorString().toStdString();
 }
+
+bool TSystemFileAccess::IsReadOnly(const std::string& path) const {
+    const QFileInfo file(NativePath(path));
+    return file.isFile() && !file.isWritable();
+}

@@ -15,5 +15,6 @@ public:
     TFileStamp Stamp(const std::string& path, const TFileStamp* known) const override;
     std::vector<std::string> Names(const std::string& folder) const override;
     void MakeFolders(const std::string& folder) const override;
+    bool IsReadOnly(const std::string& path) const override;
     std::string Remove(const std::string& path) const override;
 };

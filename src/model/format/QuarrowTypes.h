@@ -54,10 +54,12 @@ std::string AreaSectionName(std::int32_t n);
 // Reads the areas of sections 0 to 1999 in ascending section number and hands each one found over.
 void SweepAreas(const TProfileFile& file, const TAreaVisitor& visitor);
 
-// The program's three preferences; stored by LoadPrefs/SavePrefs (Global).
+// The program's preferences; stored by LoadPrefs/SavePrefs (Global).
 class TPrefs {
 public:
     std::string FSPath;
     bool Backup = true;
     std::string SetPath;
+    // The installed areas the user declined to add (see DeclinedAreasValue).
+    std::string DeclinedAreas;
 };

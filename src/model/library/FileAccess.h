@@ -61,6 +61,8 @@ public:
     // Makes the folder and the folders above it that are missing; a failure shows when the file that
     // needed them is created.
     virtual void MakeFolders(const std::string& folder) const = 0;
+    // The file exists and its read-only flag (its write permission elsewhere) refuses a write.
+    virtual bool IsReadOnly(const std::string& path) const = 0;
     // Removes the file; why not (UTF-8) when that fails, else empty. A file already gone is removed.
     virtual std::string Remove(const std::string& path) const = 0;
 };

@@ -41,6 +41,10 @@ TLibraryKind TLibraryChoice::Kind() const {
     return PerUser ? TLibraryKind::PerUser : TLibraryKind::Plain;
 }
 
+std::string FileNameOf(const std::string& path) {
+    return path.substr(path.find_last_of("/\\") + 1);
+}
+
 std::string FindEntry(const std::vector<std::string>& names, const std::string& wanted) {
     if (std::find(names.begin(), names.end(), wanted) != names.end())
         return wanted;

@@ -32,6 +32,9 @@ struct TLibraryChoice {
     const std::string& ReadFrom() const { return Pending.empty() ? File : Pending; }
 };
 
+// The last component of a path, after either separator: a file's name as it is spelt in its folder.
+std::string FileNameOf(const std::string& path);
+
 // The entry of a folder the simulator opens under this name: the exact spelling first, else the first
 // in name order that matches without regard to letter case; empty when none does.
 std::string FindEntry(const std::vector<std::string>& names, const std::string& wanted);

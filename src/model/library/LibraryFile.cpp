@@ -35,35 +35,40 @@ TLibraryLoad TLibraryFile::Load(const std::string& hostFolder, const THostFolder
     FReadFailed = !read.Failure.empty();
     FPendingStamp = FChoice.Pending.empty() ? TFileStamp() : read.Stamp;
     FFileStamp = FChoice.Pending.empty() ? read.Stamp : Files.Stamp(FChoice.File, nullptr);
-    TLibraryLoad load{ReadDocument(*read.Profile), std::move(read.Failure), {}, {}};
+    FUnread = FReadFailed ? TUnreadSections{} : FindUnreadSections(*read.Profile);
+    FNotALibrarySize = FUnread.NoLibrarySection && !FReadFailed ? read.Stamp.Size : 0;
+    TLibraryLoad load{ReadDocument(*read.Profile),
+                      std::move(read.Failure),
+                      UnreadNotice(FUnread, FileNameOf(FChoice.ReadFrom()), FNotALibrarySize),
+                      {},
+                      {},
+                      {}};
     if (FChoice.PerUser && folders && !FReadFailed) {
         load.HostFile = ChooseLibrary(hostFolder, Files.Names(hostFolder), {}, {}).File;
-        load.HostOnly = HostOnlyAreas(load.Document, load.HostFile, *folders);
+        FindHostOnlyAreas(load, *folders);
     }
     return load;
 }
 
 // Folders are compared as the folder check resolves them, so "Addon Scenery\X" and an absolute path to
 // the same folder in another letter case are one area.
-std::vector<TArea> TLibraryFile::HostOnlyAreas(const TSceneryDocument& library, const std::string& hostFile,
-                                               const THostFolders& folders) const {
-    const TProfileRead read = Files.ReadProfile(hostFile);
+void TLibraryFile::FindHostOnlyAreas(TLibraryLoad& load, const THostFolders& folders) const {
+    const TProfileRead read = Files.ReadProfile(load.HostFile);
     if (!read.Failure.empty())
-        return {};
+        return;
+    load.HostFileHash = read.Stamp.Hash;
     const TSceneryDocument host = ReadDocument(*read.Profile);
     const std::unique_ptr<TFolderCheck> check = folders.StartCheck(FHostFolder);
     std::vector<std::string> listed;
-    for (const TDocumentArea& entry : library.Areas)
+    for (const TDocumentArea& entry : load.Document.Areas)
         listed.push_back(check->Resolve(entry.Area->Local).Path);
     std::vector<TChosenFolder> installed;
     for (const TDocumentArea& entry : host.Areas)
         installed.push_back({entry.Area->Title, entry.Area->Local, check->Resolve(entry.Area->Local).Path});
     const std::vector<char> known = AlreadyListed(installed, listed);
-    std::vector<TArea> areas;
     for (int i = 0; i < host.Count(); ++i)
         if (!known[static_cast<std::size_t>(i)] && !host.Area(i).Local.empty())
-            areas.push_back(host.Area(i));
-    return areas;
+            load.HostOnly.push_back(host.Area(i));
 }
 
 TOutsideChange TLibraryFile::ChangedOutside(const std::string& hostFolder, bool cheapLook) const {
@@ -89,6 +94,8 @@ bool TLibraryFile::Confirmed(const TSceneryDocument& saved, const std::string& h
         return false;
     if (hostFolder == FHostFolder && FReadFailed && !questions.Ask(Question(TSaveQuestionKind::ReadFailed)))
         return false;
+    if (hostFolder == FHostFolder && !KeepsUnread(questions))
+        return false;
     const TOutsideChange change = ChangedOutside(hostFolder, false);
     if (change != TOutsideChange::None &&
         !questions.Ask(Question(TSaveQuestionKind::OutsideChange, {}, {}, change)))
@@ -99,14 +106,28 @@ bool TLibraryFile::Confirmed(const TSceneryDocument& saved, const std::string& h
     return noLocal.empty() || questions.Ask(Question(TSaveQuestionKind::NoLocalPath, {}, {}, {}, noLocal));
 }
 
+bool TLibraryFile::KeepsUnread(TSaveQuestions& questions) const {
+    const std::string readName = FileNameOf(FChoice.ReadFrom());
+    if (FNotALibrarySize > 0)
+        return questions.Ask(Question(TSaveQuestionKind::NotALibrary, {}, {}, {},
+                                      NotALibraryNotice(readName, FNotALibrarySize) + " Replace it anyway?"));
+    return FUnread.Areas() == 0 || questions.Ask(Question(TSaveQuestionKind::UnshownAreas, {}, {}, {},
+                                                          UnshownAreasQuestion(FUnread, readName)));
+}
+
 // A 64-bit program is never redirected to the per-user copy: where the host folder refuses it, the
 // user may choose the copy the simulator itself would write.
 std::unique_ptr<TCommittingOutput> TLibraryFile::OpenLibrary(TLibraryChoice& choice,
                                                              const std::string& hostFolder,
-                                                             TSaveQuestions& questions) const {
+                                                             TSaveQuestions& questions,
+                                                             bool& readOnly) const {
     try {
         return Files.CreateOutput(choice.File);
     } catch (const EInOutError& error) {
+        // The file's own flag, not the folder's rights: another copy would not help, the flag would.
+        readOnly = error.Code() == EInOutError::AccessDenied && Files.IsReadOnly(choice.File);
+        if (readOnly)
+            return nullptr;
         const std::string perUser = System.PerUserFolder(hostFolder);
         if (error.Code() != EInOutError::AccessDenied || choice.PerUser || perUser.empty())
             throw;
@@ -132,9 +153,14 @@ TSaveOutcome TLibraryFile::Save(const TSceneryDocument& document, const std::str
     TLibraryChoice choice = Locate(hostFolder);
     // The backup keeps what the simulator would have flown with: the pending file when there is one.
     const std::string replaced = choice.ReadFrom();
-    const std::unique_ptr<TCommittingOutput> output = OpenLibrary(choice, hostFolder, questions);
-    if (!output)
+    bool readOnly = false;
+    outcome.File = choice.File;
+    const std::unique_ptr<TCommittingOutput> output = OpenLibrary(choice, hostFolder, questions, readOnly);
+    if (!output) {
+        outcome.Result = readOnly ? TSaveResult::ReadOnly : TSaveResult::Declined;
         return outcome;
+    }
+    outcome.File = choice.File;
     if (backup && !Files.CopyReplacing(replaced, choice.Backup) &&
         !questions.Ask(Question(TSaveQuestionKind::NoBackup)))
         return outcome;
@@ -173,6 +199,8 @@ void TLibraryFile::Remember(const std::string& hostFolder) {
     FHostFolder = hostFolder;
     FChoice = Locate(hostFolder);
     FReadFailed = false;
+    FUnread = {};
+    FNotALibrarySize = 0;
     FFileStamp = Files.Stamp(FChoice.File, nullptr);
     FPendingStamp = FChoice.Pending.empty() ? TFileStamp() : Files.Stamp(FChoice.Pending, nullptr);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/document/SceneryDocument.h"
+#include "model/format/UnreadSections.h"
 #include "model/library/FileAccess.h"
 #include "model/library/FileStamp.h"
 #include "model/library/LibraryChoice.h"
@@ -22,6 +23,9 @@ enum class TSaveQuestionKind {
     // The settings moved the host folder since the list was loaded.
     OtherHostFolder,
     ReadFailed,
+    // The file read is no library, or holds areas the list does not show: the save would drop them.
+    NotALibrary,
+    UnshownAreas,
     OutsideChange,
     SimulatorRunning,
     NoLocalPath,
@@ -37,7 +41,8 @@ struct TSaveQuestion {
     std::string Path;
     std::string OtherPath;
     TOutsideChange Change = TOutsideChange::None;
-    // NoLocalPath: the whole question, in the ANSI code page.
+    // NoLocalPath: the whole question, in the ANSI code page; NotALibrary, UnshownAreas: in the local
+    // 8-bit encoding, as they name a file.
     std::string Text;
 };
 
@@ -52,17 +57,24 @@ struct TLibraryLoad {
     TSceneryDocument Document;
     // Why the library exists but could not be read (UTF-8); empty when it was read or is missing.
     std::string Failure;
+    // What the list does not show of the file read, said at once since a save drops it (ANSI); empty
+    // when the list shows all of it.
+    std::string Warning;
     // Areas of the host folder's own Scenery.cfg whose folder no area of the per-user library has: what
     // installers added while the simulator read its per-user copy.
     std::vector<TArea> HostOnly;
-    // The host folder's own Scenery.cfg, which HostOnly comes from.
+    // The host folder's own Scenery.cfg, which HostOnly comes from, and the digest of its bytes.
     std::string HostFile;
+    std::string HostFileHash;
 };
 
-enum class TSaveResult { Saved, TooManyAreas, Declined };
+// ReadOnly: the library file's own read-only flag refused the write; nothing was written.
+enum class TSaveResult { Saved, TooManyAreas, Declined, ReadOnly };
 
 struct TSaveOutcome {
     TSaveResult Result = TSaveResult::Declined;
+    // The library file the save wrote, or meant to write.
+    std::string File;
     // What was written: the document numbered from 1.
     TSceneryDocument Saved;
     // The pending file that could not be removed, and why (UTF-8); the simulator will swap it in.
@@ -100,15 +112,17 @@ private:
     bool Confirmed(const TSceneryDocument& saved, const std::string& hostFolder,
                    TSaveQuestions& questions) const;
     // The output for the library file, or for the per-user copy when the host folder refuses it and the
-    // user agrees; null when the user does not.
+    // user agrees; null when the user does not, or when the file is read-only (then said in readOnly).
     std::unique_ptr<TCommittingOutput> OpenLibrary(TLibraryChoice& choice, const std::string& hostFolder,
-                                                   TSaveQuestions& questions) const;
+                                                   TSaveQuestions& questions, bool& readOnly) const;
     void Remember(const std::string& hostFolder);
     // Keeps what the save replaced, once the new library is in place; why not, else empty.
     std::string KeepReplaced(const TLibraryChoice& choice, const TFileRead& library, const TFileRead& pending,
                              const TSaveOutcome& outcome) const;
-    std::vector<TArea> HostOnlyAreas(const TSceneryDocument& library, const std::string& hostFile,
-                                     const THostFolders& folders) const;
+    // The questions about what the file read holds and the list does not show.
+    bool KeepsUnread(TSaveQuestions& questions) const;
+    // Fills HostOnly and HostFileHash from HostFile.
+    void FindHostOnlyAreas(TLibraryLoad& load, const THostFolders& folders) const;
 
     const TFileAccess& Files;
     const THostSystem& System;
@@ -118,4 +132,7 @@ private:
     TFileStamp FFileStamp;
     TFileStamp FPendingStamp;
     bool FReadFailed = false;
+    TUnreadSections FUnread;
+    // The size of a file read that is no library; 0 for a library or an empty file.
+    std::uint64_t FNotALibrarySize = 0;
 };

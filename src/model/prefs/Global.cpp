@@ -7,6 +7,7 @@ namespace {
 const char* const FSPathName = "FS Path";
 const char* const BackupName = "Backup";
 const char* const SetPathName = "Set Path";
+const char* const DeclinedAreasName = "Declined Areas";
 
 // Missing or not an integer keeps backups on: losing a Scenery.cfg is worse than an extra file.
 bool BackupFromText(const std::optional<std::string>& text) {
@@ -41,6 +42,7 @@ void LoadPrefs(TPrefs& prefs, const TPrefsEnvironment& environment) {
     prefs.FSPath = store.ReadValue(FSPathName).value_or(std::string());
     prefs.Backup = BackupFromText(store.ReadValue(BackupName));
     prefs.SetPath = store.ReadValue(SetPathName).value_or(std::string());
+    prefs.DeclinedAreas = store.ReadValue(DeclinedAreasName).value_or(std::string());
 
     const THostLocator& host = *environment.Host;
     const std::string stored = WithTrailingSeparator(prefs.FSPath);
@@ -64,4 +66,5 @@ void SavePrefs(const TPrefs& prefs, TPrefsStore& store) {
     store.WriteValue(FSPathName, prefs.FSPath);
     store.WriteValue(BackupName, prefs.Backup ? "1" : "0");
     store.WriteValue(SetPathName, prefs.SetPath);
+    store.WriteValue(DeclinedAreasName, prefs.DeclinedAreas);
 }

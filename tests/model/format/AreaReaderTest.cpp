@@ -1,4 +1,5 @@
 #include "model/format/QuarrowTypes.h"
+#include "model/format/UnreadSections.h"
 #include "platform/IniProfile.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +82,24 @@ TEST(AreaReader, SweepCoversSections0To1999InAscendingOrder) {
     for (const auto& area : areas)
         numbers.push_back(area->Number);
     EXPECT_EQ(numbers, (std::vector<std::int32_t>{0, 2, 10, 1999}));
+}
+
+// What the sweep leaves out is said, since a save drops it; an empty file is a fresh library.
+TEST(AreaReader, SaysWhatTheSweepLeavesOut) {
+    // clang-format off
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"[General]\r\n[Area.001]\r\nLocal=a\r\n", ""},
+        {"[Area.2000]\r\nLocal=a\r\n[Area.1999]\r\nLocal=b\r\n", "1 area of S is not shown (numbered 2000 or above): a save removes it."},
+        {"[Area.004]\r\nLocal=\r\n[area.5000]\r\nLocal=x\r\n[Area.99999999999]\r\n", "3 areas of S are not shown (numbered 2000 or above / without Local Path): a save removes them."},
+        {"[Area.3]\r\nLocal=e\r\n[Area.0005]\r\nLocal=f\r\n[AREA.007]\r\nLocal=g\r\n[Area.007]\r\nLocal=h\r\n[Area.x]\r\n", "4 areas of S are not shown (with a repeated or malformed name): a save removes them."},
+        {"\x01\x02 random", "S is not a scenery library: 9 bytes without a [General] section or an area."},
+        {"[Areas]\r\nLocal=a\r\n", "S is not a scenery library: 18 bytes without a [General] section or an area."},
+    };
+    // clang-format on
+    for (const auto& [file, notice] : cases)
+        EXPECT_EQ(UnreadNotice(FindUnreadSections(*TIniProfile::FromBytes(file)), "S", file.size()), notice)
+            << file;
 }
 
 TEST(GeneralReader, ReadsTheGeneralSection) {

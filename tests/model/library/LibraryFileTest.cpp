@@ -1,4 +1,5 @@
 #include "model/library/LibraryFile.h"
+#include "model/format/InOutError.h"
 #include "model/library/LibraryChoice.h"
 #include "model/library/RestorePoints.h"
 #include "platform/SystemFileAccess.h"
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -184,9 +186,11 @@ struct TSaveCase {
     bool Running;
     std::vector<bool> Answers;
     std::vector<TSaveQuestionKind> Asked;
-    TSaveResult Result;
+    // None: the save fails with an EInOutError.
+    std::optional<TSaveResult> Result;
     std::map<std::string, std::string> After;
     std::vector<std::string> Kept = {};
+    std::string PointFailure = {};
 };
 
 class LibrarySave : public LibraryFiles, public testing::WithParamInterface<TSaveCase> {};
@@ -196,6 +200,7 @@ const std::string Pending = General + Area(7, "P", "P") + Area(9, "A", "A");
 const std::string SavedPending = General + Area(1, "P", "P") + Area(2, "A", "A");
 const std::string SavedOld = General + Area(1, "A", "A");
 const std::string Empty = "[General]\r\nTitle=\r\nDescription=\r\nClean_on_Exit=FALSE\r\n\r\n";
+const std::string Unshown = Old + "[Area.2000]\r\nLocal=Z\r\n";
 
 // The save writes the file the simulator will read, backs up what it would have flown with, removes the
 // pending file it made obsolete and keeps each file it replaced or removed as a restore point; every No
@@ -213,7 +218,13 @@ TEST_P(LibrarySave, AsksWritesAndCleansUp) {
     TLibraryFile library(Access, System, &points);
     const TSceneryDocument document = library.Load(Path("host/"), nullptr).Document;
     TAnswers answers(c.Answers);
-    EXPECT_EQ(library.Save(document, Path("host/"), true, answers).Result, c.Result);
+    if (c.Result) {
+        const TSaveOutcome outcome = library.Save(document, Path("host/"), true, answers);
+        EXPECT_EQ(outcome.Result, *c.Result);
+        EXPECT_EQ(outcome.RestorePointFailure, c.PointFailure);
+    } else {
+        EXPECT_THROW(library.Save(document, Path("host/"), true, answers), EInOutError);
+    }
     EXPECT_EQ(answers.Asked, c.Asked);
     EXPECT_EQ(Files(), c.After);
     EXPECT_EQ(points.Kept, c.Kept);
@@ -308,7 +319,41 @@ INSTANTIATE_TEST_SUITE_P(
                               {K::ReadFailed, K::NoBackup},
                               TSaveResult::Saved,
                               {{"host/NewScenery.cfg", "<folder>"}, {"host/Scenery.cfg", Empty}},
-                              {"host/Scenery.cfg: " + Old}}),
+                              {"host/Scenery.cfg: " + Old}},
+                    // A per-user library has no other copy to go to: its refused write is an error.
+                    TSaveCase{"RefusedPerUserCopyFails",
+                              {{"host/Scenery.cfg", Old}, {"user/Scenery.cfg", "<folder>"}},
+                              true,
+                              false,
+                              {true},
+                              {K::ReadFailed},
+                              std::nullopt,
+                              {{"host/Scenery.cfg", Old}, {"user/Scenery.cfg", "<folder>"}}},
+                    TSaveCase{"UnshownAreasDeclined",
+                              {{"host/Scenery.cfg", Unshown}},
+                              false,
+                              false,
+                              {false},
+                              {K::UnshownAreas},
+                              TSaveResult::Declined,
+                              {{"host/Scenery.cfg", Unshown}}},
+                    TSaveCase{"UnshownAreasAccepted",
+                              {{"host/Scenery.cfg", Unshown}},
+                              false,
+                              false,
+                              {true},
+                              {K::UnshownAreas},
+                              TSaveResult::Saved,
+                              {{"host/Scenery.cfg", SavedOld}, {"host/Scenery.qrw", Unshown}},
+                              {"host/Scenery.cfg: " + Unshown}},
+                    TSaveCase{"NotALibraryDeclined",
+                              {{"host/Scenery.cfg", "\x89PNG"}},
+                              false,
+                              false,
+                              {false},
+                              {K::NotALibrary},
+                              TSaveResult::Declined,
+                              {{"host/Scenery.cfg", "\x89PNG"}}}),
     [](const testing::TestParamInfo<TSaveCase>& info) { return std::string(info.param.Name); });
 
 // The limit is tested on both sides: 1999 areas fit the file's sections, 2000 do not.

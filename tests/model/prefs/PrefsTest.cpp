@@ -23,14 +23,18 @@ TEST(PrefsTest, FirstRunTakesTheHostKeyAndStoresItAtOnceAndAtExit) {
     EXPECT_EQ(prefs.FSPath, Host);
     EXPECT_TRUE(prefs.Backup);
     EXPECT_TRUE(fake.Warnings.empty());
-    const TWrites atStart = {{"FS Path", Host}, {"Backup", "1"}, {"Set Path", ""}};
+    const TWrites atStart = {{"FS Path", Host}, {"Backup", "1"}, {"Set Path", ""}, {"Declined Areas", ""}};
     EXPECT_EQ(fake.Store.Writes, atStart);
 
     prefs.SetPath = "sets";
     prefs.Backup = false;
+    prefs.DeclinedAreas = "hash|Addon Scenery\\X";
     SavePrefs(prefs, fake.Store);
-    const TWrites atExit = {{"FS Path", Host}, {"Backup", "0"}, {"Set Path", "sets"}};
-    EXPECT_EQ(TWrites(fake.Store.Writes.begin() + 3, fake.Store.Writes.end()), atExit);
+    const TWrites atExit = {{"FS Path", Host},
+                            {"Backup", "0"},
+                            {"Set Path", "sets"},
+                            {"Declined Areas", "hash|Addon Scenery\\X"}};
+    EXPECT_EQ(TWrites(fake.Store.Writes.begin() + 4, fake.Store.Writes.end()), atExit);
 }
 
 // What LoadPrefs ends with for a stored folder and a host key, and whether it warns or stores at once.
@@ -70,7 +74,7 @@ TEST(PrefsTest, LocatesTheHost) {
         LoadPrefs(prefs, fake.Environment());
         EXPECT_EQ(prefs.FSPath, c.FSPath);
         EXPECT_EQ(fake.Warnings, c.Warns ? std::vector<std::string>{Warning} : std::vector<std::string>{});
-        EXPECT_EQ(fake.Store.Writes.size(), c.Stores ? 3U : 0U);
+        EXPECT_EQ(fake.Store.Writes.size(), c.Stores ? 4U : 0U);
     }
 }
 
@@ -96,7 +100,8 @@ TEST(PrefsTest, SetPathIsReadAndWrittenUnchanged) {
     EXPECT_EQ(prefs.SetPath, "C:\\Sets\\My Areas");
 
     SavePrefs(prefs, fake.Store);
-    const TWrites expected = {{"FS Path", ""}, {"Backup", "1"}, {"Set Path", "C:\\Sets\\My Areas"}};
+    const TWrites expected = {
+        {"FS Path", ""}, {"Backup", "1"}, {"Set Path", "C:\\Sets\\My Areas"}, {"Declined Areas", ""}};
     EXPECT_EQ(fake.Store.Writes, expected);
 }
 
