@@ -21,6 +21,7 @@
 #include <QSignalBlocker>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <QTimer>
 #include <tuple>
 
 using namespace Qt::Literals::StringLiterals;
@@ -192,8 +193,9 @@ void THauptformular::ShowHintText(const QString& hint) {
     ui->sbStatus->showMessage(!hint.isEmpty() ? hint : !FStatusText.isEmpty() ? FStatusText : Banner);
 }
 
-void THauptformular::SetStatusText(const QString& text) {
+void THauptformular::SetStatusText(const QString& text, const QString& wholeText) {
     FStatusText = text;
+    ui->sbStatus->setToolTip(wholeText.isEmpty() ? text : wholeText);
     ShowHintText(QString());
 }
 
@@ -207,14 +209,19 @@ void THauptformular::showEvent(QShowEvent* event) {
         FormShow();
 }
 
-// Qt paints every widget through a back buffer already, so showing only needs the load.
+// Qt paints every widget through a back buffer already, so showing only needs the load. Its boxes and
+// questions wait until the window is on the screen, so that they come over the list they speak of.
 void THauptformular::FormShow() {
-    ReloadAll();
+    QTimer::singleShot(0, this, [this, load = LoadList()] { ReportLoad(load); });
 }
 
 void THauptformular::ReloadAll() {
+    ReportLoad(LoadList());
+}
+
+TLibraryLoad THauptformular::LoadList() {
     SetStatusText(QString());
-    const TLibraryLoad load = ReadSceneryCfg();
+    TLibraryLoad load = ReadSceneryCfg();
     ShowDocument(TSelection(static_cast<std::size_t>(Document().Count()), 0), 0);
     {
         const QSignalBlocker quiet(lvAreas);
@@ -223,8 +230,8 @@ void THauptformular::ReloadAll() {
     FollowCurrent();
     ShowListSummary();
     ShowLibraryPath();
-    ShowLoadNotice();
-    OfferInstalledAreas(load);
+    ShowLoadNotice(load);
+    return load;
 }
 
 // A missing file is a fresh installation; one that exists but cannot be read is said, never shown as
@@ -235,11 +242,19 @@ TLibraryLoad THauptformular::ReadSceneryCfg() {
     FKeptShown.clear();
     lvAreas->clear();
     TLibraryLoad load = Library.Load(FPrefs.FSPath, &Folders);
+    History = TDocumentHistory(std::move(load.Document));
+    return load;
+}
+
+// What the load could not show is said once per load, in a box as well as in the status bar: a save
+// would drop it.
+void THauptformular::ReportLoad(const TLibraryLoad& load) {
     if (!load.Failure.empty())
         ShowError(u"Scenery.cfg could not be read: "_s + QString::fromLocal8Bit(Library.Choice().ReadFrom()) +
                   u": "_s + QString::fromUtf8(load.Failure));
-    History = TDocumentHistory(std::move(load.Document));
-    return load;
+    if (!load.Warning.empty())
+        ShowWarning(QString::fromLocal8Bit(load.Warning));
+    OfferInstalledAreas(load);
 }
 
 // The list is not read again: Revert loads the Scenery.cfg of a new host folder when the user wants it.

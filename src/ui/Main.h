@@ -65,7 +65,10 @@ public:
     const TSceneryDocument& Document() const { return History.Current(); }
 
     void ReloadAll();
+    // Reads the library into the list; what the load found for the user comes in ReportLoad.
+    TLibraryLoad LoadList();
     TLibraryLoad ReadSceneryCfg();
+    void ReportLoad(const TLibraryLoad& load);
     // Fills the editor from the area; a field that already holds its text is left untouched.
     void ShowArea(const TArea& area);
     // Enables the editor and the commands as the current row and the selection allow; a required
@@ -138,7 +141,8 @@ private:
     void FormShow();
     // A hint shows until the pointer leaves its control; the status text stays until replaced.
     void ShowHintText(const QString& hint);
-    void SetStatusText(const QString& text);
+    // The status bar's tooltip holds the whole text where the bar is too narrow for it.
+    void SetStatusText(const QString& text, const QString& wholeText = {});
     // Where the fields that feed a record say which characters they left out.
     TRefusalReport RefusalReport();
     // Marks each row whose folder the host would not find.
@@ -158,8 +162,9 @@ private:
     // Selects exactly the flagged rows and shows the first of them in the editor.
     void SelectFlagged(const std::vector<char>& flags);
     void ShowLibraryPath();
-    // Says, before the list's summary, when the library is not the host folder's own Scenery.cfg.
-    void ShowLoadNotice();
+    // Says, before the list's summary, what the list does not show and when the library is not the host
+    // folder's own Scenery.cfg.
+    void ShowLoadNotice(const TLibraryLoad& load);
     // The question whether to add the areas installers wrote into the host folder's own file while the
     // simulator read its per-user copy.
     void OfferInstalledAreas(const TLibraryLoad& load);

@@ -5,6 +5,7 @@
 #include "AreaListView.h"
 #include "InfoDialogs.h"
 #include "model/format/CountText.h"
+#include "model/library/DeclinedAreas.h"
 #include "platform/AnsiCodec.h"
 #include "ui_Main.h"
 
@@ -27,31 +28,42 @@ void THauptformular::ShowLibraryPath() {
     ui->bbSave->setStatusTip(u"Save changes to "_s + QString::fromLocal8Bit(Library.Choice().File));
 }
 
-void THauptformular::ShowLoadNotice() {
+// The per-user folder's path alone fills the status bar: the bar names the copy, its tooltip the folder.
+void THauptformular::ShowLoadNotice(const TLibraryLoad& load) {
     const TLibraryChoice& choice = Library.Choice();
-    QString notice;
-    if (choice.Kind() == TLibraryKind::Pending)
-        notice =
-            u"NewScenery.cfg loaded: the simulator's own pending changes, which it applies at its next start."_s;
-    else if (choice.Kind() == TLibraryKind::PerUser)
-        notice = u"Scenery.cfg loaded from the simulator's per-user copy in "_s +
-                 QString::fromLocal8Bit(choice.Folder) + u"."_s;
+    QStringList notice, whole;
+    if (!load.Warning.empty())
+        notice.append(QString::fromLocal8Bit(load.Warning));
+    whole = notice;
+    if (choice.Kind() == TLibraryKind::Pending) {
+        notice.append(QString::fromLocal8Bit(FileNameOf(choice.Pending)) +
+                      u" loaded: the simulator's own pending changes, which it applies at its next start."_s);
+        whole.append(notice.back());
+    } else if (choice.Kind() == TLibraryKind::PerUser) {
+        const QString loaded =
+            QString::fromLocal8Bit(FileNameOf(choice.File)) + u" loaded from the simulator's per-user copy"_s;
+        notice.append(loaded + u'.');
+        whole.append(loaded + u" in "_s + QString::fromLocal8Bit(choice.Folder) + u'.');
+    }
     if (!notice.isEmpty())
-        SetStatusText(notice + u' ' + FStatusText);
+        SetStatusText((notice << FStatusText).join(u' '), (whole << FStatusText).join(u' '));
 }
 
 // Installers run as administrator write the host folder's file, which the simulator no longer reads
 // once it has a per-user copy: their areas would never show in the simulator.
 void THauptformular::OfferInstalledAreas(const TLibraryLoad& load) {
-    const std::size_t count = load.HostOnly.size();
+    const std::vector<TArea> offered = AreasToOffer(load.HostOnly, load.HostFileHash, FPrefs.DeclinedAreas);
+    const std::size_t count = offered.size();
     if (count == 0)
         return;
     const QString verb = count == 1 ? u" is"_s : u" are"_s;
     if (!AskYesNo(QString::fromStdString(Counted(count, "area", "areas")) + u" of "_s +
                   QString::fromLocal8Bit(load.HostFile) + verb +
-                  u" not in the library the simulator reads: "_s + TitleList(load.HostOnly) +
-                  (count == 1 ? u". Add it?"_s : u". Add them?"_s)))
+                  u" not in the library the simulator reads: "_s + TitleList(offered) +
+                  (count == 1 ? u". Add it?"_s : u". Add them?"_s))) {
+        FPrefs.DeclinedAreas = DeclinedAreasValue(load.HostFileHash, load.HostOnly);
         return;
-    Perform(InsertAreas(Document(), lvAreas->SelectionFlags(), Document().Count(), load.HostOnly,
+    }
+    Perform(InsertAreas(Document(), lvAreas->SelectionFlags(), Document().Count(), offered,
                         "Add installed areas"));
 }

@@ -36,6 +36,9 @@ public:
                 u"Flight Simulator 2004 is running. It reads the scenery library only when it starts, and "
                 u"saving "
                 u"its own Scenery Library later would replace what Quarrow saves now. Save anyway?"_s);
+        case TSaveQuestionKind::NotALibrary:
+        case TSaveQuestionKind::UnshownAreas:
+            return AskYesNoDefaultNo(QString::fromLocal8Bit(question.Text));
         case TSaveQuestionKind::NoLocalPath:
             return AskYesNo(AnsiToUnicode(question.Text));
         case TSaveQuestionKind::PerUserCopy:
@@ -89,6 +92,10 @@ void THauptformular::bbSaveClick() {
     }
     if (outcome.Result == TSaveResult::Declined) {
         ShowError(u"Scenery.cfg not saved!"_s);
+        return;
+    }
+    if (outcome.Result == TSaveResult::ReadOnly) {
+        ShowError(u"Scenery.cfg not saved! "_s + Local(FileNameOf(outcome.File)) + u" is read-only."_s);
         return;
     }
     // The file holds the areas numbered from 1; the list shows them so, without a step of its own.

@@ -180,7 +180,7 @@ TEST_F(MainHostFiles, PendingListIsLoadedAndSavedIntoTheLibrary) {
     EXPECT_EQ(Titles(), (std::vector<std::string>{"A", "B", "C"}));
     EXPECT_EQ(
         Child<QStatusBar>("sbStatus")->currentMessage(),
-        u"NewScenery.cfg loaded: the simulator's own pending changes, which it applies at its next start. "
+        u"newscenery.CFG loaded: the simulator's own pending changes, which it applies at its next start. "
         u"3 areas, 3 with a missing folder."_s);
     EXPECT_EQ(Child<QPushButton>("bbSave")->statusTip(), u"Save changes to "_s + CfgPath());
     Window->bbSaveClick();
@@ -224,6 +224,35 @@ TEST_F(MainHostFiles, PerUserCopyIsShownAndTheHostFoldersOtherAreasOffered) {
     EXPECT_EQ(FileBytes(user + u"Scenery.cfg"_s),
               "[General]\r\nTitle=Test World\r\nDescription=Test Data\r\nClean_on_Exit=TRUE\r\n\r\n" +
                   SavedArea(1, "A", "Scenery\\1") + SavedArea(2, "Installed", "Scenery\\2"));
+}
+
+// The question comes over the shown window; No is remembered for those areas until an installer changes
+// the host folder's file again.
+TEST_F(MainHostFiles, DeclinedInstalledAreasAreOfferedAgainOnlyAfterTheHostFileChanges) {
+    const QString user = Folder.filePath(u"user/"_s);
+    ASSERT_TRUE(QDir().mkpath(user));
+    System.PerUser = user.toStdString();
+    WriteFile(user + u"Scenery.cfg"_s, CfgText({{1, "A", 1}}));
+    WriteCfg(CfgText({{1, "A", 1}, {2, "Installed", 2}}));
+    Window->show();
+    EXPECT_EQ(Shown(), TShown{});
+    QApplication::processEvents();
+    EXPECT_EQ(Shown().size(), 1u);
+    // The bar names the copy, its tooltip the folder too.
+    const QStatusBar* status = Child<QStatusBar>("sbStatus");
+    EXPECT_EQ(status->currentMessage(),
+              u"Scenery.cfg loaded from the simulator's per-user copy. 1 area, 1 with "
+              u"a missing folder."_s);
+    EXPECT_EQ(status->toolTip(), u"Scenery.cfg loaded from the simulator's per-user copy in "_s + user +
+                                     u". 1 area, 1 with a missing folder."_s);
+    Window->ReloadAll();
+    EXPECT_EQ(Shown().size(), 1u);
+    WriteCfg(CfgText({{1, "A", 1}, {2, "Installed", 2}, {3, "New", 3}}));
+    Window->ReloadAll();
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_EQ(Shown()[1].second,
+              u"2 areas of "_s + CfgPath() +
+                  u" are not in the library the simulator reads: Installed, New. Add them?"_s);
 }
 
 } // namespace

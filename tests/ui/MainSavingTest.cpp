@@ -161,6 +161,29 @@ TEST_F(MainSaving, UnreadableLibraryIsSaidAtLoadAndAskedAboutAtSave) {
               QStringList{u"Scenery.cfg"_s});
 }
 
+// What the list does not show of the file is said at load, and a save that would drop it asks first with
+// No as its default: No leaves the file byte for byte.
+TEST_F(MainSaving, WhatTheListDoesNotShowIsSaidAndAskedAbout) {
+    // clang-format off
+    const std::tuple<std::string, QString, QString> cases[] = {
+        {CfgText(Numbered(2)) + "[Area.2000]\r\nLocal=a\r\n[Area.4999]\r\nLocal=b\r\n", u"2 areas of Scenery.cfg are not shown (numbered 2000 or above): a save removes them."_s, u"Saving removes 2 areas that Quarrow does not show from Scenery.cfg. Save anyway?"_s},
+        {std::string(1000, '\x7f'), u"Scenery.cfg is not a scenery library: 1000 bytes without a [General] section or an area."_s, u"Scenery.cfg is not a scenery library: 1000 bytes without a [General] section or an area. Replace it anyway?"_s},
+    };
+    // clang-format on
+    for (const auto& [bytes, notice, question] : cases) {
+        WriteCfg(bytes);
+        Window->ReloadAll();
+        EXPECT_TRUE(Child<QStatusBar>("sbStatus")->currentMessage().startsWith(notice));
+        Window->bbSaveClick();
+        EXPECT_EQ(Shown(), (TShown{{TBoxKind::Warning, notice},
+                                   {TBoxKind::Confirmation, question},
+                                   {TBoxKind::Error, NotSaved}}));
+        EXPECT_TRUE(Boxes.Boxes()[1].DefaultNo);
+        EXPECT_EQ(FileBytes(CfgPath()), bytes);
+        Boxes.Clear();
+    }
+}
+
 TEST_F(MainSaving, RevertAfterAFailedReadClearsTheQuestion) {
     ASSERT_TRUE(QDir().mkdir(CfgPath()));
     Window->ReloadAll();
