@@ -33,12 +33,13 @@ bool SimulatorProcessRuns() {
 }
 #else
 // Only the first argument is read: a process's command line ends at its first NUL there.
-bool SimulatorProcessRuns() {
-    const QStringList processes = QDir(u"/proc"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+bool SimulatorProcessRuns(const QString& processFolder) {
+    const QDir folder(processFolder);
+    const QStringList processes = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString& process : processes) {
         if (!process.front().isDigit())
             continue;
-        QFile commandLine(u"/proc/"_s + process + u"/cmdline"_s);
+        QFile commandLine(folder.filePath(process + u"/cmdline"_s));
         if (!commandLine.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
             continue;
         const QByteArray start = commandLine.read(4096);

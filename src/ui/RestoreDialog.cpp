@@ -30,6 +30,8 @@ QString AreaLine(const TAreaDifference& area) {
     QStringList parts;
     if (area.Moved)
         parts.append(u"moved from %1 to %2"_s.arg(area.Now).arg(area.Other));
+    for (const char* flag : area.Flags)
+        parts.append(QString::fromLatin1(flag));
     if (!area.Changed.empty())
         parts.append(u"changed "_s + FieldList(area.Changed));
     return title + parts.join(u"; "_s) + u'.';

@@ -1,6 +1,7 @@
 #include "platform/SimulatorProcess.h"
 #include "platform/VirtualStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -15,6 +16,7 @@ struct TStoreCase {
     const char* Name;
     const char* Host;
     const char* PerUser;
+    const char* LocalAppData = "C:\\Users\\ann\\AppData\\Local";
 };
 
 class PerUserFolder : public testing::TestWithParam<TStoreCase> {};
@@ -23,7 +25,7 @@ TEST_P(PerUserFolder, IsWhereWindowsRedirectsTheSimulatorsWrites) {
     const QStringList protectedFolders = {u"C:\\Program Files"_s, u"C:\\Program Files (x86)"_s,
                                           u"C:\\Windows"_s};
     EXPECT_EQ(VirtualStoreFolder(QString::fromUtf8(GetParam().Host), protectedFolders,
-                                 u"C:\\Users\\ann\\AppData\\Local"_s),
+                                 QString::fromUtf8(GetParam().LocalAppData)),
               QString::fromUtf8(GetParam().PerUser));
 }
 
@@ -40,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TStoreCase{"OutsideProtectedFolders", "D:\\Games\\FS9\\", ""},
                     TStoreCase{"SameNamedFolderOnAnotherDrive", "D:\\Program Files\\FS9\\", ""},
                     TStoreCase{"PrefixOfAProtectedName", "C:\\Program Files Extra\\FS9\\", ""},
-                    TStoreCase{"NetworkPath", "\\\\server\\Program Files\\FS9\\", ""}),
+                    TStoreCase{"NetworkPath", "\\\\server\\Program Files\\FS9\\", ""},
+                    TStoreCase{"DataFolderUnknown", "C:\\Program Files\\FS9\\", "", ""}),
     [](const testing::TestParamInfo<TStoreCase>& info) { return std::string(info.param.Name); });
 
 TEST(SimulatorProgram, IsFs9ExeInAnyLetterCaseAfterAnyFolder) {
@@ -51,12 +54,24 @@ TEST(SimulatorProgram, IsFs9ExeInAnyLetterCaseAfterAnyFolder) {
     EXPECT_FALSE(IsSimulatorProgram(u"XFS9.exe"_s));
 }
 
-// A real second process whose program file is the simulator's name in another letter case.
+// Only a process's first argument names its program; a real second process whose program file is the
+// simulator's name in another letter case is found under /proc while it runs.
 #ifndef Q_OS_WIN
 TEST(SimulatorProgram, RunningProcessIsFound) {
-    ASSERT_FALSE(SimulatorProcessRuns());
-    QTemporaryDir folder;
-    const QString program = folder.filePath(u"fs9.EXE"_s);
+    const QTemporaryDir processes;
+    const auto start = [&processes](const QString& id, const QByteArray& commandLine) {
+        ASSERT_TRUE(QDir(processes.path()).mkdir(id));
+        QFile file(processes.filePath(id + u"/cmdline"_s));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(commandLine);
+    };
+    start(u"1"_s, "/sbin/init"_ba);
+    start(u"12"_s, QByteArray("/usr/bin/file\0FS9.exe", 21));
+    EXPECT_FALSE(SimulatorProcessRuns(processes.path()));
+    start(u"345"_s, QByteArray("C:\\FS9\\fs9.EXE\0", 15));
+    EXPECT_TRUE(SimulatorProcessRuns(processes.path()));
+
+    const QString program = processes.filePath(u"fs9.EXE"_s);
     ASSERT_TRUE(QFile::copy(QStandardPaths::findExecutable(u"sleep"_s), program));
     QProcess simulator;
     simulator.start(program, {u"30"_s});
@@ -64,7 +79,6 @@ TEST(SimulatorProgram, RunningProcessIsFound) {
     EXPECT_TRUE(SimulatorProcessRuns());
     simulator.kill();
     simulator.waitForFinished();
-    EXPECT_FALSE(SimulatorProcessRuns());
 }
 #endif
 

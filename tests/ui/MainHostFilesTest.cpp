@@ -116,6 +116,7 @@ TEST_P(MainOutsideChange, IsAskedAboutBeforeAnythingIsWritten) {
     if (GetParam().Question) {
         EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, QString::fromUtf8(GetParam().Question)},
                                    {TBoxKind::Error, NotSaved}}));
+        ASSERT_FALSE(Boxes.Boxes().empty());
         EXPECT_TRUE(Boxes.Boxes().front().DefaultNo);
         EXPECT_EQ(HostFolder(), changed);
         EXPECT_TRUE(Window->IsModified());

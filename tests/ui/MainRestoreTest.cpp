@@ -68,7 +68,7 @@ TEST_F(MainRestore, BringsTheOldestBackAsOneStepAndSavesItRenumbered) {
     Window->cmFileRestorePointsClick();
     EXPECT_EQ(shown.Rows, (std::vector<std::string>{"4 | 1 changed", "4 | 1 moved, 1 changed",
                                                     "5 | +1, 1 moved, 1 changed"}));
-    EXPECT_EQ(shown.Differences, (std::vector<std::string>{"T3: changed Active."}));
+    EXPECT_EQ(shown.Differences, (std::vector<std::string>{"T3: switched on."}));
     EXPECT_TRUE(shown.ListHasFocus);
     EXPECT_EQ(Titles(), (std::vector<std::string>{"T0", "T1", "T2", "T3", "T4"}));
     EXPECT_EQ(Selected(), (std::vector<int>{0}));

@@ -76,15 +76,24 @@ std::vector<char> InLongestIncreasing(const std::vector<int>& sequence) {
 std::vector<const char*> ChangedFields(const TArea& now, const TArea& other) {
     std::vector<const char*> fields;
     const std::pair<bool, const char*> checks[] = {
-        {now.Title != other.Title, "Title"},          {now.Local != other.Local, "Local Path"},
-        {now.Remote != other.Remote, "Remote Path"},  {now.Active != other.Active, "Active"},
-        {now.Required != other.Required, "Required"}, {now.Exclude != other.Exclude, "Exclude"},
-        {now.Flatten != other.Flatten, "Flatten"},    {now.TextureId != other.TextureId, "Texture ID"},
+        {now.Title != other.Title, "Title"},         {now.Local != other.Local, "Local Path"},
+        {now.Remote != other.Remote, "Remote Path"}, {now.Exclude != other.Exclude, "Exclude"},
+        {now.Flatten != other.Flatten, "Flatten"},   {now.TextureId != other.TextureId, "Texture ID"},
     };
     for (const auto& [differs, name] : checks)
         if (differs)
             fields.push_back(name);
     return fields;
+}
+
+// A flag says the state it goes to: "changed Active" would leave the reader to guess which.
+std::vector<const char*> FlagChanges(const TArea& now, const TArea& other) {
+    std::vector<const char*> flags;
+    if (now.Active != other.Active)
+        flags.push_back(other.Active ? "switched on" : "switched off");
+    if (now.Required != other.Required)
+        flags.push_back(other.Required ? "now required" : "no longer required");
+    return flags;
 }
 
 std::vector<const char*> ChangedFields(const TGeneral& now, const TGeneral& other) {
@@ -106,7 +115,7 @@ void AddUnmatched(const TSceneryDocument& document, const std::vector<int>& matc
             continue;
         const bool added = kind == TAreaDifference::TKind::Added;
         difference.Areas.push_back(
-            {kind, document.Area(p).Title, added ? 0 : p + 1, added ? p + 1 : 0, false, {}});
+            {kind, document.Area(p).Title, added ? 0 : p + 1, added ? p + 1 : 0, false, {}, {}});
         ++(added ? difference.Added : difference.Removed);
     }
 }
@@ -131,10 +140,11 @@ void AddKept(const TSceneryDocument& now, const TSceneryDocument& other, const s
                              n + 1,
                              o + 1,
                              !inOrder[i],
-                             ChangedFields(now.Area(n), other.Area(o))};
+                             ChangedFields(now.Area(n), other.Area(o)),
+                             FlagChanges(now.Area(n), other.Area(o))};
         difference.Moved += area.Moved;
-        difference.Changed += !area.Changed.empty();
-        if (area.Moved || !area.Changed.empty())
+        difference.Changed += !area.Changed.empty() || !area.Flags.empty();
+        if (area.Moved || !area.Changed.empty() || !area.Flags.empty())
             kept.push_back(std::move(area));
     }
     std::sort(kept.begin(), kept.end(),

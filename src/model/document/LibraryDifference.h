@@ -16,8 +16,11 @@ struct TAreaDifference {
     int Now = 0;
     int Other = 0;
     bool Moved = false;
-    // The fields that differ, in the editor's order: "Title", "Local Path", ...
+    // The fields that differ, in the editor's order: "Title", "Local Path", ...; the two flags apart.
     std::vector<const char*> Changed;
+    // What bringing the other library back makes of the flags that differ: "switched on" or "switched
+    // off", then "now required" or "no longer required".
+    std::vector<const char*> Flags;
 };
 
 struct TLibraryDifference {

@@ -6,7 +6,8 @@
 
 namespace {
 
-// Row 0 and 1 the host's, then add-ons: inactive 3, required 4, a missing folder in rows 2 and 5.
+// Row 0 and 1 the host's, then add-ons: inactive 3, required 4, a missing folder in rows 2 and 5. The
+// sections are numbered in row order, so rows 4 and 5 show a layer ("No.") other than their number.
 TSceneryDocument Library() {
     const struct {
         const char* Title;
@@ -29,7 +30,8 @@ TSceneryDocument Library() {
         area.Title = row.Title;
         area.Local = row.Local;
         area.Remote = row.Remote;
-        area.Number = area.Layer = row.Layer;
+        area.Number = document.Count() + 1;
+        area.Layer = row.Layer;
         area.Active = row.Active;
         area.Required = row.Required;
         document.Areas.push_back(NewEntry(area));
@@ -81,13 +83,16 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         TFilterCase{"NoFilterShowsAll", "", TAreaKind::All, {}, {1, 4}, 1, {0, 1, 2, 3, 4, 5}, {1, 4}, 1},
         TFilterCase{
+            "FirstRowStaysCurrentUnselected", "", TAreaKind::All, {}, {}, 0, {0, 1, 2, 3, 4, 5}, {}, 0},
+        TFilterCase{
             "TitleAndRemotePathLetterCaseIgnored", "seATTle", TAreaKind::All, {}, {}, -1, {2, 3}, {}, -1},
         TFilterCase{"LocalPath", "addon scenery\\l", TAreaKind::All, {}, {}, -1, {3, 5}, {}, -1},
         TFilterCase{"CodePageLettersLetterCaseIgnored", "Z\xDCRICH", TAreaKind::All, {}, {}, -1, {3}, {}, -1},
         TFilterCase{"CodePageLettersInTheFolder", "\xE4LPLER", TAreaKind::All, {}, {}, -1, {4}, {}, -1},
-        // "3" is row 2's number and part of row 5's title; "30" is only row 5's number.
+        // "3" is row 2's number and part of row 5's title; "30" is only row 5's number, "6" its section's.
         TFilterCase{"NumberIsTheWholeText", "3", TAreaKind::All, {}, {}, -1, {2, 5}, {}, -1},
         TFilterCase{"NumberNotPartOfIt", "30", TAreaKind::All, {}, {}, -1, {5}, {}, -1},
+        TFilterCase{"NumberIsNotTheSections", "6", TAreaKind::All, {}, {}, -1, {}, {}, -1},
         TFilterCase{"Active", "", TAreaKind::Active, {}, {}, -1, {0, 1, 2, 4, 5}, {}, -1},
         TFilterCase{"Inactive", "", TAreaKind::Inactive, {}, {}, -1, {3}, {}, -1},
         TFilterCase{"MissingFolder", "", TAreaKind::MissingFolder, {}, {}, -1, {2, 5}, {}, -1},

@@ -248,6 +248,9 @@ const auto DeleteAll = [](const TSceneryDocument& d, const TSelection& s) { retu
 const auto DropAt1 = [](const TSceneryDocument& d, const TSelection& s) {
     return ReorderAreas(d, s, Drop(s, 1), "Move");
 };
+const auto Swap23 = [](const TSceneryDocument& d, const TSelection& s) {
+    return ReorderAreas(d, s, {{0, 1, 3, 2, 4, 5}, s}, "Move");
+};
 const auto Edit = [](const TSceneryDocument& d, const TSelection& s) {
     return ChangeArea(d, s, 4, "Title", [](TArea& area) { area.Title += "!"; });
 };
@@ -255,6 +258,7 @@ const auto Edit = [](const TSceneryDocument& d, const TSelection& s) {
 INSTANTIATE_TEST_SUITE_P(
     Steps, CurrentRow,
     testing::Values(TCurrentCase{"MovedBlockKeepsItsCurrentRow", Down, {2, 3}, 3, "T3"},
+                    TCurrentCase{"SwappedPairKeepsItsCurrentRow", Swap23, {2, 3}, 2, "T2"},
                     TCurrentCase{"AddedRowBecomesCurrent",
                                  [](const TSceneryDocument& d, const TSelection&) { return AddArea(d); },
                                  {3},

@@ -1,11 +1,16 @@
 #include "model/document/LibraryDifference.h"
+#include "model/library/ConfigurationFile.h"
+#include "model/library/HostFolders.h"
+#include "model/library/RestorePoints.h"
+#include "platform/SystemFileAccess.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-// A library written as "Title@Local=Resolved!#7" per area: '@' gives the Local Path (resolved below "/h/"
-// unless '=' says where), '!' makes it inactive, '#' sets number and layer.
+// A library written as "Title@Local=Resolved!*#7" per area: '@' gives the Local Path (resolved below "/h/"
+// unless '=' says where), '!' makes it inactive, '*' required, '#' sets number and layer.
 struct TSide {
     TSceneryDocument Document;
     std::vector<std::string> Folders;
@@ -17,10 +22,16 @@ TSide Library(const std::vector<std::string>& texts, const std::string& generalT
     int position = 0;
     for (std::string text : texts) {
         TArea area;
+        // What a section without a Texture ID reads as, so that a kept point reads back the same.
+        area.TextureId = -9999;
         area.Number = area.Layer = ++position;
         if (const auto hash = text.find('#'); hash != std::string::npos) {
             area.Number = area.Layer = std::stoi(text.substr(hash + 1));
             text.erase(hash);
+        }
+        if (!text.empty() && text.back() == '*') {
+            area.Required = true;
+            text.pop_back();
         }
         if (!text.empty() && text.back() == '!') {
             area.Active = false;
@@ -54,11 +65,29 @@ std::vector<std::string> Lines(const TLibraryDifference& difference) {
             kind + area.Title + " " + std::to_string(area.Now) + ">" + std::to_string(area.Other);
         if (area.Moved)
             line += " moved";
+        for (const char* flag : area.Flags)
+            line += std::string(" ") + flag;
         for (const char* field : area.Changed)
             line += std::string(" ") + field;
         lines.push_back(line);
     }
     return lines;
+}
+
+// Every Local Path below "/h/", as Library() resolves it without '='.
+class THostBelowH : public TFolderCheck {
+public:
+    TFolderFound Resolve(const std::string& localPath) override { return {"/h/" + localPath, true}; }
+};
+
+// The other side kept as a restore point, read back and compared as the list of points does.
+TLibraryDifference ReviewedAsPoint(const TSide& now, const TSide& other) {
+    const QTemporaryDir folder;
+    const std::string file = folder.path().toStdString() + "/point.cfg";
+    const TSystemFileAccess files;
+    WriteConfiguration(files, file, &other.Document.General, other.Document.AreaPointers());
+    THostBelowH check;
+    return ReviewRestorePoints({{file, "", false}}, files, now.Document, check).at(0).Difference;
 }
 
 struct TDifferenceCase {
@@ -69,6 +98,7 @@ struct TDifferenceCase {
     std::array<int, 4> Counts;
     std::vector<std::string> Lines;
     std::string OtherGeneralTitle = "W";
+    bool AsRestorePoint = false;
 };
 
 class LibraryDifference : public testing::TestWithParam<TDifferenceCase> {};
@@ -78,7 +108,8 @@ TEST_P(LibraryDifference, SaysWhatBringingTheOtherBackWouldDo) {
     const TSide now = Library(c.Now);
     const TSide other = Library(c.Other, c.OtherGeneralTitle);
     const TLibraryDifference difference =
-        CompareLibraries({now.Document, now.Folders}, {other.Document, other.Folders});
+        c.AsRestorePoint ? ReviewedAsPoint(now, other)
+                         : CompareLibraries({now.Document, now.Folders}, {other.Document, other.Folders});
     EXPECT_EQ(
         (std::array<int, 4>{difference.Added, difference.Removed, difference.Moved, difference.Changed}),
         c.Counts);
@@ -131,11 +162,25 @@ INSTANTIATE_TEST_SUITE_P(
                         {"~A 1>1 Local Path"}},
         TDifferenceCase{"NoFolderMatchesByTitle", {"A", "B"}, {"B", "A"}, {0, 0, 1, 0}, {"~A 1>2 moved"}},
         TDifferenceCase{"EqualTitlesPairInListOrder", {"T", "T"}, {"T"}, {0, 1, 0, 0}, {"-T 2>0"}},
+        TDifferenceCase{"EqualTitlesOnBothSidesStayInPlace", {"T", "T"}, {"T", "T"}, {0, 0, 0, 0}, {}},
         TDifferenceCase{"MovedAndChanged",
                         {"A@a", "B@b", "C@c"},
                         {"B@b", "C@c", "A@a!"},
                         {0, 0, 1, 1},
-                        {"~A 1>3 moved Active"}},
+                        {"~A 1>3 moved switched off"}},
+        TDifferenceCase{"FlagsSayTheStateTheyGoTo",
+                        {"A@a!", "B@b", "C@c*", "D@d", "E@e"},
+                        {"A@a", "B@b!", "C@c", "D@d*", "E@e!*"},
+                        {0, 0, 0, 5},
+                        {"~A 1>1 switched on", "~B 2>2 switched off", "~C 3>3 no longer required",
+                         "~D 4>4 now required", "~E 5>5 switched off now required"}},
+        TDifferenceCase{"RestorePointIsWhatComesBack",
+                        {"A@a", "B@b!"},
+                        {"A@a", "C@c", "B@b"},
+                        {1, 0, 0, 1},
+                        {"+C 0>2", "~B 2>3 switched on"},
+                        "W",
+                        true},
         TDifferenceCase{"GeneralOnly", {"A@a"}, {"A@a"}, {0, 0, 0, 0}, {"[General] Title"}, "Other"},
         TDifferenceCase{"FromNothing", {}, {"A@a", "B"}, {2, 0, 0, 0}, {"+A 0>1", "+B 0>2"}},
         TDifferenceCase{"ToNothing", {"A@a"}, {}, {0, 1, 0, 0}, {"-A 1>0"}}),

@@ -385,3 +385,51 @@ TEST_F(LibraryFiles, PerUserLibraryNamesTheHostFoldersOtherAreas) {
 }
 
 } // namespace
+
+namespace {
+
+struct TOutsideCase {
+    const char* Name;
+    std::map<std::string, std::string> Loaded;
+    // What another program then writes, or removes where the bytes are "-".
+    std::map<std::string, std::string> Then;
+    TOutsideChange Change;
+};
+
+class LibraryChangedOutside : public LibraryFiles, public testing::WithParamInterface<TOutsideCase> {};
+
+// The cheap look of the hint and the save's full comparison agree on what another program did.
+TEST_P(LibraryChangedOutside, SaysWhatAnotherProgramDid) {
+    for (const auto& [name, bytes] : GetParam().Loaded)
+        Write(name, bytes);
+    TLibraryFile library(Access, System);
+    library.Load(Path("host/"), nullptr);
+    for (const auto& [name, bytes] : GetParam().Then) {
+        if (bytes == "-") {
+            ASSERT_TRUE(QFile::remove(QString::fromStdString(Path(name))));
+        } else {
+            Write(name, bytes);
+        }
+    }
+    EXPECT_EQ(library.ChangedOutside(Path("host/"), true), GetParam().Change);
+    EXPECT_EQ(library.ChangedOutside(Path("host/"), false), GetParam().Change);
+}
+
+using C = TOutsideChange;
+const std::string Cfg = "host/Scenery.cfg";
+const std::string NewCfg = "host/NewScenery.cfg";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LibraryChangedOutside,
+    testing::Values(
+        TOutsideCase{"Untouched", {{Cfg, Old}}, {}, C::None},
+        TOutsideCase{"Changed", {{Cfg, Old}}, {{Cfg, Pending}}, C::Changed},
+        TOutsideCase{"Deleted", {{Cfg, Old}}, {{Cfg, "-"}}, C::Deleted},
+        TOutsideCase{"PendingAppeared", {{Cfg, Old}}, {{NewCfg, Pending}}, C::Pending},
+        TOutsideCase{"PendingDeleted", {{Cfg, Old}, {NewCfg, Pending}}, {{NewCfg, "-"}}, C::Pending},
+        TOutsideCase{"LibraryBesidePendingChanged", {{Cfg, Old}, {NewCfg, Pending}}, {{Cfg, Pending}}, C::Changed}),
+    [](const testing::TestParamInfo<TOutsideCase>& info) { return std::string(info.param.Name); });
+// clang-format on
+
+} // namespace
