@@ -48,6 +48,18 @@ TListChange Drop(const TSelection& selected, int target) {
     return {kept, TSelection(selected.size(), 0)};
 }
 
+TListChange MoveBelow(std::size_t count, int from, int after, int protectedRows) {
+    std::vector<int> order = Identity(count);
+    order.erase(order.begin() + from);
+    const auto below = std::find(order.begin(), order.end(), after) + 1;
+    order.insert(std::max(below, order.begin() + std::min<std::ptrdiff_t>(protectedRows, std::ssize(order))),
+                 from);
+    TListChange change{std::move(order), TSelection(count, 0)};
+    change.Selected[static_cast<std::size_t>(std::find(change.Order.begin(), change.Order.end(), from) -
+                                             change.Order.begin())] = 1;
+    return change;
+}
+
 std::vector<int> SelectedBottomUp(const TSelection& selected) {
     std::vector<int> positions;
     for (std::size_t p = selected.size(); p-- > 0;)
