@@ -51,12 +51,11 @@ TListChange Drop(const TSelection& selected, int target) {
 TListChange MoveBelow(std::size_t count, int from, int after, int protectedRows) {
     std::vector<int> order = Identity(count);
     order.erase(order.begin() + from);
-    const auto below = std::find(order.begin(), order.end(), after) + 1;
-    order.insert(std::max(below, order.begin() + std::min<std::ptrdiff_t>(protectedRows, std::ssize(order))),
-                 from);
+    const auto firstFree = order.begin() + std::min<std::ptrdiff_t>(protectedRows, std::ssize(order));
+    const auto at = std::max(std::find(order.begin(), order.end(), after) + 1, firstFree);
+    const auto place = static_cast<std::size_t>(order.insert(at, from) - order.begin());
     TListChange change{std::move(order), TSelection(count, 0)};
-    change.Selected[static_cast<std::size_t>(std::find(change.Order.begin(), change.Order.end(), from) -
-                                             change.Order.begin())] = 1;
+    change.Selected[place] = 1;
     return change;
 }
 

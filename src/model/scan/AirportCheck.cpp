@@ -83,7 +83,9 @@ void ReadArea(TScannedArea& area, const std::string& folder, const std::string& 
     for (const std::string& path : files.BglFiles(folder)) {
         ++check.Files;
         const std::unique_ptr<TByteSource> bytes = files.Open(path);
-        TBglAirports read = bytes ? ReadBglAirports(*bytes) : TBglAirports{{}, {}, 0, "could not be opened"};
+        TBglAirports read =
+            bytes ? ReadBglAirports(*bytes)
+                  : TBglAirports{TBglAirports::TState::Unreadable, {}, 0, "could not be opened"};
         if (read.State == TBglAirports::TState::Unreadable)
             check.Unreadable.push_back({area.Position, ShownPath(path, hostFolder), read.Reason});
         else if (read.MadeForLater())

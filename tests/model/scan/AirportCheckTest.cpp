@@ -41,7 +41,10 @@ public:
                 paths.push_back(path);
         return paths;
     }
+    // A file whose bytes are "?" cannot be opened.
     std::unique_ptr<TByteSource> Open(const std::string& path) const override {
+        if (Files.at(path) == "?")
+            return nullptr;
         return std::make_unique<TMemoryBytes>(Files.at(path));
     }
     std::map<std::string, std::string> Files;
@@ -122,11 +125,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {Area("A", 1), Area("Sceneryx", 2)},
                    {{"/fs9/A/scenery/a.bgl", bgl::AirportFile({"KSEA", "KBFI"})},
                     {"/fs9/A/scenery/cut.bgl", Ksea.substr(0, 70)},
+                    {"/fs9/A/scenery/locked.bgl", "?"},
                     {"/fs9/A/scenery/old.bgl", std::string(100, '\x01')},
                     {"/fs9/Sceneryx/scenery/b.bgl", Ksea}},
                    {"KSEA 1: Sceneryx\\scenery\\b.bgl A\\scenery\\a.bgl",
-                    "unreadable 0 A\\scenery\\cut.bgl: cut short or pointing outside itself"},
-                   "2 airports in 4 files checked, 1 unreadable."},
+                    "unreadable 0 A\\scenery\\cut.bgl: cut short or pointing outside itself",
+                    "unreadable 0 A\\scenery\\locked.bgl: could not be opened"},
+                   "2 airports in 5 files checked, 2 unreadable."},
         // clang-format off
         TCheckCase{"OneFolderListedTwiceAndALaterFile", {Area("A", 5), Area("B", 1), Area("a\\", 3)},
                    {{"/fs9/A/scenery/a.bgl", Ksea}, {"/fs9/A/scenery/fsx.bgl", bgl::File({{bgl::AirportSection, false, {{{bgl::Airport("KBFI", bgl::FsxAirport)}}}}})}, {"/fs9/B/scenery/b.bgl", Ksea}},
