@@ -28,9 +28,14 @@ void AddNoteGroup(QTreeWidget* list, const QString& heading, const std::vector<T
         return;
     auto* group = new QTreeWidgetItem(list, {heading});
     group->setFirstColumnSpanned(true);
-    for (const TCheckedFile& file : files)
-        new QTreeWidgetItem(group, {titles.value(file.Position), QString::fromLocal8Bit(file.Path),
-                                    QString::fromStdString(file.Reason)});
+    for (const TCheckedFile& file : files) {
+        auto* item =
+            new QTreeWidgetItem(group, {titles.value(file.Position), QString::fromLocal8Bit(file.Path),
+                                        QString::fromStdString(file.Reason)});
+        // Long paths and reasons are cut in the narrow columns.
+        for (int column = 0; column < item->columnCount(); ++column)
+            item->setToolTip(column, item->text(column));
+    }
     group->setExpanded(true);
 }
 
@@ -49,13 +54,13 @@ TAirportsDlg::TAirportsDlg(const TAirportCheck& check, const TAreaNames& names, 
     // The summary is there before the form sizes its labels to their texts.
     ShowCheck();
     PrepareDialogForm(*this, 560, 540);
-    // The last column takes the rest, so no scroll bar shows beneath.
-    ui->lvAirports->setColumnWidth(0, 56);
-    ui->lvAirports->setColumnWidth(1, 200);
-    ui->lvAirports->setColumnWidth(2, 180);
+    // The last column takes the rest (at least its 100 pixels), so no scroll bar shows beneath.
+    ui->lvAirports->setColumnWidth(0, 48);
+    ui->lvAirports->setColumnWidth(1, 222);
+    ui->lvAirports->setColumnWidth(2, 170);
     ui->lvFiles->setColumnWidth(0, 440);
-    ui->lvNotes->setColumnWidth(0, 150);
-    ui->lvNotes->setColumnWidth(1, 190);
+    ui->lvNotes->setColumnWidth(0, 130);
+    ui->lvNotes->setColumnWidth(1, 240);
     connect(ui->lvAirports, &QTreeWidget::itemSelectionChanged, this, &TAirportsDlg::lvAirportsChange);
     connect(ui->lvAirports, &QTreeWidget::itemActivated, this, &QDialog::accept);
     connect(ui->lvFiles, &QTreeWidget::itemSelectionChanged, this, &TAirportsDlg::lvFilesChange);
