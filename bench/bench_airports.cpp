@@ -1,7 +1,7 @@
 // Checking the airports of 2000 active add-on areas holding 20,000 .bgl files, one in twenty an
-// airport file, each airport defined by two areas. The disk's caches are warm after the first run;
-// each run lists every folder and opens every file again. The scenery folders are spelt in three
-// letter cases, as add-ons ship them.
+// airport file of FS2004 records (type 0x0003, children after the fixed part), each airport defined by
+// two areas. The disk's caches are warm after the first run; each run lists every folder and opens
+// every file again. The scenery folders are spelt in three letter cases, as add-ons ship them.
 
 #include "model/scan/AirportCheck.h"
 #include "platform/SystemHostFolders.h"

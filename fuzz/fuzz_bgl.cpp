@@ -10,8 +10,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TMemoryBytes bytes(std::string_view(reinterpret_cast<const char*>(data), size));
     const TBglAirports read = ReadBglAirports(bytes);
-    // Each ident takes at least a record's header and the 0x28 bytes before it.
-    if (read.Idents.size() > size / 0x2C)
+    // Each ident takes at least the fixed part of an FS2004 airport record, and each later airport at
+    // least the bytes up to its ident.
+    if (read.Idents.size() > size / 0x34 || static_cast<std::size_t>(read.LaterAirports) > size / 0x2C)
         __builtin_trap();
     return 0;
 }

@@ -51,10 +51,14 @@ const char* const UsageText =
     "  the one Quarrow's settings name) and, after a tab, why: plain (the folder's Scenery.cfg),\n"
     "  pending (the NewScenery.cfg the simulator swaps in at its next start) or per-user (Windows'\n"
     "  copy of it in the user's VirtualStore). Exit status: 0 done, 2 usage or no host folder.\n"
-    "  airports prints each airport that more than one active add-on area defines, one line each:\n"
-    "  the ICAO, then the section and title of the area the simulator uses (the highest layer),\n"
-    "  then the others', separated by tabs. Exit status: 0 none, 1 some, 2 usage, or CFG or FOLDER\n"
-    "  missing or unreadable.\n";
+    "  airports reads the FS2004 airport records (type 0x0003) of the active add-on areas' .bgl\n"
+    "  files and prints, one line each, separated by tabs: each airport more than one file defines\n"
+    "  (the ICAO, then for each file the section and title of its area, the one the simulator uses\n"
+    "  first); \"twice\" and the section and title of two areas whose Local Path leads to one\n"
+    "  folder (the higher layer first); \"later\", the area and the file's path for each file made\n"
+    "  for a later simulator; \"unreadable\", the area, the path and the reason for each file that\n"
+    "  could not be read. The summary goes to standard error. Exit status: 0 nothing printed,\n"
+    "  1 some lines, 2 usage, or CFG or FOLDER missing or unreadable.\n";
 
 int Usage() {
     std::fputs(UsageText, stderr);

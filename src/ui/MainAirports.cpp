@@ -1,13 +1,13 @@
 // The airport check in the main window: reads the active add-on areas' scenery files with a progress
-// dialog the user can cancel, and selects the areas of the airport the user picks. The document stays
-// as it was.
+// dialog the user can cancel, selects the areas of the airport the user picks, or applies "Use This
+// Area" as one step and shows the dialog the check again.
 #include "Main.h"
 
 #include "AirportsDialog.h"
 #include "AreaListView.h"
 #include "InfoDialogs.h"
 #include "model/format/CountText.h"
-#include "model/scan/AirportCheck.h"
+#include "model/scan/AirportUse.h"
 #include "platform/AnsiCodec.h"
 
 #include <QProgressDialog>
@@ -16,6 +16,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 const QString Checking = u"Checking airports..."_s;
+
+TAreaNames AreaNames(const TSceneryDocument& document) {
+    TAreaNames names;
+    for (const TDocumentArea& entry : document.Areas) {
+        names.Titles.append(AnsiToUnicode(entry.Area->Title));
+        names.Numbers.append(entry.Area->Number);
+    }
+    return names;
+}
 } // namespace
 
 void THauptformular::cmAreaCheckAirportsClick() {
@@ -36,16 +45,22 @@ void THauptformular::cmAreaCheckAirportsClick() {
         SetStatusText(u"Airport check cancelled."_s);
         return;
     }
-    if (check.Clashes.empty()) {
+    if (check.FoundNothing()) {
         ShowInformation(u"No airport is defined by more than one active add-on area. "_s +
                         QString::fromStdString(AirportCheckSummary(check)));
         return;
     }
-    QStringList titles;
-    for (const TDocumentArea& entry : Document().Areas)
-        titles.append(AnsiToUnicode(entry.Area->Title));
-    TAirportsDlg dialog(check, titles, this);
-    if (dialog.exec() != QDialog::Accepted)
+    TAirportsDlg dialog(check, AreaNames(Document()), this);
+    connect(&dialog, &TAirportsDlg::useArea, this, [this, &dialog](int clash, int position) {
+        TAreaUse use = UseAreaFor(Document(), dialog.Check(), static_cast<std::size_t>(clash), position);
+        if (use.Step) {
+            Perform(std::move(*use.Step));
+            dialog.Recheck(use.Check, AreaNames(Document()));
+        }
+        if (!use.Status.empty())
+            SetStatusText(AnsiToUnicode(use.Status));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.ChosenAreas().empty())
         return;
     std::vector<char> flags(static_cast<std::size_t>(lvAreas->RowCount()), 0);
     for (int position : dialog.ChosenAreas())

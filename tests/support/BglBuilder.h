@@ -9,8 +9,10 @@
 
 namespace bgl {
 
-constexpr std::uint16_t Fs2004Airport = 0x003C;
-constexpr std::uint16_t LaterAirport = 0x0056;
+constexpr std::uint16_t Fs2004Airport = 0x0003;
+constexpr std::uint16_t FsxAirport = 0x003C;
+constexpr std::uint16_t P3dAirport = 0x00AB;
+constexpr std::uint16_t MsfsAirport = 0x0056;
 constexpr std::uint32_t AirportSection = 0x0003;
 constexpr std::uint32_t HeaderSize = 0x38;
 constexpr std::uint32_t SectionEntrySize = 20;
@@ -42,11 +44,13 @@ inline std::string Record(std::uint16_t type, const std::string& body) {
     return bytes + U32(static_cast<std::uint32_t>(body.size() + 6)) + body;
 }
 
-// An airport record with the ident at 0x28 and one child record (a runway) after its fixed part.
+// An airport record as the simulator's compiler writes it: the fixed part of that simulator's size
+// with the ident at 0x28, then its children (a name and a runway), the record's size covering them.
 inline std::string Airport(const std::string& ident, std::uint16_t type = Fs2004Airport) {
+    const std::size_t fixedPart = type == Fs2004Airport ? 0x34 : type == FsxAirport ? 0x38 : 0x3C;
     std::string body(0x28 - 6, '\x11');
-    body += U32(EncodeIdent(ident)) + Record(0x0004, std::string(10, '\x22'));
-    return Record(type, body);
+    body += U32(EncodeIdent(ident)) + std::string(fixedPart - 0x2C, '\x11');
+    return Record(type, body + Record(0x0019, ident + "Field") + Record(0x0004, std::string(10, '\x22')));
 }
 
 // A subsection is a run of records; Records is the count its entry states.

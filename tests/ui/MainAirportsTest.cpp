@@ -51,13 +51,39 @@ TEST_F(TAirportsTest, SelectAreasSelectsTheRowsOfTheChosenAirport) {
     });
     Child<QAction>("cmAreaCheckAirports")->trigger();
     EXPECT_EQ(airports, (std::vector<std::vector<QString>>{{u"KSEA"_s, u"T3"_s, u"T1"_s, u"2"_s}}));
-    EXPECT_EQ(files, (std::vector<std::vector<QString>>{
-                         {QDir::toNativeSeparators(u"Addon/4/Scenery/b.bgl"_s), u"4"_s},
-                         {QDir::toNativeSeparators(u"Addon/2/scenery/AF2_KSEA.bgl"_s), u"2"_s}}));
+    EXPECT_EQ(files, (std::vector<std::vector<QString>>{{u"Addon\\4\\Scenery\\b.bgl"_s, u"4"_s},
+                                                        {u"Addon\\2\\scenery\\AF2_KSEA.bgl"_s, u"2"_s}}));
     EXPECT_EQ(Selected(), (std::vector<int>{1, 3}));
     EXPECT_EQ(Window->Current(), List->Row(1));
     EXPECT_EQ(Child<QStatusBar>("sbStatus")->currentMessage(), u"2 areas that define KSEA selected."_s);
     EXPECT_FALSE(Window->IsModified());
+}
+
+// T2 also defines KSEA and LSZH: used for KSEA, it is moved below T3 and takes LSZH from it too.
+TEST_F(TAirportsTest, UseThisAreaMovesItBelowTheAreaUsedInOneStep) {
+    Write("Addon/3/scenery/c.bgl", bgl::AirportFile({"KSEA", "LSZH"}));
+    std::vector<QString> before, after;
+    WhenModal<TAirportsDlg>([&](TAirportsDlg* dialog) {
+        auto* list = dialog->findChild<QTreeWidget*>(u"lvAirports"_s);
+        auto* files = dialog->findChild<QTreeWidget*>(u"lvFiles"_s);
+        before = Row(list->topLevelItem(0));
+        files->setCurrentItem(files->topLevelItem(1));
+        dialog->findChild<QPushButton*>(u"bbUse"_s)->click();
+        after = Row(list->topLevelItem(0));
+        EXPECT_FALSE(dialog->findChild<QPushButton*>(u"bbUse"_s)->isEnabled());
+        dialog->reject();
+    });
+    Child<QAction>("cmAreaCheckAirports")->trigger();
+    EXPECT_EQ(before, (std::vector<QString>{u"KSEA"_s, u"T3"_s, u"T2, T1"_s, u"3"_s}));
+    EXPECT_EQ(after, (std::vector<QString>{u"KSEA"_s, u"T2"_s, u"T3, T1"_s, u"3"_s}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"T0", "T1", "T3", "T2", "T4"}));
+    EXPECT_EQ(Selected(), (std::vector<int>{3}));
+    EXPECT_EQ(Child<QStatusBar>("sbStatus")->currentMessage(),
+              u"Also changes the winner of 1 other airport: LSZH."_s);
+    EXPECT_EQ(Child<QAction>("cmEditUndo")->text(), u"&Undo Use T2 for KSEA"_s);
+    Child<QAction>("cmEditUndo")->trigger();
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"T0", "T1", "T2", "T3", "T4"}));
+    EXPECT_EQ(Selected(), (std::vector<int>{2}));
 }
 
 TEST_F(TAirportsTest, NothingFoundSaysSo) {

@@ -58,8 +58,13 @@ TEST(TextFit, EveryCaptionShowsWhole) {
     input.FormShow();
     TImportDlg import(prefs);
     TSettingsDlg settings(host, prefs);
-    const TAirportCheck check{{{"KSEA", {0, 1}, {}}}, 1234, 12345, 123, false};
-    TAirportsDlg airports(check, {QStringLiteral("T0"), QStringLiteral("T1")});
+    TAirportCheck check;
+    check.Clashes = {{"KSEA", {0, 1}, {}}};
+    check.Later.resize(12);
+    check.Unreadable.resize(123);
+    check.Airports = 1234;
+    check.Files = 12345;
+    TAirportsDlg airports(check, {{QStringLiteral("T0"), QStringLiteral("T1")}, {1, 2}});
     TRestoreDlg restore(QStringLiteral("C:\\Program Files\\Microsoft Games\\Flight Simulator 9\\Scenery.cfg"),
                         {});
     for (QWidget* form :

@@ -48,6 +48,17 @@ TListChange Drop(const TSelection& selected, int target) {
     return {kept, TSelection(selected.size(), 0)};
 }
 
+TListChange MoveBelow(std::size_t count, int from, int after, int protectedRows) {
+    std::vector<int> order = Identity(count);
+    order.erase(order.begin() + from);
+    const auto firstFree = order.begin() + std::min<std::ptrdiff_t>(protectedRows, std::ssize(order));
+    const auto at = std::max(std::find(order.begin(), order.end(), after) + 1, firstFree);
+    const auto place = static_cast<std::size_t>(order.insert(at, from) - order.begin());
+    TListChange change{std::move(order), TSelection(count, 0)};
+    change.Selected[place] = 1;
+    return change;
+}
+
 std::vector<int> SelectedBottomUp(const TSelection& selected) {
     std::vector<int> positions;
     for (std::size_t p = selected.size(); p-- > 0;)

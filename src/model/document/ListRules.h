@@ -24,6 +24,9 @@ TListChange Drop(const TSelection& selected, int target);
 // Whether the selected rows may be dropped above the target row (-1: past the last row): protected
 // rows are neither dragged nor dropped onto, and a selected row is no target for itself.
 bool DropAllowed(const TSelection& selected, int target, int protectedRows);
+// The row at from taken out and put back just below the row at after, yet never among the first
+// protectedRows; the moved row alone is selected (Use This Area).
+TListChange MoveBelow(std::size_t count, int from, int after, int protectedRows);
 // The selected positions from the last to the first: the order in which Cut and Copy fill the area
 // clipboard, whose entry 0 is the lowest selected row.
 std::vector<int> SelectedBottomUp(const TSelection& selected);

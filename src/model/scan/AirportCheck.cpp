@@ -5,6 +5,9 @@
 #include "model/scan/BglAirports.h"
 #include "model/scan/SceneryFiles.h"
 
+#include <algorithm>
+#include <map>
+
 namespace {
 
 bool IsSeparator(char c) {
@@ -33,6 +36,25 @@ bool InsideOrSame(const std::string& path, const std::string& folder) {
     return Below(path + '/', folder) != nullptr;
 }
 
+// One spelling for every way of writing the folder: letter case, separators, a trailing separator.
+std::string FolderKey(const std::string& folder) {
+    std::string key;
+    for (const char c : folder)
+        key += IsSeparator(c) ? '/' : Folded(c);
+    while (key.size() > 1 && key.back() == '/')
+        key.pop_back();
+    return key;
+}
+
+std::string ShownPath(const std::string& path, const std::string& hostFolder) {
+    const char* below = Below(path, hostFolder);
+    if (!below)
+        return path;
+    std::string shown = below;
+    std::replace(shown.begin(), shown.end(), '/', '\\');
+    return shown;
+}
+
 struct TAreaToRead {
     const TArea* Area;
     int Position;
@@ -54,6 +76,32 @@ std::vector<TAreaToRead> AddOnAreas(const std::vector<const TArea*>& areas, cons
     return found;
 }
 
+// Reads the area's files into it, and notes those that cannot be read or are made for another
+// simulator.
+void ReadArea(TScannedArea& area, const std::string& folder, const std::string& hostFolder,
+              const TSceneryFiles& files, TAirportCheck& check) {
+    for (const std::string& path : files.BglFiles(folder)) {
+        ++check.Files;
+        const std::unique_ptr<TByteSource> bytes = files.Open(path);
+        TBglAirports read =
+            bytes ? ReadBglAirports(*bytes)
+                  : TBglAirports{TBglAirports::TState::Unreadable, {}, 0, "could not be opened"};
+        if (read.State == TBglAirports::TState::Unreadable)
+            check.Unreadable.push_back({area.Position, ShownPath(path, hostFolder), read.Reason});
+        else if (read.MadeForLater())
+            check.Later.push_back({area.Position, ShownPath(path, hostFolder), {}});
+        else if (!read.Idents.empty())
+            area.Files.push_back({ShownPath(path, hostFolder), std::move(read.Idents)});
+    }
+}
+
+void Group(TAirportCheck& check) {
+    TAirportGrouping grouping = FindAirportClashes(check.Scanned);
+    check.Clashes = std::move(grouping.Clashes);
+    check.Twice = std::move(grouping.Twice);
+    check.Airports = grouping.Airports;
+}
+
 } // namespace
 
 TAirportCheck CheckAirports(const std::vector<const TArea*>& areas, const std::string& hostFolder,
@@ -61,34 +109,52 @@ TAirportCheck CheckAirports(const std::vector<const TArea*>& areas, const std::s
                             const TAirportProgress& progress) {
     const std::vector<TAreaToRead> toRead = AddOnAreas(areas, hostFolder, folders);
     TAirportCheck check;
-    std::vector<TScannedArea> scanned;
+    // A folder listed again is not read again: the grouping keeps only one of its listings.
+    std::map<std::string, std::size_t> readFolders;
     for (const TAreaToRead& area : toRead) {
-        if (!progress(static_cast<int>(scanned.size()), static_cast<int>(toRead.size()), *area.Area)) {
+        if (!progress(static_cast<int>(check.Scanned.size()), static_cast<int>(toRead.size()), *area.Area)) {
             check.Cancelled = true;
             return check;
         }
-        scanned.push_back({area.Position, area.Area->Layer, {}});
-        for (const std::string& path : files.BglFiles(area.Folder)) {
-            ++check.Files;
-            const std::unique_ptr<TByteSource> bytes = files.Open(path);
-            TBglAirports read = bytes ? ReadBglAirports(*bytes) : TBglAirports{};
-            check.Unreadable += read.State == TBglAirports::TState::Unreadable;
-            if (read.Idents.empty())
-                continue;
-            const char* below = Below(path, hostFolder);
-            scanned.back().Files.push_back({below ? below : path, std::move(read.Idents)});
-        }
+        const std::string key = FolderKey(area.Folder);
+        const auto [found, added] = readFolders.try_emplace(key, check.Scanned.size());
+        check.Scanned.push_back({area.Position, area.Area->Layer, {}, key});
+        if (added)
+            ReadArea(check.Scanned.back(), area.Folder, hostFolder, files, check);
+        else
+            check.Scanned.back().Files = check.Scanned[found->second].Files;
     }
-    TAirportGrouping grouping = FindAirportClashes(scanned);
-    check.Clashes = std::move(grouping.Clashes);
-    check.Airports = grouping.Airports;
+    Group(check);
     return check;
+}
+
+TAirportCheck Rechecked(const TAirportCheck& check, const std::vector<int>& order,
+                        const std::vector<const TArea*>& areas) {
+    std::vector<int> moved(order.size());
+    for (std::size_t now = 0; now < order.size(); ++now)
+        moved[static_cast<std::size_t>(order[now])] = static_cast<int>(now);
+    TAirportCheck again = check;
+    for (TScannedArea& area : again.Scanned) {
+        area.Position = moved[static_cast<std::size_t>(area.Position)];
+        area.Layer = areas[static_cast<std::size_t>(area.Position)]->Layer;
+    }
+    for (std::vector<TCheckedFile>* notes : {&again.Later, &again.Unreadable}) {
+        for (TCheckedFile& file : *notes)
+            file.Position = moved[static_cast<std::size_t>(file.Position)];
+        std::stable_sort(notes->begin(), notes->end(), [](const TCheckedFile& a, const TCheckedFile& b) {
+            return a.Position < b.Position;
+        });
+    }
+    Group(again);
+    return again;
 }
 
 std::string AirportCheckSummary(const TAirportCheck& check) {
     std::string text = Counted(static_cast<std::size_t>(check.Airports), "airport", "airports") + " in " +
                        Counted(static_cast<std::size_t>(check.Files), "file", "files") + " checked";
-    if (check.Unreadable > 0)
-        text += ", " + std::to_string(check.Unreadable) + " unreadable";
+    if (!check.Unreadable.empty())
+        text += ", " + std::to_string(check.Unreadable.size()) + " unreadable";
+    if (!check.Later.empty())
+        text += ", " + std::to_string(check.Later.size()) + " made for a later simulator";
     return text + ".";
 }

@@ -11,9 +11,36 @@ struct TDefinition {
     std::size_t File;
 };
 
-std::map<std::string, std::vector<TDefinition>> Definitions(const std::vector<TScannedArea>& areas) {
+// Whether the simulator loads the first area after the second, so that the first one's airports win.
+bool LoadsLater(const TScannedArea& one, const TScannedArea& other) {
+    return one.Layer != other.Layer ? one.Layer > other.Layer : one.Position > other.Position;
+}
+
+// The index of the area loaded last among those with each folder; each other one is a listing twice.
+std::vector<std::size_t> ReadOnce(const std::vector<TScannedArea>& areas, std::vector<TListedTwice>& twice) {
+    std::map<std::string, std::size_t> last;
+    for (std::size_t area = 0; area < areas.size(); ++area) {
+        auto [found, added] = last.try_emplace(areas[area].Folder, area);
+        if (!added && LoadsLater(areas[area], areas[found->second]))
+            found->second = area;
+    }
+    std::vector<std::size_t> read;
+    for (std::size_t area = 0; area < areas.size(); ++area) {
+        const std::size_t winner = last.at(areas[area].Folder);
+        if (winner == area)
+            read.push_back(area);
+        else
+            twice.push_back({areas[winner].Position, areas[area].Position});
+    }
+    std::stable_sort(twice.begin(), twice.end(),
+                     [](const TListedTwice& a, const TListedTwice& b) { return a.Higher < b.Higher; });
+    return read;
+}
+
+std::map<std::string, std::vector<TDefinition>> Definitions(const std::vector<TScannedArea>& areas,
+                                                            const std::vector<std::size_t>& read) {
     std::map<std::string, std::vector<TDefinition>> definitions;
-    for (std::size_t area = 0; area < areas.size(); ++area)
+    for (const std::size_t area : read)
         for (std::size_t file = 0; file < areas[area].Files.size(); ++file)
             for (const std::string& ident : areas[area].Files[file].Idents) {
                 std::vector<TDefinition>& found = definitions[ident];
@@ -26,9 +53,7 @@ std::map<std::string, std::vector<TDefinition>> Definitions(const std::vector<TS
 TAirportClash Clash(const std::string& icao, std::vector<TDefinition> found,
                     const std::vector<TScannedArea>& areas) {
     std::stable_sort(found.begin(), found.end(), [&areas](const TDefinition& one, const TDefinition& other) {
-        const TScannedArea& a = areas[one.Area];
-        const TScannedArea& b = areas[other.Area];
-        return a.Layer != b.Layer ? a.Layer > b.Layer : a.Position > b.Position;
+        return LoadsLater(areas[one.Area], areas[other.Area]);
     });
     TAirportClash clash{icao, {}, {}};
     for (const TDefinition& definition : found) {
@@ -43,11 +68,13 @@ TAirportClash Clash(const std::string& icao, std::vector<TDefinition> found,
 } // namespace
 
 TAirportGrouping FindAirportClashes(const std::vector<TScannedArea>& areas) {
-    std::map<std::string, std::vector<TDefinition>> definitions = Definitions(areas);
-    TAirportGrouping grouping{{}, static_cast<int>(definitions.size())};
+    TAirportGrouping grouping;
+    const std::vector<std::size_t> read = ReadOnce(areas, grouping.Twice);
+    std::map<std::string, std::vector<TDefinition>> definitions = Definitions(areas, read);
+    grouping.Airports = static_cast<int>(definitions.size());
     for (auto& [icao, found] : definitions) {
         TAirportClash clash = Clash(icao, std::move(found), areas);
-        if (clash.Positions.size() > 1)
+        if (clash.Files.size() > 1)
             grouping.Clashes.push_back(std::move(clash));
     }
     return grouping;

@@ -11,10 +11,15 @@ constexpr std::uint64_t HeaderSize = 0x38;
 constexpr std::uint64_t SectionCountAt = 0x14;
 constexpr std::uint64_t SectionEntrySize = 20;
 constexpr std::uint32_t AirportSection = 0x0003;
-constexpr std::uint16_t Fs2004Airport = 0x003C;
-constexpr std::uint16_t LaterAirport = 0x0056;
+// The one airport record FS2004 reads, and the size of its part before the children.
+constexpr std::uint32_t Fs2004Airport = 0x0003;
+constexpr std::uint64_t Fs2004FixedPart = 0x34;
+// FSX, Prepar3D v5 and later, and the 2020 simulator keep their airports in the same section.
+constexpr std::uint32_t LaterAirports[] = {0x003C, 0x00AB, 0x0056};
 constexpr std::uint64_t RecordHeaderSize = 6;
 constexpr std::uint64_t IdentAt = 0x28;
+
+const char* const CutShort = "cut short or pointing outside itself";
 
 using TBytes = std::vector<unsigned char>;
 
@@ -26,40 +31,58 @@ std::uint32_t U32(const TBytes& bytes, std::uint64_t at) {
     return U16(bytes, at) | U16(bytes, at + 2) << 16;
 }
 
+bool IsLaterAirport(std::uint32_t type) {
+    for (const std::uint32_t later : LaterAirports)
+        if (type == later)
+            return true;
+    return false;
+}
+
 class TAirportReader {
 public:
     explicit TAirportReader(TByteSource& source) : FSource(source), FSize(source.Size()), FBudget(FSize) {}
 
     TBglAirports Read() {
         TBytes header;
-        if (!Block(0, FSize < HeaderSize ? FSize : HeaderSize, header) || header.size() < 4)
-            return {};
+        if (!Block(0, FSize < HeaderSize ? FSize : HeaderSize, header))
+            return Unreadable();
+        if (header.size() < 4)
+            return Unreadable(CutShort);
         if (U32(header, 0) != BglMagic)
-            return {TBglAirports::TState::OtherFormat, {}};
+            return {TBglAirports::TState::OtherFormat, {}, 0, {}};
         if (header.size() < HeaderSize || U32(header, 4) < HeaderSize)
-            return {};
+            return Unreadable(CutShort);
         TBytes sections;
         if (!Block(U32(header, 4), SectionEntrySize * U32(header, SectionCountAt), sections))
-            return {};
+            return Unreadable();
         for (std::uint64_t at = 0; at < sections.size(); at += SectionEntrySize)
             if (U32(sections, at) == AirportSection && !Section(sections, at))
-                return {};
-        return {TBglAirports::TState::Read, std::move(FIdents)};
+                return Unreadable();
+        return {TBglAirports::TState::Read, std::move(FIdents), FLater, {}};
     }
 
 private:
+    TBglAirports Unreadable(const char* reason = nullptr) {
+        return {TBglAirports::TState::Unreadable, {}, 0, reason ? reason : FReason};
+    }
+
+    bool Fail(const char* reason) {
+        FReason = reason;
+        return false;
+    }
+
     // The bytes of a part of the file; false when it lies outside the file or cannot be read.
     bool Block(std::uint64_t offset, std::uint64_t count, TBytes& into) {
         if (offset > FSize || count > FSize - offset)
-            return false;
+            return Fail(CutShort);
         into.resize(count);
-        return count == 0 || FSource.Read(offset, count, into.data());
+        return count == 0 || FSource.Read(offset, count, into.data()) || Fail("a read error");
     }
 
     // Airport data beyond the file's own size can only come from parts read more than once.
     bool Spend(std::uint64_t count) {
         if (count > FBudget)
-            return false;
+            return Fail("pointing into itself again and again");
         FBudget -= count;
         return true;
     }
@@ -85,19 +108,35 @@ private:
             return false;
         std::uint64_t at = 0;
         for (std::uint32_t record = 0; record < records && at < data.size(); ++record) {
-            if (data.size() - at < RecordHeaderSize)
-                return false;
-            const std::uint32_t type = U16(data, at);
-            const std::uint64_t recordSize = U32(data, at + 2);
+            const std::uint64_t recordSize = data.size() - at < RecordHeaderSize ? 0 : U32(data, at + 2);
             if (recordSize < RecordHeaderSize || recordSize > data.size() - at)
+                return Fail("a record that does not fit its subsection");
+            if (!Airport(data, at, recordSize))
                 return false;
-            if (type == Fs2004Airport || type == LaterAirport) {
-                if (recordSize < IdentAt + 4)
-                    return false;
-                FIdents.push_back(DecodeIcaoIdent(U32(data, at + IdentAt)));
-            }
             at += recordSize;
         }
+        return true;
+    }
+
+    bool Airport(const TBytes& data, std::uint64_t at, std::uint64_t size) {
+        const std::uint32_t type = U16(data, at);
+        const bool later = IsLaterAirport(type);
+        if (type != Fs2004Airport && !later)
+            return true;
+        if (size < (later ? IdentAt + 4 : Fs2004FixedPart))
+            return Fail("an airport record shorter than its fixed part");
+        if (later) {
+            ++FLater;
+            return true;
+        }
+        // Each child is at least a record header long, so the walk ends within the record.
+        for (std::uint64_t child = Fs2004FixedPart; child < size;) {
+            const std::uint64_t childSize = size - child < RecordHeaderSize ? 0 : U32(data, at + child + 2);
+            if (childSize < RecordHeaderSize || childSize > size - child)
+                return Fail("an airport record whose size ends inside its children");
+            child += childSize;
+        }
+        FIdents.push_back(DecodeIcaoIdent(U32(data, at + IdentAt)));
         return true;
     }
 
@@ -105,6 +144,8 @@ private:
     const std::uint64_t FSize;
     std::uint64_t FBudget;
     std::vector<std::string> FIdents;
+    int FLater = 0;
+    std::string FReason;
 };
 
 } // namespace

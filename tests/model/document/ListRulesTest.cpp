@@ -20,6 +20,7 @@ TEST_P(ListChange, GivesTheOrderAndSelection) {
     EXPECT_EQ(change.Selected, GetParam().Selected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Commands, ListChange,
     testing::Values(TChangeCase{"UpCarriesABlockAndAGap",
@@ -47,6 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 {0, 2, 1},
                                 Flags(3, {2})},
                     TChangeCase{"DownOnOneRow", [] { return MoveDown(Flags(1, {0})); }, {0}, Flags(1, {0})},
+                    TChangeCase{"BelowARowFurtherDown", [] { return MoveBelow(6, 2, 4, 2); }, {0, 1, 3, 4, 2, 5}, Flags(6, {4})},
+                    TChangeCase{"BelowARowFurtherUp", [] { return MoveBelow(6, 5, 2, 2); }, {0, 1, 2, 5, 3, 4}, Flags(6, {3})},
+                    TChangeCase{"BelowAProtectedRow", [] { return MoveBelow(4, 3, 0, 2); }, {0, 1, 3, 2}, Flags(4, {2})},
                     TChangeCase{"DropAboveTheTarget",
                                 [] {
                                     return Drop(Flags(12, {6, 9}), 3);
@@ -60,6 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 {0, 1, 3, 5, 2, 4},
                                 Flags(6, {})}),
     [](const testing::TestParamInfo<TChangeCase>& info) { return std::string(info.param.Name); });
+// clang-format on
 
 struct TDropCase {
     const char* Name;

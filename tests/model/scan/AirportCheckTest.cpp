@@ -41,7 +41,10 @@ public:
                 paths.push_back(path);
         return paths;
     }
+    // A file whose bytes are "?" cannot be opened.
     std::unique_ptr<TByteSource> Open(const std::string& path) const override {
+        if (Files.at(path) == "?")
+            return nullptr;
         return std::make_unique<TMemoryBytes>(Files.at(path));
     }
     std::map<std::string, std::string> Files;
@@ -59,7 +62,8 @@ struct TCheckCase {
     const char* Name;
     std::vector<TArea> Areas;
     std::map<std::string, std::string> Files;
-    // Each clash as "ICAO positions: files".
+    // Each clash as "ICAO positions: files", then each folder listed twice, each file made for a
+    // later simulator and each unreadable one.
     std::vector<std::string> Clashes;
     std::string Summary;
 };
@@ -81,6 +85,13 @@ TEST_P(CheckingAirports, ReadsTheActiveAddOnAreas) {
             text += " " + file.Path;
         clashes.push_back(text);
     }
+    for (const TListedTwice& twice : check.Twice)
+        clashes.push_back("twice " + std::to_string(twice.Higher) + ">" + std::to_string(twice.Lower));
+    for (const TCheckedFile& file : check.Later)
+        clashes.push_back("later " + std::to_string(file.Position) + " " + file.Path);
+    for (const TCheckedFile& file : check.Unreadable)
+        clashes.push_back("unreadable " + std::to_string(file.Position) + " " + file.Path + ": " +
+                          file.Reason);
     EXPECT_EQ(clashes, GetParam().Clashes);
     EXPECT_EQ(AirportCheckSummary(check), GetParam().Summary);
 }
@@ -94,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {Area("Addon Scenery\\A", 10), Area("Addon Scenery\\B", 20)},
                    {{"/fs9/Addon Scenery/A/scenery/AF2_KSEA.bgl", Ksea},
                     {"/fs9/Addon Scenery/B/scenery/KSEA.bgl", Ksea}},
-                   {"KSEA 1: Addon Scenery/B/scenery/KSEA.bgl Addon Scenery/A/scenery/AF2_KSEA.bgl"},
+                   {"KSEA 1: Addon Scenery\\B\\scenery\\KSEA.bgl Addon Scenery\\A\\scenery\\AF2_KSEA.bgl"},
                    "1 airport in 2 files checked."},
         TCheckCase{"TheSimulatorsOwnAreasAreNotRead",
                    {Area("Scenery\\Base", 1), Area("SCENERY\\Namw", 2), Area("scenery", 3),
@@ -114,10 +125,19 @@ INSTANTIATE_TEST_SUITE_P(
                    {Area("A", 1), Area("Sceneryx", 2)},
                    {{"/fs9/A/scenery/a.bgl", bgl::AirportFile({"KSEA", "KBFI"})},
                     {"/fs9/A/scenery/cut.bgl", Ksea.substr(0, 70)},
+                    {"/fs9/A/scenery/locked.bgl", "?"},
                     {"/fs9/A/scenery/old.bgl", std::string(100, '\x01')},
                     {"/fs9/Sceneryx/scenery/b.bgl", Ksea}},
-                   {"KSEA 1: Sceneryx/scenery/b.bgl A/scenery/a.bgl"},
-                   "2 airports in 4 files checked, 1 unreadable."},
+                   {"KSEA 1: Sceneryx\\scenery\\b.bgl A\\scenery\\a.bgl",
+                    "unreadable 0 A\\scenery\\cut.bgl: cut short or pointing outside itself",
+                    "unreadable 0 A\\scenery\\locked.bgl: could not be opened"},
+                   "2 airports in 5 files checked, 2 unreadable."},
+        // clang-format off
+        TCheckCase{"OneFolderListedTwiceAndALaterFile", {Area("A", 5), Area("B", 1), Area("a\\", 3)},
+                   {{"/fs9/A/scenery/a.bgl", Ksea}, {"/fs9/A/scenery/fsx.bgl", bgl::File({{bgl::AirportSection, false, {{{bgl::Airport("KBFI", bgl::FsxAirport)}}}}})}, {"/fs9/B/scenery/b.bgl", Ksea}},
+                   {"KSEA 0: A\\scenery\\a.bgl B\\scenery\\b.bgl", "twice 0>2", "later 0 A\\scenery\\fsx.bgl"},
+                   "1 airport in 3 files checked, 1 made for a later simulator."},
+        // clang-format on
         TCheckCase{"NothingToRead", {}, {}, {}, "0 airports in 0 files checked."}),
     [](const testing::TestParamInfo<TCheckCase>& info) { return std::string(info.param.Name); });
 

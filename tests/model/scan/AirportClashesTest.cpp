@@ -23,6 +23,8 @@ struct TClashCase {
     std::vector<TScannedArea> Areas;
     std::vector<std::string> Clashes;
     int Airports;
+    // Each folder listed twice as "higher>lower".
+    std::string Twice = "";
 };
 
 class GroupingAirports : public testing::TestWithParam<TClashCase> {};
@@ -31,35 +33,25 @@ TEST_P(GroupingAirports, ListsTheAirportsOfSeveralAreasWithTheWinnerFirst) {
     const TAirportGrouping grouping = FindAirportClashes(GetParam().Areas);
     EXPECT_EQ(Shown(grouping.Clashes), GetParam().Clashes);
     EXPECT_EQ(grouping.Airports, GetParam().Airports);
+    std::string twice;
+    for (const TListedTwice& listed : grouping.Twice)
+        twice += std::to_string(listed.Higher) + ">" + std::to_string(listed.Lower) + " ";
+    EXPECT_EQ(twice, GetParam().Twice);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Areas, GroupingAirports,
+    // clang-format off
     testing::Values(
-        TClashCase{"HigherLayerWins",
-                   {{3, 30, {{"a", {"KSEA"}}}}, {5, 50, {{"b", {"KSEA"}}}}},
-                   {"KSEA 5,3 b@5 a@3"},
-                   1},
-        TClashCase{"LayerBeatsThePlaceInTheList",
-                   {{2, 90, {{"a", {"KSEA"}}}}, {4, 10, {{"b", {"KSEA"}}}}},
-                   {"KSEA 2,4 a@2 b@4"},
-                   1},
-        TClashCase{"InOneLayerTheLowerRowWins",
-                   {{2, 10, {{"a", {"KSEA"}}}}, {4, 10, {{"b", {"KSEA"}}}}},
-                   {"KSEA 4,2 b@4 a@2"},
-                   1},
-        TClashCase{"TwoFilesOfOneAreaAreNoClash", {{1, 10, {{"a", {"KSEA"}}, {"b", {"KSEA"}}}}}, {}, 1},
-        TClashCase{"AnIdentTwiceInOneFileIsOneFile",
-                   {{1, 10, {{"a", {"KSEA", "KSEA"}}}}, {2, 20, {{"b", {"KSEA"}}, {"c", {"KSEA"}}}}},
-                   {"KSEA 2,1 b@2 c@2 a@1"},
-                   1},
-        TClashCase{"ThreeAreasInFallingLayerAndIcaoOrder",
-                   {{1, 10, {{"a", {"KSEA", "EDDF"}}}},
-                    {2, 30, {{"b", {"LOWI", "KSEA"}}}},
-                    {3, 20, {{"c", {"KSEA"}}, {"d", {"EDDF"}}}}},
-                   {"EDDF 3,1 d@3 a@1", "KSEA 2,3,1 b@2 c@3 a@1"},
-                   3},
+        TClashCase{"HigherLayerWins", {{3, 30, {{"a", {"KSEA"}}}, "f3"}, {5, 50, {{"b", {"KSEA"}}}, "f5"}}, {"KSEA 5,3 b@5 a@3"}, 1},
+        TClashCase{"LayerBeatsThePlaceInTheList", {{2, 90, {{"a", {"KSEA"}}}, "f2"}, {4, 10, {{"b", {"KSEA"}}}, "f4"}}, {"KSEA 2,4 a@2 b@4"}, 1},
+        TClashCase{"InOneLayerTheLowerRowWins", {{2, 10, {{"a", {"KSEA"}}}, "f2"}, {4, 10, {{"b", {"KSEA"}}}, "f4"}}, {"KSEA 4,2 b@4 a@2"}, 1},
+        TClashCase{"TwoFilesOfOneArea", {{1, 10, {{"a", {"KSEA"}}, {"b", {"KSEA"}}}, "f1"}}, {"KSEA 1 a@1 b@1"}, 1},
+        TClashCase{"OneFolderListedTwice", {{2, 20, {{"a", {"KSEA"}}}, "x"}, {5, 50, {{"a", {"KSEA"}}}, "x"}, {3, 90, {{"b", {"KSEA"}}}, "y"}}, {"KSEA 3,5 b@3 a@5"}, 1, "5>2 "},
+        TClashCase{"AnIdentTwiceInOneFileIsOneFile", {{1, 10, {{"a", {"KSEA", "KSEA"}}}, "f1"}, {2, 20, {{"b", {"KSEA"}}, {"c", {"KSEA"}}}, "f2"}}, {"KSEA 2,1 b@2 c@2 a@1"}, 1},
+        TClashCase{"ThreeAreasInFallingLayerAndIcaoOrder", {{1, 10, {{"a", {"KSEA", "EDDF"}}}, "f1"}, {2, 30, {{"b", {"LOWI", "KSEA"}}}, "f2"}, {3, 20, {{"c", {"KSEA"}}, {"d", {"EDDF"}}}, "f3"}}, {"EDDF 3,1 d@3 a@1", "KSEA 2,3,1 b@2 c@3 a@1"}, 3},
         TClashCase{"NoAreas", {}, {}, 0}),
+    // clang-format on
     [](const testing::TestParamInfo<TClashCase>& info) { return std::string(info.param.Name); });
 
 } // namespace
