@@ -66,6 +66,8 @@ struct TCheckCase {
     // later simulator and each unreadable one.
     std::vector<std::string> Clashes;
     std::string Summary;
+    // Windows writes the host folder with backslashes; its files come listed with slashes.
+    std::string Host = "/fs9/";
 };
 
 class CheckingAirports : public testing::TestWithParam<TCheckCase> {};
@@ -76,8 +78,8 @@ TEST_P(CheckingAirports, ReadsTheActiveAddOnAreas) {
     std::vector<const TArea*> areas;
     for (const TArea& area : GetParam().Areas)
         areas.push_back(&area);
-    const TAirportCheck check =
-        CheckAirports(areas, "/fs9/", TFakeFolders(), files, [](int, int, const TArea&) { return true; });
+    const TAirportCheck check = CheckAirports(areas, GetParam().Host, TFakeFolders(), files,
+                                              [](int, int, const TArea&) { return true; });
     std::vector<std::string> clashes;
     for (const TAirportClash& clash : check.Clashes) {
         std::string text = clash.Icao + " " + std::to_string(clash.Positions.front()) + ":";
@@ -107,6 +109,13 @@ INSTANTIATE_TEST_SUITE_P(
                     {"/fs9/Addon Scenery/B/scenery/KSEA.bgl", Ksea}},
                    {"KSEA 1: Addon Scenery\\B\\scenery\\KSEA.bgl Addon Scenery\\A\\scenery\\AF2_KSEA.bgl"},
                    "1 airport in 2 files checked."},
+        TCheckCase{"HostFolderWithBackslashes",
+                   {Area("Addon Scenery\\A", 10), Area("Addon Scenery\\B", 20)},
+                   {{"/fs9/Addon Scenery/A/scenery/AF2_KSEA.bgl", Ksea},
+                    {"/fs9/Addon Scenery/B/scenery/KSEA.bgl", Ksea}},
+                   {"KSEA 1: Addon Scenery\\B\\scenery\\KSEA.bgl Addon Scenery\\A\\scenery\\AF2_KSEA.bgl"},
+                   "1 airport in 2 files checked.",
+                   "\\fs9\\"},
         TCheckCase{"TheSimulatorsOwnAreasAreNotRead",
                    {Area("Scenery\\Base", 1), Area("SCENERY\\Namw", 2), Area("scenery", 3),
                     Area("Addon Scenery\\A", 4)},

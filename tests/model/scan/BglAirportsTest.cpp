@@ -82,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
         TBglCase{"DataOutside", Changed(TwoAirports, FirstEntry + 8, 0x7FFFFFFF), TState::Unreadable, {}, CutShort},
         TBglCase{"RecordOfSizeZero", Changed(TwoAirports, FirstEntry + 16 + 2, 0), TState::Unreadable, {}, NoFit},
         TBglCase{"RecordBeyondItsData", Changed(TwoAirports, FirstEntry + 16 + 2, 0x10000), TState::Unreadable, {}, NoFit},
+        TBglCase{"LaterAirportEndingBeforeItsIdent", OneSection({bgl::Record(bgl::FsxAirport, std::string(0x24, '\0'))}), TState::Unreadable, {}, "an airport record shorter than its fixed part"},
         TBglCase{"AirportShorterThanItsFixedPart", OneSection({bgl::Record(bgl::Fs2004Airport, std::string(0x2D, '\0'))}), TState::Unreadable, {}, "an airport record shorter than its fixed part"},
         // The record ends 3 bytes into its runway child, after the fixed part and the name "KSEAField".
         TBglCase{"SizeEndsInsideTheChildren", Changed(TwoAirports, FirstEntry + 16 + 2, 0x34 + 15 + 3), TState::Unreadable, {}, "an airport record whose size ends inside its children"},
