@@ -19,6 +19,16 @@ const std::vector<TCfgArea> Library = {{3, "A", 5}, {10, "B", 2}, {11, "C", 9}};
 
 class MainHostFiles : public TMainWindowTest {
 protected:
+    // A per-user library of area A, and a host folder's file that an installer gave an area more; the
+    // per-user folder.
+    QString InstalledBesidePerUserCopy() {
+        const QString user = Folder.filePath(u"user/"_s);
+        EXPECT_TRUE(QDir().mkpath(user));
+        System.PerUser = user.toStdString();
+        WriteFile(user + u"Scenery.cfg"_s, CfgText({{1, "A", 1}}));
+        WriteCfg(CfgText({{1, "A", 1}, {2, "Installed", 2}}));
+        return user;
+    }
     // Every file in the host folder with its bytes.
     std::map<QString, std::string> HostFolder() const {
         std::map<QString, std::string> files;
@@ -208,11 +218,7 @@ TEST_F(MainHostFiles, RunningSimulatorIsAskedAboutWithNoAsDefault) {
 // Areas an installer wrote into the host folder's file while the simulator read its per-user copy are
 // offered once, and Yes adds them as one step.
 TEST_F(MainHostFiles, PerUserCopyIsShownAndTheHostFoldersOtherAreasOffered) {
-    const QString user = Folder.filePath(u"user/"_s);
-    ASSERT_TRUE(QDir().mkpath(user));
-    System.PerUser = user.toStdString();
-    WriteFile(user + u"Scenery.cfg"_s, CfgText({{1, "A", 1}}));
-    WriteCfg(CfgText({{1, "A", 1}, {2, "Installed", 2}}));
+    const QString user = InstalledBesidePerUserCopy();
     Boxes.AnswerNext(true);
     Window->ReloadAll();
     EXPECT_EQ(Shown(), (TShown{{TBoxKind::Confirmation, u"1 area of "_s + CfgPath() +
@@ -230,14 +236,12 @@ TEST_F(MainHostFiles, PerUserCopyIsShownAndTheHostFoldersOtherAreasOffered) {
 // The question comes over the shown window; No is remembered for those areas until an installer changes
 // the host folder's file again.
 TEST_F(MainHostFiles, DeclinedInstalledAreasAreOfferedAgainOnlyAfterTheHostFileChanges) {
-    const QString user = Folder.filePath(u"user/"_s);
-    ASSERT_TRUE(QDir().mkpath(user));
-    System.PerUser = user.toStdString();
-    WriteFile(user + u"Scenery.cfg"_s, CfgText({{1, "A", 1}}));
-    WriteCfg(CfgText({{1, "A", 1}, {2, "Installed", 2}}));
+    const QString user = InstalledBesidePerUserCopy();
     Window->show();
     EXPECT_EQ(Shown(), TShown{});
     QApplication::processEvents();
+    EXPECT_EQ(Shown().size(), 1u);
+    Window->ReloadAll();
     EXPECT_EQ(Shown().size(), 1u);
     // The bar names the copy, its tooltip the folder too.
     const QStatusBar* status = Child<QStatusBar>("sbStatus");
@@ -246,8 +250,6 @@ TEST_F(MainHostFiles, DeclinedInstalledAreasAreOfferedAgainOnlyAfterTheHostFileC
               u"a missing folder."_s);
     EXPECT_EQ(status->toolTip(), u"Scenery.cfg loaded from the simulator's per-user copy in "_s + user +
                                      u". 1 area, 1 with a missing folder."_s);
-    Window->ReloadAll();
-    EXPECT_EQ(Shown().size(), 1u);
     WriteCfg(CfgText({{1, "A", 1}, {2, "Installed", 2}, {3, "New", 3}}));
     Window->ReloadAll();
     ASSERT_EQ(Shown().size(), 2u);

@@ -1,22 +1,34 @@
 #include "model/format/InOutError.h"
 
 namespace {
-std::string EnglishText(int code) {
-    switch (code) {
-    case EInOutError::FileNotFound:
-        return "file not found";
-    case EInOutError::PathNotFound:
-        return "a folder of the path is missing";
-    case EInOutError::TooManyOpenFiles:
-        return "too many open files";
-    case EInOutError::AccessDenied:
-        return "access denied";
-    case EInOutError::DiskFull:
-        return "the disk is full";
-    default:
-        return "I/O error " + std::to_string(code);
-    }
+
+// The report's German text and the English one a command-line tool says.
+struct TCodeText {
+    int Code;
+    const char* German;
+    const char* English;
+};
+
+constexpr TCodeText CodeTexts[] = {
+    {EInOutError::FileNotFound, "Datei nicht gefunden", "file not found"},
+    {EInOutError::PathNotFound, "Ungültiger Dateiname", "a folder of the path is missing"},
+    {EInOutError::TooManyOpenFiles, "Zu viele geöffnete Dateien", "too many open files"},
+    {EInOutError::AccessDenied, "Dateizugriff verweigert", "access denied"},
+    {EInOutError::DiskFull, "Zu wenig Speicherplatz", "the disk is full"},
+};
+
+const TCodeText* Known(int code) {
+    for (const TCodeText& text : CodeTexts)
+        if (text.Code == code)
+            return &text;
+    return nullptr;
 }
+
+std::string EnglishText(int code) {
+    const TCodeText* known = Known(code);
+    return known ? known->English : "I/O error " + std::to_string(code);
+}
+
 } // namespace
 
 EInOutError::EInOutError(int code, std::string reason)
@@ -24,18 +36,6 @@ EInOutError::EInOutError(int code, std::string reason)
       FReason(reason.empty() ? EnglishText(code) : std::move(reason)) {}
 
 std::string InOutErrorText(int code) {
-    switch (code) {
-    case EInOutError::FileNotFound:
-        return "Datei nicht gefunden";
-    case EInOutError::PathNotFound:
-        return "Ungültiger Dateiname";
-    case EInOutError::TooManyOpenFiles:
-        return "Zu viele geöffnete Dateien";
-    case EInOutError::AccessDenied:
-        return "Dateizugriff verweigert";
-    case EInOutError::DiskFull:
-        return "Zu wenig Speicherplatz";
-    default:
-        return "E/A-Fehler " + std::to_string(code);
-    }
+    const TCodeText* known = Known(code);
+    return known ? known->German : "E/A-Fehler " + std::to_string(code);
 }
