@@ -10,7 +10,6 @@
 #include "platform/SystemHostLocator.h"
 #include "platform/SystemHostSystem.h"
 #include "platform/SystemSceneryFiles.h"
-#include "platform/WinePaths.h"
 
 #include <QCommandLineParser>
 #include <QStandardPaths>
@@ -51,11 +50,7 @@ int main(int argc, char* argv[]) {
     AnswerCommandLine(argc, argv);
     TQuarrowApplication application(argc, argv);
     TPrefsSettingsStore store;
-#ifdef Q_OS_WIN
-    TSystemHostLocator host;
-#else
-    TSystemHostLocator host(DefaultWinePrefix());
-#endif
+    TSystemHostLocator host = TSystemHostLocator::OfThisSystem();
     TPrefs prefs;
     LoadPrefs(prefs, {&store, &host, WarnUser});
     QApplication::setApplicationName(u"Quarrow"_s);

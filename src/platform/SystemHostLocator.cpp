@@ -61,3 +61,11 @@ std::optional<std::string> TSystemHostLocator::ReadHostKey() const {
 bool TSystemHostLocator::HoldsHost(const std::string& folder) const {
     return FolderHoldsHost(QString::fromLocal8Bit(folder.data(), static_cast<qsizetype>(folder.size())));
 }
+
+TSystemHostLocator TSystemHostLocator::OfThisSystem() {
+#ifdef Q_OS_WIN
+    return {};
+#else
+    return TSystemHostLocator(DefaultWinePrefix());
+#endif
+}

@@ -17,6 +17,9 @@ public:
     explicit TSystemHostLocator(QString winePrefix);
 #endif
 
+    // This machine's own: Windows' registry, elsewhere the default Wine prefix.
+    static TSystemHostLocator OfThisSystem();
+
     std::optional<std::string> ReadHostKey() const override;
     bool HoldsHost(const std::string& folder) const override;
 

@@ -1,6 +1,7 @@
 #include "AreaListView.h"
 
 #include "AreaRow.h"
+#include "model/format/QuarrowTypes.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -49,7 +50,7 @@ void TAreaListView::FitColumns() {
     QStyleOptionViewItem cell;
     cell.initFrom(this);
     cell.features = QStyleOptionViewItem::HasDisplay;
-    cell.text = u"1999"_s;
+    cell.text = QString::number(LastAreaNumber);
     const int headerMargin = 2 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
     const int numberWidth =
         std::max(style->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), this).width(),

@@ -52,7 +52,7 @@ void THauptformular::bbDeleteClick() {
     TSelection deleted(selected.size(), 0);
     for (int position : SelectedBottomUp(selected)) {
         const TArea& area = Document().Area(position);
-        if (area.Required)
+        if (!MayBeDeleted(area))
             ShowError(u"Area "_s + Quoted(area.Title) + u" is marked as REQUIRED and cannot be deleted!"_s);
         else
             deleted[static_cast<std::size_t>(position)] =

@@ -12,7 +12,7 @@ TCommandStates EnabledCommands(const TSceneryDocument& document, const TSelectio
         states.EditableSelected = states.EditableSelected || p >= ProtectedRows;
         top = top || p == ProtectedRows;
         bottom = bottom || p + 1 == selected.size();
-        required = required || document.Areas[p].Area->Required;
+        required = required || !MayBeDeleted(*document.Areas[p].Area);
     }
     states.CurrentEditable = editable;
     states.CurrentNotRequired = editable && !MustBeActive(document.Area(current));

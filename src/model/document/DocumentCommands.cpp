@@ -109,7 +109,7 @@ TDocumentStep DeleteAreas(const TSceneryDocument& document, const TSelection& se
                           const TSelection& deleted) {
     TSelection removed = deleted;
     for (std::size_t p = 0; p < removed.size(); ++p)
-        removed[p] = removed[p] && !document.Areas[p].Area->Required;
+        removed[p] = removed[p] && MayBeDeleted(*document.Areas[p].Area);
     return Without(document, selected, removed, "Delete");
 }
 
@@ -205,6 +205,10 @@ TDocumentStep ChangeGeneral(const TSceneryDocument& document, const TSelection& 
 
 bool MustBeActive(const TArea& area) {
     return area.Required;
+}
+
+bool MayBeDeleted(const TArea& area) {
+    return !area.Required;
 }
 
 TAreaRef ActivatedIfRequired(const TAreaRef& area) {

@@ -89,5 +89,7 @@ std::vector<TDocumentArea> NewEntriesAfterLargest(const TSceneryDocument& docume
 
 // The simulator cannot do without a required area: it is always active. Every command keeps it so.
 bool MustBeActive(const TArea& area);
+// For the same reason Delete and Cut leave a required area in the list.
+bool MayBeDeleted(const TArea& area);
 // The active copy of an area that must be active and is not, else none.
 TAreaRef ActivatedIfRequired(const TAreaRef& area);

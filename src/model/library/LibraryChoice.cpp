@@ -4,10 +4,6 @@
 
 namespace {
 
-const std::string LibraryName = "Scenery.cfg";
-const std::string PendingName = "NewScenery.cfg";
-const std::string BackupName = "Scenery.qrw";
-
 // The simulator's names are ASCII, so folding ASCII letters is all the host's comparison needs here.
 bool SameIgnoringCase(const std::string& one, const std::string& other) {
     return std::equal(one.begin(), one.end(), other.begin(), other.end(), [](char a, char b) {
@@ -57,12 +53,12 @@ std::string FindEntry(const std::vector<std::string>& names, const std::string& 
 
 TLibraryChoice ChooseLibrary(const std::string& hostFolder, const std::vector<std::string>& hostNames,
                              const std::string& perUserFolder, const std::vector<std::string>& perUserNames) {
-    const bool perUser = !perUserFolder.empty() && (!FindEntry(perUserNames, LibraryName).empty() ||
-                                                    !FindEntry(perUserNames, PendingName).empty());
+    const bool perUser = !perUserFolder.empty() && (!FindEntry(perUserNames, LibraryFileName).empty() ||
+                                                    !FindEntry(perUserNames, PendingFileName).empty());
     const std::string& folder = perUser ? perUserFolder : hostFolder;
     const std::vector<std::string>& names = perUser ? perUserNames : hostNames;
-    const std::string pending = FindEntry(names, PendingName);
-    return {folder, folder + SpeltAsFound(names, LibraryName),
-            pending.empty() ? std::string() : folder + pending, folder + SpeltAsFound(names, BackupName),
+    const std::string pending = FindEntry(names, PendingFileName);
+    return {folder, folder + SpeltAsFound(names, LibraryFileName),
+            pending.empty() ? std::string() : folder + pending, folder + SpeltAsFound(names, BackupFileName),
             perUser};
 }

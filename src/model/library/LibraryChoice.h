@@ -3,6 +3,11 @@
 #include <string>
 #include <vector>
 
+// The simulator's names for its library, its own pending replacement and Quarrow's backup beside them.
+inline const std::string LibraryFileName = "Scenery.cfg";
+inline const std::string PendingFileName = "NewScenery.cfg";
+inline const std::string BackupFileName = "Scenery.qrw";
+
 // Why a file is the library the simulator will read.
 enum class TLibraryKind {
     // The host folder's own Scenery.cfg.

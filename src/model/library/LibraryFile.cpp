@@ -74,7 +74,7 @@ void TLibraryFile::FindHostOnlyAreas(TLibraryLoad& load, const THostFolders& fol
 TOutsideChange TLibraryFile::ChangedOutside(const std::string& hostFolder, bool cheapLook) const {
     if (hostFolder != FHostFolder || FReadFailed)
         return TOutsideChange::None;
-    const std::string pendingName = FindEntry(Files.Names(FChoice.Folder), "NewScenery.cfg");
+    const std::string pendingName = FindEntry(Files.Names(FChoice.Folder), PendingFileName);
     const TFileStamp pending =
         pendingName.empty() ? TFileStamp()
                             : Files.Stamp(FChoice.Folder + pendingName, cheapLook ? &FPendingStamp : nullptr);
@@ -131,10 +131,10 @@ std::unique_ptr<TCommittingOutput> TLibraryFile::OpenLibrary(TLibraryChoice& cho
         const std::string perUser = System.PerUserFolder(hostFolder);
         if (error.Code() != EInOutError::AccessDenied || choice.PerUser || perUser.empty())
             throw;
-        if (!questions.Ask(Question(TSaveQuestionKind::PerUserCopy, hostFolder, perUser + "Scenery.cfg")))
+        if (!questions.Ask(Question(TSaveQuestionKind::PerUserCopy, hostFolder, perUser + LibraryFileName)))
             return nullptr;
         Files.MakeFolders(perUser);
-        choice = {perUser, perUser + "Scenery.cfg", choice.Pending, perUser + "Scenery.qrw", true};
+        choice = {perUser, perUser + LibraryFileName, choice.Pending, perUser + BackupFileName, true};
         return Files.CreateOutput(choice.File);
     }
 }

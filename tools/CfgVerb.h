@@ -1,0 +1,48 @@
+#pragma once
+
+#include "model/document/SceneryDocument.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// One verb of quarrow-cfg, a row of its verb table: the usage line and the help are assembled from the
+// rows, so a new verb is one row and the function that runs it.
+struct TCfgVerb {
+    const char* Name;
+    // The arguments after the verb, as the usage line shows them.
+    const char* Arguments;
+    // What the verb does and its exit statuses: lines that each start with two blanks and end in "\n".
+    const char* Help;
+    // Runs the verb on the arguments after it; the exit status, or UsageError when they do not fit.
+    int (*Run)(const std::vector<std::string>& arguments);
+};
+
+constexpr int UsageError = -1;
+
+// Says "quarrow-cfg: <message>" on standard error; the status 2 of a file that cannot be read.
+int Fail(const std::string& message);
+
+// The value of "--host FOLDER" after the verb's first arguments ("" when it is not given); no value
+// for any other shape.
+std::optional<std::string> HostOption(const std::vector<std::string>& arguments, std::size_t fixed);
+
+// The library and its host folder, both there, for the verbs that look at the areas' folders.
+struct TLibraryInFolder {
+    TSceneryDocument Document;
+    QString HostFolder;
+};
+
+// No value, after saying why, when the library is missing or cannot be read, or the host folder
+// (default: the one holding the library) is missing.
+std::optional<TLibraryInFolder> ReadLibraryInFolder(const std::string& cfgAsGiven, const std::string& host);
+
+// The host folder Quarrow's settings name, found as the program finds it at its start.
+std::string ConfiguredHostFolder();
+
+extern const TCfgVerb RoundTripVerb;
+extern const TCfgVerb CheckVerb;
+extern const TCfgVerb WhereVerb;
+extern const TCfgVerb AirportsVerb;
