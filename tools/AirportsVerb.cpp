@@ -67,17 +67,13 @@ int PrintAirportClashes(const TSceneryDocument& document, const std::string& hos
     return lines.Printed() == 0 ? 0 : 1;
 }
 
-int Airports(const std::string& cfgAsGiven, const std::string& host) {
-    const std::optional<TLibraryInFolder> library = ReadLibraryInFolder(cfgAsGiven, host);
-    if (!library)
-        return 2;
-    return PrintAirportClashes(library->Document,
-                               WithTrailingSeparator(library->HostFolder.toLocal8Bit().toStdString()));
+int Airports(const TLibraryInFolder& library) {
+    return PrintAirportClashes(library.Document,
+                               WithTrailingSeparator(library.HostFolder.toLocal8Bit().toStdString()));
 }
 
 int RunAirports(const std::vector<std::string>& arguments) {
-    const std::optional<std::string> host = arguments.empty() ? std::nullopt : HostOption(arguments, 1);
-    return host ? Airports(arguments[0], *host) : UsageError;
+    return RunOnLibraryInFolder(arguments, Airports);
 }
 
 } // namespace

@@ -38,6 +38,18 @@ std::optional<QString> HostFolderOf(const std::string& cfg, const std::string& h
     return std::nullopt;
 }
 
+// No value, after saying why, when the library is missing or cannot be read, or the host folder is
+// missing.
+std::optional<TLibraryInFolder> ReadLibraryInFolder(const std::string& cfgAsGiven, const std::string& host) {
+    const TSystemFileAccess files;
+    const std::string cfg = files.ExistingSpelling(cfgAsGiven);
+    std::optional<TSceneryDocument> document = ReadFile(files, cfg, false);
+    const std::optional<QString> hostFolder = document ? HostFolderOf(cfg, host) : std::nullopt;
+    if (!hostFolder)
+        return std::nullopt;
+    return TLibraryInFolder{std::move(*document), *hostFolder};
+}
+
 } // namespace
 
 int Fail(const std::string& message) {
@@ -53,16 +65,6 @@ std::optional<std::string> HostOption(const std::vector<std::string>& args, std:
     return std::nullopt;
 }
 
-std::optional<TLibraryInFolder> ReadLibraryInFolder(const std::string& cfgAsGiven, const std::string& host) {
-    const TSystemFileAccess files;
-    const std::string cfg = files.ExistingSpelling(cfgAsGiven);
-    std::optional<TSceneryDocument> document = ReadFile(files, cfg, false);
-    const std::optional<QString> hostFolder = document ? HostFolderOf(cfg, host) : std::nullopt;
-    if (!hostFolder)
-        return std::nullopt;
-    return TLibraryInFolder{std::move(*document), *hostFolder};
-}
-
 // The host folder Quarrow's settings name, found as the program finds it at its start.
 std::string ConfiguredHostFolder() {
     TPrefsSettingsStore store;
@@ -70,4 +72,12 @@ std::string ConfiguredHostFolder() {
     TPrefs prefs;
     LoadPrefs(prefs, {&store, &host, [](const std::string&) {}});
     return prefs.FSPath;
+}
+
+int RunOnLibraryInFolder(const std::vector<std::string>& arguments, int (*run)(const TLibraryInFolder&)) {
+    const std::optional<std::string> host = arguments.empty() ? std::nullopt : HostOption(arguments, 1);
+    if (!host)
+        return UsageError;
+    const std::optional<TLibraryInFolder> library = ReadLibraryInFolder(arguments[0], *host);
+    return library ? run(*library) : 2;
 }

@@ -35,9 +35,10 @@ struct TLibraryInFolder {
     QString HostFolder;
 };
 
-// No value, after saying why, when the library is missing or cannot be read, or the host folder
-// (default: the one holding the library) is missing.
-std::optional<TLibraryInFolder> ReadLibraryInFolder(const std::string& cfgAsGiven, const std::string& host);
+// Runs a verb of the form "CFG [--host FOLDER]" on the library and its host folder (default: the one
+// holding the library): status 2, after saying why, when either is missing or cannot be read;
+// UsageError for other arguments.
+int RunOnLibraryInFolder(const std::vector<std::string>& arguments, int (*run)(const TLibraryInFolder&));
 
 // The host folder Quarrow's settings name, found as the program finds it at its start.
 std::string ConfiguredHostFolder();

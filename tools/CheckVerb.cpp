@@ -9,13 +9,10 @@
 
 namespace {
 
-int Check(const std::string& cfgAsGiven, const std::string& host) {
-    const std::optional<TLibraryInFolder> library = ReadLibraryInFolder(cfgAsGiven, host);
-    if (!library)
-        return 2;
-    TAreaFolderCheck check(library->HostFolder);
+int Check(const TLibraryInFolder& library) {
+    TAreaFolderCheck check(library.HostFolder);
     int missing = 0;
-    for (const TDocumentArea& entry : library->Document.Areas) {
+    for (const TDocumentArea& entry : library.Document.Areas) {
         const TArea& area = *entry.Area;
         const TAreaFolder folder = check.Resolve(AnsiToUnicode(area.Local));
         if (folder.Exists)
@@ -29,8 +26,7 @@ int Check(const std::string& cfgAsGiven, const std::string& host) {
 }
 
 int RunCheck(const std::vector<std::string>& arguments) {
-    const std::optional<std::string> host = arguments.empty() ? std::nullopt : HostOption(arguments, 1);
-    return host ? Check(arguments[0], *host) : UsageError;
+    return RunOnLibraryInFolder(arguments, Check);
 }
 
 } // namespace
