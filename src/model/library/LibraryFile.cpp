@@ -154,13 +154,13 @@ TSaveOutcome TLibraryFile::Save(const TSceneryDocument& document, const std::str
     // The backup keeps what the simulator would have flown with: the pending file when there is one.
     const std::string replaced = choice.ReadFrom();
     bool readOnly = false;
-    outcome.File = choice.File;
     const std::unique_ptr<TCommittingOutput> output = OpenLibrary(choice, hostFolder, questions, readOnly);
+    // The per-user copy, where the user chose it instead.
+    outcome.File = choice.File;
     if (!output) {
         outcome.Result = readOnly ? TSaveResult::ReadOnly : TSaveResult::Declined;
         return outcome;
     }
-    outcome.File = choice.File;
     if (backup && !Files.CopyReplacing(replaced, choice.Backup) &&
         !questions.Ask(Question(TSaveQuestionKind::NoBackup)))
         return outcome;
