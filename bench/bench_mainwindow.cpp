@@ -3,6 +3,7 @@
 #include "AreaListView.h"
 #include "DialogRecorder.h"
 #include "Main.h"
+#include "app/Application.h"
 #include "model/document/ListRules.h"
 #include "model/prefs/Global.h"
 #include "platform/RestorePointFolder.h"
@@ -330,7 +331,7 @@ BENCHMARK(BM_HistoryOf200Steps)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    TQuarrowApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

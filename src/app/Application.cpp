@@ -1,9 +1,13 @@
 #include "app/Application.h"
 
+#include "CodePageText.h"
 #include "InfoDialogs.h"
 #include "model/format/InOutError.h"
 
-TQuarrowApplication::TQuarrowApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TQuarrowApplication::TQuarrowApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    UseCodePage(FCodePage);
+    UseAlertSound(FSound);
+}
 
 bool TQuarrowApplication::notify(QObject* receiver, QEvent* event) {
     try {

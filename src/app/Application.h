@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/SystemAlertSound.h"
+#include "platform/SystemCodePage.h"
+
 #include <QApplication>
 
 // The program's application object. A file output failure that no command handles ends up here:
@@ -12,6 +15,11 @@ public:
     TQuarrowApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    // What the windows take from the system; they get it before any of them exists.
+    TSystemCodePage FCodePage;
+    TSystemAlertSound FSound;
 };
 
 // The report's text for a failure message: a full stop is added when the last character sorts after '.'.

@@ -1,5 +1,7 @@
 #include "platform/AnsiCodec.h"
 
+#include "model/format/CodePage.h"
+
 #include <QHash>
 #include <QStringDecoder>
 #include <array>
@@ -8,11 +10,11 @@ namespace {
 
 // The code page's 256 characters, taken once from the platform's converter. A byte the code page
 // leaves undefined maps to the control character of the same number, so every byte survives.
-struct TCodePage {
+struct TCodePageTable {
     std::array<QChar, 256> Chars;
     QHash<char16_t, char> Bytes;
 
-    TCodePage() {
+    TCodePageTable() {
 #ifdef Q_OS_WIN
         QStringDecoder decoder(QStringConverter::System);
 #else
@@ -30,15 +32,15 @@ struct TCodePage {
     }
 };
 
-const TCodePage& CodePage() {
-    static const TCodePage codePage;
+const TCodePageTable& CodePage() {
+    static const TCodePageTable codePage;
     return codePage;
 }
 
 } // namespace
 
 QString AnsiToUnicode(std::string_view bytes) {
-    const TCodePage& page = CodePage();
+    const TCodePageTable& page = CodePage();
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     for (std::size_t i = 0; i < bytes.size(); ++i)
         text[static_cast<qsizetype>(i)] = page.Chars[static_cast<unsigned char>(bytes[i])];
@@ -46,7 +48,7 @@ QString AnsiToUnicode(std::string_view bytes) {
 }
 
 std::string UnicodeToAnsi(const QString& text) {
-    const TCodePage& page = CodePage();
+    const TCodePageTable& page = CodePage();
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -59,7 +61,7 @@ std::string UnicodeToAnsi(const QString& text) {
 }
 
 TAnsiSplit SplitByAnsi(const QString& text) {
-    const TCodePage& page = CodePage();
+    const TCodePageTable& page = CodePage();
     TAnsiSplit split;
     for (qsizetype i = 0; i < text.size(); ++i) {
         // A character outside the basic plane goes whole, both of its halves together.
@@ -73,17 +75,12 @@ TAnsiSplit SplitByAnsi(const QString& text) {
 }
 
 std::string FieldTextToAnsi(const QString& text) {
-    std::string bytes = UnicodeToAnsi(text);
-    for (char& c : bytes) {
-        if (c == '\r' || c == '\n' || c == '\0')
-            c = ' ';
-    }
-    return bytes;
+    return OnOneLine(UnicodeToAnsi(text));
 }
 
 const std::array<unsigned char, 256>& AnsiLetterCase() {
     static const std::array<unsigned char, 256> lower = [] {
-        const TCodePage& page = CodePage();
+        const TCodePageTable& page = CodePage();
         std::array<unsigned char, 256> table{};
         for (int b = 0; b < 256; ++b) {
             const char fallback = static_cast<char>(b);

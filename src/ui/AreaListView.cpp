@@ -129,7 +129,11 @@ void TAreaListView::SelectByFlags(const std::vector<char>& flags) {
         top = bottom;
     }
     // Clearing first and selecting into the empty selection keeps Qt's comparison of old and new
-    // selections linear; the clearing step alone is no change worth a notice.
+    // selections linear; the clearing step alone is no change worth a notice, unless it is all of it.
+    if (selection.isEmpty()) {
+        selectionModel()->clearSelection();
+        return;
+    }
     {
         const QSignalBlocker quiet(this);
         selectionModel()->clearSelection();
@@ -161,7 +165,7 @@ bool SameEntries(const TAreaListView& view, const std::vector<TDocumentArea>& en
 
 // An edit or a renumbering changes cells only; any other change takes every row out and puts them back
 // at once: one removal and one insertion however many rows move.
-QList<TAreaRow*> TAreaListView::ShowEntries(const std::vector<TDocumentArea>& entries, TAreaRow*& current) {
+QList<TAreaRow*> TAreaListView::ShowEntries(const std::vector<TDocumentArea>& entries) {
     const QSignalBlocker quiet(this);
     QList<TAreaRow*> checked;
     if (SameEntries(*this, entries)) {
@@ -187,11 +191,8 @@ QList<TAreaRow*> TAreaListView::ShowEntries(const std::vector<TDocumentArea>& en
             checked.append(row);
         rows.append(row);
     }
-    for (const auto& [id, row] : byId) {
-        if (row == current)
-            current = nullptr;
-        delete row;
-    }
+    for (const auto& entry : byId)
+        delete entry.second;
     addTopLevelItems(rows);
     return checked;
 }

@@ -42,9 +42,9 @@ public:
     // Selects only this row and makes it the focused one.
     void SelectOnly(int position);
     // One row per entry, in the entries' order: a row that stood for an entry keeps standing for it
-    // wherever it goes, new entries get new rows, and the rows of entries gone are deleted, the current
-    // one set to none if it is among them. Gives the rows that are new or whose Local Path changed.
-    QList<TAreaRow*> ShowEntries(const std::vector<TDocumentArea>& entries, TAreaRow*& current);
+    // wherever it goes, new entries get new rows, and the rows of entries gone are deleted. Gives the
+    // rows that are new or whose Local Path changed.
+    QList<TAreaRow*> ShowEntries(const std::vector<TDocumentArea>& entries);
 
     // While alive, cell texts change without a notice per cell; the rows are repainted once at the end.
     class TQuietCells {

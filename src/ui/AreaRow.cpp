@@ -1,6 +1,6 @@
 #include "AreaRow.h"
 
-#include "platform/AnsiCodec.h"
+#include "CodePageText.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,7 +15,7 @@ bool TAreaRow::Show(const TAreaRef& area) {
         return false;
     FArea = area;
     setText(0, QString::number(area->Layer));
-    setText(NameColumn, AnsiToUnicode(area->Title));
+    setText(NameColumn, RecordToText(area->Title));
     setText(2, area->Active ? u"A"_s : QString());
     setText(3, area->Required ? u"R"_s : QString());
     return true;

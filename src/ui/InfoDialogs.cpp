@@ -1,18 +1,30 @@
 #include "InfoDialogs.h"
 
+#include "model/prefs/AlertSound.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 TBoxRecorder* ActiveRecorder = nullptr;
+const TAlertSound* Sound = nullptr;
+
+TAlertKind AlertOf(TBoxKind kind) {
+    switch (kind) {
+    case TBoxKind::Warning:
+        return TAlertKind::Warning;
+    case TBoxKind::Confirmation:
+        return TAlertKind::Question;
+    case TBoxKind::Information:
+        return TAlertKind::Information;
+    default:
+        return TAlertKind::Error;
+    }
+}
 
 struct TBoxLook {
     QMessageBox::Icon Icon;
@@ -55,20 +67,9 @@ bool ExecBox(const TBoxLook& look, const QString& text, bool defaultNo) {
 
 } // namespace
 
-#ifdef Q_OS_WIN
-unsigned BoxSound(TBoxKind kind) {
-    switch (kind) {
-    case TBoxKind::Warning:
-        return MB_ICONEXCLAMATION;
-    case TBoxKind::Confirmation:
-        return MB_ICONQUESTION;
-    case TBoxKind::Information:
-        return MB_ICONASTERISK;
-    default:
-        return MB_ICONHAND;
-    }
+void UseAlertSound(const TAlertSound& sound) {
+    Sound = &sound;
 }
-#endif
 
 // Reaches the recorder's private state for the box functions below.
 struct TBoxRecorderAccess {
@@ -77,12 +78,8 @@ struct TBoxRecorderAccess {
             ++ActiveRecorder->FBeeps;
             return;
         }
-#ifdef Q_OS_WIN
-        MessageBeep(BoxSound(kind));
-#else
-        Q_UNUSED(kind);
-        QApplication::beep();
-#endif
+        if (Sound)
+            Sound->Play(AlertOf(kind));
     }
 
     static bool Show(TBoxKind kind, const QString& text, bool defaultNo = false) {

@@ -21,10 +21,9 @@ void ShowErrorReport(const QString& failureText);
 
 enum class TBoxKind { Error, Warning, Confirmation, PlainError, Report, Information };
 
-#ifdef Q_OS_WIN
-// The system sound a box of the kind plays before it shows (the argument of MessageBeep).
-unsigned BoxSound(TBoxKind kind);
-#endif
+class TAlertSound;
+// The sound every box but the plain ones plays first; app/ gives the system's at start-up.
+void UseAlertSound(const TAlertSound& sound);
 
 struct TShownBox {
     TBoxKind Kind;

@@ -5,6 +5,7 @@
 #include "AreaRow.h"
 #include "AreaSetFiles.h"
 #include "BuddyFocus.h"
+#include "CodePageText.h"
 #include "FormFont.h"
 #include "FormLook.h"
 #include "InfoDialogs.h"
@@ -12,7 +13,6 @@
 #include "SettingsDialog.h"
 #include "model/format/ProfileFile.h"
 #include "model/library/FileAccess.h"
-#include "platform/AnsiCodec.h"
 #include "ui_Main.h"
 
 #include <QApplication>
@@ -22,7 +22,6 @@
 #include <QStatusTipEvent>
 #include <QStyle>
 #include <QTimer>
-#include <tuple>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -114,41 +113,15 @@ void THauptformular::ApplyGlyphs() {
 }
 
 void THauptformular::ConnectHandlers() {
-    connect(ui->bbAdd, &QPushButton::clicked, this, &THauptformular::bbAddClick);
-    connect(ui->cmAreaNew, &QAction::triggered, this, &THauptformular::bbAddClick);
-    connect(ui->bbDupl, &QPushButton::clicked, this, &THauptformular::bbDuplClick);
-    connect(ui->cmAreaDuplicate, &QAction::triggered, this, &THauptformular::bbDuplClick);
-    connect(ui->bbDelete, &QPushButton::clicked, this, &THauptformular::bbDeleteClick);
-    connect(ui->cmAreaDelete, &QAction::triggered, this, &THauptformular::bbDeleteClick);
-    connect(ui->bbRenumber, &QPushButton::clicked, this, &THauptformular::bbRenumberClick);
-    connect(ui->cmAreaRenumber, &QAction::triggered, this, &THauptformular::bbRenumberClick);
+    ConnectCommands();
     ui->cmEditRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(ui->cmEditUndo, &QAction::triggered, this, &THauptformular::cmEditUndoClick);
     connect(ui->cmEditRedo, &QAction::triggered, this, &THauptformular::cmEditRedoClick);
-    connect(ui->cmEditCut, &QAction::triggered, this, &THauptformular::cmEditCutClick);
-    connect(ui->cmEditCopy, &QAction::triggered, this, &THauptformular::cmEditCopyClick);
-    connect(ui->cmEditPaste, &QAction::triggered, this, &THauptformular::cmEditPasteClick);
-    connect(ui->bbUp, &QPushButton::clicked, this, &THauptformular::bbUpClick);
-    connect(ui->bbDown, &QPushButton::clicked, this, &THauptformular::bbDownClick);
     // Saving and exporting can fail with a file error: queued, the failure reaches the error report without
     // unwinding through the button's own code.
     connect(ui->bbSave, &QPushButton::clicked, this, &THauptformular::bbSaveClick, Qt::QueuedConnection);
-    for (auto [button, item, handler] :
-         {std::tuple{ui->bbExport, ui->cmAreaExport, &THauptformular::bbExportClick},
-          std::tuple{ui->bbExportRemove, ui->cmAreaCutExport, &THauptformular::bbExportRemoveClick}}) {
-        connect(button, &QPushButton::clicked, this, handler, Qt::QueuedConnection);
-        connect(item, &QAction::triggered, this, handler, Qt::QueuedConnection);
-    }
-    connect(ui->bbImport, &QPushButton::clicked, this, &THauptformular::bbImportClick);
-    connect(ui->cmAreaImport, &QAction::triggered, this, &THauptformular::bbImportClick);
     connect(ui->bbRevert, &QPushButton::clicked, this, &THauptformular::bbRevertClick);
-    connect(ui->cmAreaSelectMissing, &QAction::triggered, this, &THauptformular::cmAreaSelectMissingClick);
-    connect(ui->cmAreaAddFolders, &QAction::triggered, this, &THauptformular::cmAreaAddFoldersClick);
-    connect(ui->cmAreaFindNew, &QAction::triggered, this, &THauptformular::cmAreaFindNewClick);
-    connect(ui->cmAreaActivate, &QAction::triggered, this, &THauptformular::cmAreaActivateClick);
-    connect(ui->cmAreaDeactivate, &QAction::triggered, this, &THauptformular::cmAreaDeactivateClick);
-    connect(ui->cmAreaCheckAirports, &QAction::triggered, this, &THauptformular::cmAreaCheckAirportsClick);
     connect(ui->cmFileRestorePoints, &QAction::triggered, this, &THauptformular::cmFileRestorePointsClick);
     connect(ui->cmFileSettings, &QAction::triggered, this, &THauptformular::cmFileSettingsClick);
     connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
@@ -172,7 +145,7 @@ void THauptformular::ConnectHandlers() {
     // Every keystroke in a field is already a change of the document: its undo keys undo the document.
     RouteKeysToMenu(this, {ui->cmEditUndo, ui->cmEditRedo, ui->cmEditCut, ui->cmEditCopy, ui->cmEditPaste});
     // A run of keystrokes ends where the field loses the focus.
-    connect(qApp, &QApplication::focusChanged, this, [this] { History.EndRun(); });
+    connect(qApp, &QApplication::focusChanged, this, [this] { Session.EndRun(); });
     lvAreas->DragOverHook = [this](int target) { return lvAreasDragOver(target); };
     lvAreas->DragDropHook = [this](int target) { lvAreasDragDrop(target); };
     lvAreas->EndDragHook = [this] { lvAreasEndDrag(); };
@@ -222,7 +195,7 @@ void THauptformular::ReloadAll() {
 TLibraryLoad THauptformular::LoadList() {
     SetStatusText(QString());
     TLibraryLoad load = ReadSceneryCfg();
-    ShowDocument(TSelection(static_cast<std::size_t>(Document().Count()), 0), 0);
+    ShowDocument();
     {
         const QSignalBlocker quiet(lvAreas);
         SelectFirstShownRow();
@@ -238,11 +211,9 @@ TLibraryLoad THauptformular::LoadList() {
 // empty. The history starts with what was read; the load's document is then empty, its other findings
 // are for the questions after the list shows.
 TLibraryLoad THauptformular::ReadSceneryCfg() {
-    CurrentItem = nullptr;
-    FKeptShown.clear();
     lvAreas->clear();
     TLibraryLoad load = Library.Load(FPrefs.FSPath, &Folders);
-    History = TDocumentHistory(std::move(load.Document));
+    Session.Load(std::move(load.Document));
     return load;
 }
 

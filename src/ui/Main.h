@@ -4,8 +4,8 @@
 #include "FolderPicker.h"
 #include "RecordText.h"
 #include "model/document/AreaFilter.h"
-#include "model/document/CommandStates.h"
-#include "model/document/DocumentHistory.h"
+#include "model/document/CommandTable.h"
+#include "model/document/EditingSession.h"
 #include "model/format/QuarrowTypes.h"
 #include "model/library/LibraryFile.h"
 
@@ -13,7 +13,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <unordered_set>
 #include <vector>
 
 namespace Ui {
@@ -22,6 +21,7 @@ class THauptformular;
 class TAreaRow;
 class TAreaListView;
 class QLineEdit;
+class QAction;
 class QPushButton;
 class QListWidgetItem;
 class QTreeWidgetItem;
@@ -60,9 +60,9 @@ public:
     ~THauptformular() override;
 
     // The window's state as tests and the benchmark see it.
-    bool IsModified() const { return Modified; }
-    const TAreaRow* Current() const { return CurrentItem; }
-    const TSceneryDocument& Document() const { return History.Current(); }
+    bool IsModified() const { return Session.IsModified(); }
+    const TAreaRow* Current() const { return CurrentRow(); }
+    const TSceneryDocument& Document() const { return Session.Document(); }
 
     void ReloadAll();
     // Reads the library into the list; what the load found for the user comes in ReportLoad.
@@ -173,14 +173,23 @@ private:
     void Perform(TDocumentStep step);
     // An edit's step: the status bar goes on saying what it said.
     void PerformEdit(TDocumentStep step, const std::string& runKey);
-    void ShowDocument(const TSelection& selected, TEntryId current);
+    void ShowDocument();
     void ShowGeneral(const TGeneral& general);
     void UpdateUndoItems();
-    void ShowStepAgain(const TSelection& touched);
+    void ShowStepAgain();
     int CurrentPosition() const;
     bool CurrentEditable() const;
     void SetEditorEditable(bool editable);
-    void UpdateListCommands(const TCommandStates& states);
+    // Wires each row of the command table once, to its button and its menu item.
+    void ConnectCommands();
+    // Each command's controls enabled as its row's rule says.
+    void UpdateListCommands();
+    // False, after telling the user, when the selection gives the row's command nothing to act on.
+    bool SelectionServes(const TCommandRow& row);
+    // The row's step, performed; false when the selection or the step gave nothing to do, which the
+    // user is told.
+    bool Run(const TCommandRow& row);
+    void ShowFirstMovedRow();
     // A change of the area the editor shows, one step; a typed change continues the run of keystrokes
     // in the same field of the same area.
     void ChangeCurrentArea(const char* name, const std::function<void(TArea&)>& change, bool typed = false);
@@ -202,23 +211,21 @@ private:
     void ConnectKeys();
     // The filter changed: the rows kept in sight for the commands go, and the list is filtered anew.
     void FilterChange();
+    // The row whose area the editor shows; none after a load of an empty file or once that row is
+    // deleted.
+    TAreaRow* CurrentRow() const;
     // Shows the rows the filter lets through and takes the hidden ones out of the selection; after
     // every change of the document or the filter.
     void ShowFilter();
-    TAreaFilter Filter() const;
+    TAreaFilter TypedFilter() const;
+    // Alt+Up and Alt+Down say why they do nothing while rows are hidden.
+    void MoveByKey(QPushButton* button);
     // Escape in the find field: every row again, the selection kept, the current row in view.
     void ClearFilter();
     // Enter or Down in the find field: into the list, onto the first row shown.
     void EnterList();
     // Selects the first shown row alone; false when no row shows.
     bool SelectFirstShownRow();
-    // The rows a command added or changed stay in sight until the filter changes.
-    void KeepShown(const TDocumentStep& step);
-    // Move up, Move down and the drags keep to the whole list: they wait while rows are hidden.
-    void UpdateFindCommands();
-    void MoveByKey(QPushButton* button);
-    void MoveToEnd(std::optional<TDocumentStep> (*move)(const TSceneryDocument&, const TSelection&),
-                   const QString& alreadyThere);
 
     // After every list command: the editor, the commands and the status bar show the list as it now
     // stands.
@@ -228,13 +235,8 @@ private:
     void ShowSelectionStatus();
     void ClearEditor();
 
-    TDocumentHistory History;
-    // The current state is not the one last loaded or saved.
-    bool Modified = false;
+    TEditingSession Session;
     int MissingCount = 0;
-    // The row whose area the editor shows; none after a load of an empty file or once that row is deleted.
-    TAreaRow* CurrentItem = nullptr;
-    std::vector<TAreaRef> AreaClipboard;
     bool Updating = false;
     const TFileAccess& Files;
     const THostFolders& Folders;
@@ -245,11 +247,10 @@ private:
     // The simulator's library: which file it is, what it held, and the whole save.
     TLibraryFile Library;
     QString FStatusText;
-    // Entries shown whatever the filter says, until its text or kind changes.
-    std::unordered_set<TEntryId> FKeptShown;
-    bool FRowsHidden = false;
     // The hints of Move up and Move down while every row shows.
     QStringList FOrderTips;
+    // The button and the menu item of each row of the command table, in its order.
+    std::vector<std::pair<QPushButton*, QAction*>> FCommandControls;
     std::unique_ptr<Ui::THauptformular> ui;
     TAreaListView* lvAreas;
     TFolderPicker stbPath{QStringLiteral("Select Scenery Path")};

@@ -4,12 +4,12 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
+#include "CodePageText.h"
 #include "InfoDialogs.h"
 #include "NewFoldersDialog.h"
 #include "model/document/FolderAreas.h"
 #include "model/format/CountText.h"
 #include "model/library/HostFolders.h"
-#include "platform/AnsiCodec.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,7 +20,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 // A folder as a new area would have it; native paths, as the pickers give them.
 TChosenFolder Chosen(const QString& folder, std::string text, TFolderCheck& check) {
-    TChosenFolder chosen{FieldTextToAnsi(QFileInfo(folder).fileName()), std::move(text), {}};
+    TChosenFolder chosen{FieldToRecord(QFileInfo(folder).fileName()), std::move(text), {}};
     chosen.Resolved = check.Resolve(chosen.Local).Path;
     return chosen;
 }
@@ -61,7 +61,7 @@ void THauptformular::AddFolders(const QStringList& folders) {
         chosen.push_back(Chosen(folder, std::move(*text), *check));
         withoutScenery += !Folders.HoldsSceneryFolder(folder.toLocal8Bit().toStdString());
     }
-    TFolderAdding adding = AddFolderAreas(Document(), lvAreas->SelectionFlags(), chosen, ListedFolders());
+    TFolderAdding adding = AddFolderAreas(Document(), Session.Selected(), chosen, ListedFolders());
     if (adding.Added > 0) {
         Perform(std::move(adding.Step));
         lvAreas->scrollToItem(Current());
@@ -97,7 +97,7 @@ void THauptformular::cmAreaFindNewClick() {
     for (qsizetype i = 0; i < found.size(); ++i) {
         if (listed[static_cast<std::size_t>(i)])
             continue;
-        shown.append(AnsiToUnicode(chosen[static_cast<std::size_t>(i)].Local));
+        shown.append(RecordToText(chosen[static_cast<std::size_t>(i)].Local));
         fresh.append(found[i]);
     }
     if (fresh.isEmpty()) {
@@ -118,7 +118,7 @@ void THauptformular::cmAreaDeactivateClick() {
 }
 
 void THauptformular::SwitchSelected(bool active) {
-    TActivation activation = SetActive(Document(), lvAreas->SelectionFlags(), active);
+    TActivation activation = SetActive(Document(), Session.Selected(), active);
     Perform(std::move(activation.Step));
     if (activation.RequiredKept > 0)
         SetStatusText(QString::fromStdString(

@@ -5,10 +5,10 @@
 
 #include "AirportsDialog.h"
 #include "AreaListView.h"
+#include "CodePageText.h"
 #include "InfoDialogs.h"
 #include "model/format/CountText.h"
 #include "model/scan/AirportUse.h"
-#include "platform/AnsiCodec.h"
 
 #include <QProgressDialog>
 
@@ -20,7 +20,7 @@ const QString Checking = u"Checking airports..."_s;
 TAreaNames AreaNames(const TSceneryDocument& document) {
     TAreaNames names;
     for (const TDocumentArea& entry : document.Areas) {
-        names.Titles.append(AnsiToUnicode(entry.Area->Title));
+        names.Titles.append(RecordToText(entry.Area->Title));
         names.Numbers.append(entry.Area->Number);
     }
     return names;
@@ -36,7 +36,7 @@ void THauptformular::cmAreaCheckAirportsClick() {
         CheckAirports(Document().AreaPointers(), FPrefs.FSPath, Folders, Scenery,
                       [&progress](int done, int total, const TArea& next) {
                           progress.setMaximum(total);
-                          progress.setLabelText(Checking + u"\n"_s + AnsiToUnicode(next.Title));
+                          progress.setLabelText(Checking + u"\n"_s + RecordToText(next.Title));
                           progress.setValue(done);
                           return !progress.wasCanceled();
                       });
@@ -58,7 +58,7 @@ void THauptformular::cmAreaCheckAirportsClick() {
             dialog.Recheck(use.Check, AreaNames(Document()));
         }
         if (!use.Status.empty())
-            SetStatusText(AnsiToUnicode(use.Status));
+            SetStatusText(RecordToText(use.Status));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.ChosenAreas().empty())
         return;

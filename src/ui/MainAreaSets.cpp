@@ -4,6 +4,7 @@
 
 #include "AreaListView.h"
 #include "AreaSetFiles.h"
+#include "CodePageText.h"
 #include "ImportDialog.h"
 #include "InfoDialogs.h"
 #include "model/document/ListRules.h"
@@ -11,7 +12,6 @@
 #include "model/library/ConfigurationFile.h"
 #include "model/library/FileAccess.h"
 #include "model/library/SaveChecks.h"
-#include "platform/AnsiCodec.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,7 +44,7 @@ void THauptformular::bbExportClick() {
 void THauptformular::bbExportRemoveClick() {
     const std::vector<int> rows = ExportedRows();
     if (!rows.empty() && WriteAreaSet(rows))
-        Perform(RemoveSelected(Document(), lvAreas->SelectionFlags(), "Cut & Export"));
+        Perform(RemoveSelected(Document(), Session.Selected(), "Cut & Export"));
 }
 
 // The picker's first folder is the set folder of the preferences, else the program's own folder; after
@@ -55,7 +55,7 @@ std::vector<int> THauptformular::ExportedRows() {
                                                      : QString::fromLocal8Bit(FPrefs.SetPath);
     if (!sdExport.Execute(this))
         return {};
-    std::vector<int> rows = SelectedTopDown(lvAreas->SelectionFlags());
+    std::vector<int> rows = SelectedTopDown(Session.Selected());
     if (rows.empty()) {
         ShowError(u"No areas selected for export!"_s);
     } else if (NamesLibraryFile(QFileInfo(sdExport.FileName), Library.Locate(FPrefs.FSPath))) {
@@ -72,11 +72,11 @@ std::vector<int> THauptformular::ExportedRows() {
 bool THauptformular::WriteAreaSet(const std::vector<int>& rows) {
     const std::vector<const TArea*> areas = Document().AreaPointers(rows);
     if (const std::string error = AreaSetNumberError(areas); !error.empty()) {
-        ShowError(AnsiToUnicode(error));
+        ShowError(RecordToText(error));
         return false;
     }
     const std::string noLocal = NoLocalPathQuestion(areas, "Export");
-    if (!noLocal.empty() && !AskYesNo(AnsiToUnicode(noLocal)))
+    if (!noLocal.empty() && !AskYesNo(RecordToText(noLocal)))
         return false;
     WriteConfiguration(Files, sdExport.FileName.toLocal8Bit().toStdString(), nullptr, areas);
     return true;
@@ -92,7 +92,7 @@ void THauptformular::bbImportClick() {
 // file that cannot be read is said and imports nothing; so is one that holds no area, which would
 // otherwise leave an undo step and a question about unsaved changes for nothing.
 void THauptformular::ImportAreaSet(const QString& fileName, TInsertPlace place) {
-    const int position = ImportPosition(lvAreas->SelectionFlags(), place);
+    const int position = ImportPosition(Session.Selected(), place);
     if (position < 0) {
         ShowError(u"You need to select exactly one area to insert the area set at"_s);
         return;
@@ -111,5 +111,5 @@ void THauptformular::ImportAreaSet(const QString& fileName, TInsertPlace place) 
         ShowError(u"No areas found in %1."_s.arg(QFileInfo(fileName).fileName()));
         return;
     }
-    Perform(InsertAreas(Document(), lvAreas->SelectionFlags(), position, std::move(areas), "Import"));
+    Perform(InsertAreas(Document(), Session.Selected(), position, std::move(areas), "Import"));
 }

@@ -36,19 +36,18 @@ bool DoneOutsideTheList(const QWidget* list, TClipCommand command) {
 void THauptformular::cmEditCutClick() {
     if (DoneOutsideTheList(lvAreas, TClipCommand::Cut))
         return;
-    const TSelection selected = lvAreas->SelectionFlags();
-    AreaClipboard = CopiedAreas(Document(), selected);
-    if (!AreaClipboard.empty())
-        Perform(RemoveSelected(Document(), selected, "Cut"));
+    Session.Copy();
+    if (!Session.Clipboard().empty())
+        Perform(RemoveSelected(Document(), Session.Selected(), "Cut"));
 }
 
 void THauptformular::cmEditCopyClick() {
     if (!DoneOutsideTheList(lvAreas, TClipCommand::Copy))
-        AreaClipboard = CopiedAreas(Document(), lvAreas->SelectionFlags());
+        Session.Copy();
 }
 
 // The clipboard keeps its areas for another paste; each paste puts new entries into the list.
 void THauptformular::cmEditPasteClick() {
-    if (!DoneOutsideTheList(lvAreas, TClipCommand::Paste) && !AreaClipboard.empty())
-        Perform(PasteAreas(Document(), lvAreas->SelectionFlags(), AreaClipboard));
+    if (!DoneOutsideTheList(lvAreas, TClipCommand::Paste) && !Session.Clipboard().empty())
+        Perform(PasteAreas(Document(), Session.Selected(), Session.Clipboard()));
 }

@@ -4,8 +4,8 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
+#include "CodePageText.h"
 #include "FormLook.h"
-#include "platform/AnsiCodec.h"
 #include "ui_Main.h"
 
 #include <QSignalBlocker>
@@ -15,7 +15,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 // A step's name in a menu caption: a single '&' would mark the next letter as the item's key.
 QString MenuText(const std::string& name) {
-    return AnsiToUnicode(name).replace(u"&"_s, u"&&"_s);
+    return RecordToText(name).replace(u"&"_s, u"&&"_s);
 }
 } // namespace
 
@@ -25,65 +25,61 @@ void THauptformular::Perform(TDocumentStep step) {
 }
 
 void THauptformular::PerformEdit(TDocumentStep step, const std::string& runKey) {
-    SettleCurrent(step, Document(), lvAreas->SelectionFlags(), CurrentItem ? CurrentItem->Id() : 0);
-    TSelection selected = std::move(step.Selected);
-    const TEntryId current = step.Current;
-    KeepShown(step);
-    History.Record(std::move(step), runKey);
-    ShowDocument(selected, current);
+    Session.Perform(std::move(step), runKey);
+    ShowDocument();
     FollowCurrent();
 }
 
 // Rows whose entry and area are unchanged are left as they are, so a keystroke rewrites one row. The
 // list stays quiet meanwhile: its caller refreshes the editor and the commands once, for the result.
-// The editor follows the current entry the step names.
-void THauptformular::ShowDocument(const TSelection& selected, TEntryId current) {
+// The editor follows the session's current entry.
+void THauptformular::ShowDocument() {
     const TSceneryDocument& document = Document();
     {
         const QSignalBlocker quiet(lvAreas);
-        CheckFolders(lvAreas->ShowEntries(document.Areas, CurrentItem));
-        if (lvAreas->SelectionFlags() != selected)
-            lvAreas->SelectByFlags(selected);
+        CheckFolders(lvAreas->ShowEntries(document.Areas));
+        if (lvAreas->SelectionFlags() != Session.Selected())
+            lvAreas->SelectByFlags(Session.Selected());
     }
-    const int position = PositionOf(document, current);
-    CurrentItem = position >= 0 ? lvAreas->Row(position) : nullptr;
     CountMissingFolders();
     ShowGeneral(document.General);
     ShowFilter();
-    Modified = !History.IsSaved();
     UpdateUndoItems();
 }
 
 void THauptformular::ShowGeneral(const TGeneral& general) {
     Updating = true;
-    SetTextIfDifferent(ui->eCfgTitle, AnsiToUnicode(general.Title));
-    SetTextIfDifferent(ui->eDescription, AnsiToUnicode(general.Description));
+    SetTextIfDifferent(ui->eCfgTitle, RecordToText(general.Title));
+    SetTextIfDifferent(ui->eDescription, RecordToText(general.Description));
     ui->cbCleanOnExit->setChecked(general.CleanOnExit);
     Updating = false;
 }
 
 void THauptformular::UpdateUndoItems() {
-    ui->cmEditUndo->setEnabled(History.CanUndo());
-    ui->cmEditUndo->setText(History.CanUndo() ? u"&Undo "_s + MenuText(History.UndoName()) : u"&Undo"_s);
-    ui->cmEditRedo->setEnabled(History.CanRedo());
-    ui->cmEditRedo->setText(History.CanRedo() ? u"&Redo "_s + MenuText(History.RedoName()) : u"&Redo"_s);
+    const TDocumentHistory& history = Session.History();
+    ui->cmEditUndo->setEnabled(history.CanUndo());
+    ui->cmEditUndo->setText(history.CanUndo() ? u"&Undo "_s + MenuText(history.UndoName()) : u"&Undo"_s);
+    ui->cmEditRedo->setEnabled(history.CanRedo());
+    ui->cmEditRedo->setText(history.CanRedo() ? u"&Redo "_s + MenuText(history.RedoName()) : u"&Redo"_s);
 }
 
 void THauptformular::cmEditUndoClick() {
-    if (History.CanUndo())
-        ShowStepAgain(History.Undo());
+    if (!Session.History().CanUndo())
+        return;
+    Session.Undo();
+    ShowStepAgain();
 }
 
 void THauptformular::cmEditRedoClick() {
-    if (History.CanRedo())
-        ShowStepAgain(History.Redo());
+    if (!Session.History().CanRedo())
+        return;
+    Session.Redo();
+    ShowStepAgain();
 }
 
 // The rows the step touched are selected again and the editor follows the first of them.
-void THauptformular::ShowStepAgain(const TSelection& touched) {
-    CurrentItem = nullptr;
-    FKeptShown.clear();
-    ShowDocument(touched, 0);
+void THauptformular::ShowStepAgain() {
+    ShowDocument();
     FollowSelection();
 }
 
@@ -91,12 +87,12 @@ void THauptformular::ShowStepAgain(const TSelection& touched) {
 void THauptformular::ConnectGeneralFields() {
     connect(ui->eCfgTitle, &QLineEdit::textChanged, this, [this](const QString& text) {
         ChangeGeneralField(
-            "Title", [title = FieldTextToAnsi(text)](TGeneral& general) { general.Title = title; }, true);
+            "Title", [title = FieldToRecord(text)](TGeneral& general) { general.Title = title; }, true);
     });
     connect(ui->eDescription, &QLineEdit::textChanged, this, [this](const QString& text) {
         ChangeGeneralField(
             "Description",
-            [description = FieldTextToAnsi(text)](TGeneral& general) { general.Description = description; },
+            [description = FieldToRecord(text)](TGeneral& general) { general.Description = description; },
             true);
     });
     connect(ui->cbCleanOnExit, &QCheckBox::toggled, this, [this](bool checked) {
@@ -107,5 +103,5 @@ void THauptformular::ConnectGeneralFields() {
 void THauptformular::ChangeGeneralField(const char* name, const std::function<void(TGeneral&)>& change,
                                         bool typed) {
     if (!Updating)
-        PerformEdit(ChangeGeneral(Document(), lvAreas->SelectionFlags(), name, change), typed ? name : "");
+        PerformEdit(ChangeGeneral(Document(), Session.Selected(), name, change), typed ? name : "");
 }

@@ -7,7 +7,7 @@
 
 // While rows are hidden, a drop's place among them would be a guess.
 bool THauptformular::lvAreasDragOver(int target) const {
-    return !FRowsHidden && DropAllowed(lvAreas->SelectionFlags(), target, ProtectedRows);
+    return !Session.RowsHidden() && DropAllowed(Session.Selected(), target, ProtectedRows);
 }
 
 // The selected areas land directly above the target row in their former order, unselected; with no
@@ -16,7 +16,7 @@ bool THauptformular::lvAreasDragOver(int target) const {
 void THauptformular::lvAreasDragDrop(int target) {
     if (!lvAreasDragOver(target))
         return;
-    const TSelection selected = lvAreas->SelectionFlags();
+    const TSelection selected = Session.Selected();
     Perform(ReorderAreas(Document(), selected, Drop(selected, target), "Move"));
 }
 

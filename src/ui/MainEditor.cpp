@@ -4,11 +4,11 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
+#include "CodePageText.h"
 #include "FormLook.h"
 #include "InfoDialogs.h"
 #include "InputDialog.h"
 #include "model/library/HostFolders.h"
-#include "platform/AnsiCodec.h"
 #include "ui_Main.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -30,23 +30,20 @@ int SelectedCommand(const QListWidget* list) {
 void ShowFlatten(QListWidget* list, const std::vector<std::string>& commands) {
     bool same = list->count() == static_cast<int>(commands.size());
     for (int row = 0; same && row < list->count(); ++row)
-        same = list->item(row)->text() == AnsiToUnicode(commands[static_cast<std::size_t>(row)]);
+        same = list->item(row)->text() == RecordToText(commands[static_cast<std::size_t>(row)]);
     if (same)
         return;
     list->clear();
     for (const std::string& command : commands)
-        list->addItem(AnsiToUnicode(command));
+        list->addItem(RecordToText(command));
 }
 } // namespace
 
 // The editor follows the first selected row; with nothing selected it keeps what it shows.
 void THauptformular::lvAreasChange() {
-    const int first = lvAreas->FirstSelectedRow();
-    if (first < 0)
+    Session.Select(lvAreas->SelectionFlags());
+    if (lvAreas->FirstSelectedRow() < 0)
         return;
-    if (CurrentItem != lvAreas->Row(first))
-        History.EndRun();
-    CurrentItem = lvAreas->Row(first);
     FollowCurrent();
     ShowFolderStatus();
 }
@@ -60,18 +57,17 @@ void THauptformular::FollowSelection() {
 }
 
 void THauptformular::ShowSelectionStatus() {
-    if (CurrentItem && !CurrentItem->Folder().Exists)
+    if (const TAreaRow* current = CurrentRow(); current && !current->Folder().Exists)
         ShowFolderStatus();
     else
         ShowListSummary();
 }
 
 void THauptformular::FollowCurrent() {
-    if (!CurrentItem && lvAreas->FirstSelectedRow() >= 0)
-        CurrentItem = lvAreas->Row(lvAreas->FirstSelectedRow());
-    if (CurrentItem) {
+    Session.FollowSelection();
+    if (const TAreaRow* current = CurrentRow()) {
         UpdateControls();
-        ShowArea(CurrentItem->Area());
+        ShowArea(current->Area());
     } else {
         ClearEditor();
     }
@@ -86,7 +82,7 @@ void THauptformular::ClearEditor() {
     ui->lbxFlatten->clear();
     Updating = false;
     SetEditorEditable(false);
-    UpdateListCommands(EnabledCommands(Document(), lvAreas->SelectionFlags(), -1));
+    UpdateListCommands();
     for (QWidget* field : {static_cast<QWidget*>(ui->eTitle), static_cast<QWidget*>(ui->eExclude),
                            static_cast<QWidget*>(ui->lbxFlatten), static_cast<QWidget*>(ui->cbActive)})
         field->setEnabled(false);
@@ -96,12 +92,12 @@ void THauptformular::ClearEditor() {
 void THauptformular::ShowArea(const TArea& area) {
     Updating = true;
     SetTextIfDifferent(ui->eLayer, QString::number(area.Layer));
-    SetTextIfDifferent(ui->eTitle, AnsiToUnicode(area.Title));
-    SetTextIfDifferent(ui->eLocal, AnsiToUnicode(area.Local));
-    SetTextIfDifferent(ui->eRemote, AnsiToUnicode(area.Remote));
+    SetTextIfDifferent(ui->eTitle, RecordToText(area.Title));
+    SetTextIfDifferent(ui->eLocal, RecordToText(area.Local));
+    SetTextIfDifferent(ui->eRemote, RecordToText(area.Remote));
     ui->cbActive->setChecked(area.Active);
     ui->cbRequired->setChecked(area.Required);
-    SetTextIfDifferent(ui->eExclude, AnsiToUnicode(area.Exclude));
+    SetTextIfDifferent(ui->eExclude, RecordToText(area.Exclude));
     ShowFlatten(ui->lbxFlatten, area.Flatten);
     Updating = false;
 }
@@ -109,21 +105,25 @@ void THauptformular::ShowArea(const TArea& area) {
 // Making a required area active is no step: no undo may make it inactive again, and the saved state
 // counts it as it is.
 void THauptformular::UpdateControls() {
-    if (MustBeActive(CurrentItem->Area()) && !CurrentItem->Area().Active) {
-        History.ActivateRequired(CurrentItem->Id());
-        CurrentItem->Show(Document().Areas[static_cast<std::size_t>(CurrentPosition())].Area);
+    if (Session.ActivateCurrentIfRequired()) {
+        CurrentRow()->Show(Document().Areas[static_cast<std::size_t>(CurrentPosition())].Area);
         Updating = true;
         ui->cbActive->setChecked(true);
         Updating = false;
     }
-    const TCommandStates states = EnabledCommands(Document(), lvAreas->SelectionFlags(), CurrentPosition());
+    const TCommandStates states = EnabledCommands(Document(), Session.Selected(), CurrentPosition());
     SetEditorEditable(states.CurrentEditable);
-    UpdateListCommands(states);
+    UpdateListCommands();
     ui->cbActive->setEnabled(states.CurrentNotRequired);
 }
 
 int THauptformular::CurrentPosition() const {
-    return CurrentItem ? lvAreas->indexOfTopLevelItem(CurrentItem) : -1;
+    return Session.CurrentPosition();
+}
+
+TAreaRow* THauptformular::CurrentRow() const {
+    const int position = CurrentPosition();
+    return position >= 0 ? lvAreas->Row(position) : nullptr;
 }
 
 bool THauptformular::CurrentEditable() const {
@@ -146,45 +146,24 @@ void THauptformular::SetEditorEditable(bool editable) {
     ui->lReadOnly->setVisible(!editable);
 }
 
-void THauptformular::UpdateListCommands(const TCommandStates& states) {
-    ui->bbUp->setEnabled(states.TopNotSelected);
-    ui->bbDown->setEnabled(states.BottomNotSelected);
-    for (QPushButton* button : {ui->bbDelete, ui->bbExportRemove})
-        button->setEnabled(states.NoRequiredSelected);
-    for (QPushButton* button : {ui->bbDupl, ui->bbExport})
-        button->setEnabled(states.CurrentEditable);
-    for (QAction* item : {ui->cmAreaDelete, ui->cmAreaCutExport})
-        item->setEnabled(states.NoRequiredSelected);
-    for (QAction* item : {ui->cmAreaDuplicate, ui->cmAreaExport})
-        item->setEnabled(states.CurrentEditable);
-    for (QAction* item : {ui->cmAreaActivate, ui->cmAreaDeactivate})
-        item->setEnabled(states.EditableSelected);
-    ui->bbImport->setEnabled(states.NoProtectedCurrent);
-    for (QAction* item : {ui->cmEditCopy, ui->cmEditPaste, ui->cmAreaImport})
-        item->setEnabled(states.NoProtectedCurrent);
-    ui->cmEditCut->setEnabled(states.NoProtectedNorRequired);
-    ui->cmAreaSelectMissing->setEnabled(MissingCount > 0);
-    UpdateFindCommands();
-}
-
 // No change reaches an area while the editor is being filled or shows no row.
 void THauptformular::ChangeCurrentArea(const char* name, const std::function<void(TArea&)>& change,
                                        bool typed) {
-    if (Updating || !CurrentItem)
+    if (Updating || !Session.Current())
         return;
-    const std::string runKey = typed ? name + std::to_string(CurrentItem->Id()) : std::string();
-    PerformEdit(ChangeArea(Document(), lvAreas->SelectionFlags(), CurrentPosition(), name, change), runKey);
+    const std::string runKey = typed ? name + std::to_string(Session.Current()) : std::string();
+    PerformEdit(ChangeArea(Document(), Session.Selected(), CurrentPosition(), name, change), runKey);
 }
 
 void THauptformular::eTitleChange() {
     ChangeCurrentArea(
-        "Scenery Title", [title = FieldTextToAnsi(ui->eTitle->text())](TArea& area) { area.Title = title; },
+        "Scenery Title", [title = FieldToRecord(ui->eTitle->text())](TArea& area) { area.Title = title; },
         true);
 }
 
 void THauptformular::eExcludeChange() {
     ChangeCurrentArea(
-        "Exclude", [exclude = FieldTextToAnsi(ui->eExclude->text())](TArea& area) { area.Exclude = exclude; },
+        "Exclude", [exclude = FieldToRecord(ui->eExclude->text())](TArea& area) { area.Exclude = exclude; },
         true);
 }
 
@@ -208,7 +187,7 @@ void THauptformular::bbRemoteClick() {
 // Both folder buttons share the one picker, so each browse starts where the last one ended. The area
 // keeps the folder in the host's form, relative to the host folder when it lies below it.
 void THauptformular::BrowseFolder(const char* name, std::string TArea::*folder) {
-    if (Updating || !CurrentItem)
+    if (Updating || !Session.Current())
         return;
     const QString fsPath = QString::fromLocal8Bit(FPrefs.FSPath);
     if (stbPath.SelectedFolder().isEmpty())
@@ -223,19 +202,19 @@ void THauptformular::BrowseFolder(const char* name, std::string TArea::*folder) 
 }
 
 void THauptformular::bbFlattenAddClick() {
-    if (Updating || !CurrentItem)
+    if (Updating || !Session.Current())
         return;
     const QString command =
         ShowInputDialog(u"Add flatten command"_s, FlattenCaption, QString(), RefusalReport());
     if (!command.isEmpty())
         ChangeFlatten("Add flatten command",
-                      [text = FieldTextToAnsi(command)](std::vector<std::string>& commands) {
+                      [text = FieldToRecord(command)](std::vector<std::string>& commands) {
                           commands.push_back(text);
                       });
 }
 
 int THauptformular::CommandToChange() {
-    return Updating || !CurrentItem ? -1 : SelectedCommand(ui->lbxFlatten);
+    return Updating || !Session.Current() ? -1 : SelectedCommand(ui->lbxFlatten);
 }
 
 void THauptformular::bbFlattenEditClick() {
@@ -246,7 +225,7 @@ void THauptformular::bbFlattenEditClick() {
                                             ui->lbxFlatten->item(row)->text(), RefusalReport());
     if (!command.isEmpty())
         ChangeFlatten("Edit flatten command",
-                      [row, text = FieldTextToAnsi(command)](std::vector<std::string>& commands) {
+                      [row, text = FieldToRecord(command)](std::vector<std::string>& commands) {
                           commands[static_cast<std::size_t>(row)] = text;
                       });
 }

@@ -4,8 +4,8 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
+#include "CodePageText.h"
 #include "model/format/CountText.h"
-#include "platform/AnsiCodec.h"
 #include "ui_Main.h"
 
 #include <QKeyEvent>
@@ -66,41 +66,35 @@ void THauptformular::cmEditFindClick() {
 
 // A character the code page lacks occurs in no field, so such a text matches nothing; a line break,
 // which no field holds either, says so to the filter.
-TAreaFilter THauptformular::Filter() const {
-    const TAnsiSplit split = SplitByAnsi(ui->eFind->text());
-    const std::string text = split.Lacking.isEmpty() ? UnicodeToAnsi(split.Kept) : std::string("\n");
-    return TAreaFilter(text, static_cast<TAreaKind>(ui->cbxShow->currentIndex()), AnsiLetterCase());
+TAreaFilter THauptformular::TypedFilter() const {
+    const TCodePageSplit split = SplitByCodePage(ui->eFind->text());
+    const std::string text = split.Lacking.isEmpty() ? TextToRecord(split.Kept) : std::string("\n");
+    return TAreaFilter(text, static_cast<TAreaKind>(ui->cbxShow->currentIndex()), RecordLetterCase());
 }
 
 // The editor follows when its row went out of sight; the status bar keeps what it said.
 void THauptformular::FilterChange() {
-    FKeptShown.clear();
+    Session.SetFilter(TypedFilter());
     ShowFilter();
     FollowCurrent();
 }
 
 void THauptformular::ShowFilter() {
-    const TAreaFilter filter = Filter();
-    const TFilterView view = FilterRows(Document(), filter, lvAreas->MissingFolderFlags(), FKeptShown,
-                                        lvAreas->SelectionFlags(), CurrentPosition());
+    const TFilterView view = Session.ApplyFilter(lvAreas->MissingFolderFlags());
     lvAreas->ShowRows(view.Shown);
-    FRowsHidden = view.ShownCount < Document().Count();
     if (view.Selected != lvAreas->SelectionFlags()) {
         // The editor is told once, by the caller, after the current row is settled.
         const QSignalBlocker quiet(lvAreas);
         lvAreas->SelectByFlags(view.Selected);
     }
-    if (view.Current != CurrentPosition()) {
-        History.EndRun();
-        CurrentItem = nullptr;
-    }
     const QString total = QString::fromStdString(Counted(Document().Areas.size(), "area", "areas"));
-    ui->lFound->setText(filter.IsOn() ? u"%1 of %2"_s.arg(view.ShownCount).arg(total) : QString());
+    ui->lFound->setText(Session.Filter().IsOn() ? u"%1 of %2"_s.arg(view.ShownCount).arg(total) : QString());
     ui->lFound->adjustSize();
-    lvAreas->setDragEnabled(!FRowsHidden);
-    lvAreas->setStatusTip(FRowsHidden ? OrderHint : QString());
-    ui->bbUp->setStatusTip(FRowsHidden ? OrderHint : FOrderTips[0]);
-    ui->bbDown->setStatusTip(FRowsHidden ? OrderHint : FOrderTips[1]);
+    const bool hidden = Session.RowsHidden();
+    lvAreas->setDragEnabled(!hidden);
+    lvAreas->setStatusTip(hidden ? OrderHint : QString());
+    ui->bbUp->setStatusTip(hidden ? OrderHint : FOrderTips[0]);
+    ui->bbDown->setStatusTip(hidden ? OrderHint : FOrderTips[1]);
 }
 
 // Clearing both controls at once filters only once.
@@ -112,8 +106,8 @@ void THauptformular::ClearFilter() {
         ui->cbxShow->setCurrentIndex(static_cast<int>(TAreaKind::All));
     }
     FilterChange();
-    if (CurrentItem)
-        lvAreas->scrollToItem(CurrentItem);
+    if (TAreaRow* current = CurrentRow())
+        lvAreas->scrollToItem(current);
 }
 
 void THauptformular::EnterList() {
@@ -129,29 +123,14 @@ bool THauptformular::SelectFirstShownRow() {
     const int first = lvAreas->FirstShownRow();
     if (first >= 0)
         lvAreas->SelectOnly(first);
+    Session.Select(lvAreas->SelectionFlags());
     return first >= 0;
-}
-
-void THauptformular::KeepShown(const TDocumentStep& step) {
-    for (std::size_t p = 0; p < step.TouchedAfter.size(); ++p)
-        if (step.TouchedAfter[p])
-            FKeptShown.insert(step.Document.Areas[p].Id);
 }
 
 // Alt+Up and Alt+Down say why they do nothing while rows are hidden.
 void THauptformular::MoveByKey(QPushButton* button) {
-    if (FRowsHidden)
+    if (Session.RowsHidden())
         ShowHintText(OrderHint);
     else
         button->click();
-}
-
-void THauptformular::UpdateFindCommands() {
-    const bool movable = CanMoveToEnd(lvAreas->SelectionFlags());
-    for (QAction* item : {ui->cmAreaMoveTop, ui->cmAreaMoveBottom})
-        item->setEnabled(movable);
-    if (!FRowsHidden)
-        return;
-    for (QPushButton* button : {ui->bbUp, ui->bbDown})
-        button->setEnabled(false);
 }

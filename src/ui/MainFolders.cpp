@@ -29,8 +29,8 @@ void THauptformular::CheckFolders(const QList<TAreaRow*>& rows) {
 }
 
 void THauptformular::ShowFolderStatus() {
-    if (CurrentItem && !CurrentItem->Folder().Exists) {
-        const QString path = QString::fromLocal8Bit(CurrentItem->Folder().Path);
+    if (const TAreaRow* current = CurrentRow(); current && !current->Folder().Exists) {
+        const QString path = QString::fromLocal8Bit(current->Folder().Path);
         SetStatusText(path.isEmpty() ? Empty : NotFound + QDir::toNativeSeparators(path));
     } else if (FStatusText.startsWith(NotFound) || FStatusText == Empty) {
         SetStatusText(QString());
@@ -53,8 +53,8 @@ void THauptformular::cmAreaSelectMissingClick() {
     const std::vector<char> missing = TakenRows(lvAreas->MissingFolderFlags(), lvAreas->ShownFlags());
     const auto count = static_cast<std::size_t>(std::count(missing.begin(), missing.end(), 1));
     if (count == 0) {
-        SetStatusText(FRowsHidden ? u"No area shown has a missing folder."_s
-                                  : u"No area has a missing folder."_s);
+        SetStatusText(Session.RowsHidden() ? u"No area shown has a missing folder."_s
+                                           : u"No area has a missing folder."_s);
         return;
     }
     SelectFlagged(missing);
@@ -63,11 +63,12 @@ void THauptformular::cmAreaSelectMissingClick() {
 }
 
 void THauptformular::SelectFlagged(const std::vector<char>& flags) {
-    CurrentItem = nullptr;
+    Session.SetCurrent(0);
     {
         const QSignalBlocker quiet(lvAreas);
         lvAreas->SelectByFlags(flags);
     }
+    Session.Select(lvAreas->SelectionFlags());
     FollowSelection();
-    lvAreas->scrollToItem(CurrentItem);
+    lvAreas->scrollToItem(CurrentRow());
 }

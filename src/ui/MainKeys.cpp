@@ -7,8 +7,6 @@
 #include <QShortcut>
 
 void THauptformular::ConnectKeys() {
-    connect(ui->cmAreaMoveTop, &QAction::triggered, this, &THauptformular::cmAreaMoveTopClick);
-    connect(ui->cmAreaMoveBottom, &QAction::triggered, this, &THauptformular::cmAreaMoveBottomClick);
     // The button's own queued click, so a failing save reaches the error report the same way.
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, ui->bbSave,
             &QPushButton::click);

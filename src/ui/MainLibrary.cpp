@@ -3,10 +3,10 @@
 #include "Main.h"
 
 #include "AreaListView.h"
+#include "CodePageText.h"
 #include "InfoDialogs.h"
 #include "model/format/CountText.h"
 #include "model/library/DeclinedAreas.h"
-#include "platform/AnsiCodec.h"
 #include "ui_Main.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,7 +17,7 @@ constexpr int TitlesNamed = 10;
 QString TitleList(const std::vector<TArea>& areas) {
     QStringList titles;
     for (std::size_t i = 0; i < areas.size() && i < TitlesNamed; ++i)
-        titles.append(AnsiToUnicode(areas[i].Title));
+        titles.append(RecordToText(areas[i].Title));
     if (areas.size() > TitlesNamed)
         titles.append(u"..."_s);
     return titles.join(u", "_s);
@@ -64,6 +64,5 @@ void THauptformular::OfferInstalledAreas(const TLibraryLoad& load) {
         FPrefs.DeclinedAreas = DeclinedAreasValue(load.HostFileHash, load.HostOnly);
         return;
     }
-    Perform(InsertAreas(Document(), lvAreas->SelectionFlags(), Document().Count(), offered,
-                        "Add installed areas"));
+    Perform(InsertAreas(Document(), Session.Selected(), Document().Count(), offered, "Add installed areas"));
 }

@@ -2,10 +2,10 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
+#include "CodePageText.h"
 #include "InfoDialogs.h"
 #include "model/format/CountText.h"
 #include "model/format/QuarrowTypes.h"
-#include "platform/AnsiCodec.h"
 #include "ui_Main.h"
 
 #include <QCloseEvent>
@@ -40,7 +40,7 @@ public:
         case TSaveQuestionKind::UnshownAreas:
             return AskYesNoDefaultNo(QString::fromLocal8Bit(question.Text));
         case TSaveQuestionKind::NoLocalPath:
-            return AskYesNo(AnsiToUnicode(question.Text));
+            return AskYesNo(RecordToText(question.Text));
         case TSaveQuestionKind::PerUserCopy:
             return AskYesNo(u"Scenery.cfg cannot be written in "_s + Local(question.Path) +
                             u" without administrator rights. Save it as the simulator's per-user copy ("_s +
@@ -99,10 +99,9 @@ void THauptformular::bbSaveClick() {
         return;
     }
     // The file holds the areas numbered from 1; the list shows them so, without a step of its own.
-    const TSelection selected = lvAreas->SelectionFlags();
     const int count = outcome.Saved.Count();
-    History.MarkSaved(std::move(outcome.Saved));
-    ShowDocument(selected, CurrentItem ? CurrentItem->Id() : 0);
+    Session.MarkSaved(std::move(outcome.Saved));
+    ShowDocument();
     FollowCurrent();
     ShowLibraryPath();
     if (outcome.RestorePointFailure.empty())
@@ -129,12 +128,12 @@ void THauptformular::changeEvent(QEvent* event) {
 }
 
 void THauptformular::bbRevertClick() {
-    if (!Modified || AskYesNo(u"Changes will be lost. Continue anyway?"_s))
+    if (!IsModified() || AskYesNo(u"Changes will be lost. Continue anyway?"_s))
         ReloadAll();
 }
 
 bool THauptformular::FormCloseQuery() {
-    return !Modified || AskYesNo(u"Changes will be lost. Quit anyway?"_s);
+    return !IsModified() || AskYesNo(u"Changes will be lost. Quit anyway?"_s);
 }
 
 // The close box, Alt+F4 and "E&xit" all arrive here.

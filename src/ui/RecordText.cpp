@@ -1,6 +1,6 @@
 #include "RecordText.h"
 
-#include "platform/AnsiCodec.h"
+#include "CodePageText.h"
 
 #include <QLineEdit>
 #include <QValidator>
@@ -17,8 +17,8 @@ public:
         : QValidator(parent), FReport(std::move(report)) {}
 
     State validate(QString& input, int& caret) const override {
-        const TAnsiSplit before = SplitByAnsi(input.left(caret));
-        const TAnsiSplit after = SplitByAnsi(input.mid(caret));
+        const TCodePageSplit before = SplitByCodePage(input.left(caret));
+        const TCodePageSplit after = SplitByCodePage(input.mid(caret));
         const QString lacking = before.Lacking + after.Lacking;
         if (!lacking.isEmpty()) {
             caret = static_cast<int>(before.Kept.size());
@@ -45,7 +45,7 @@ QString SingleLine(QString text) {
 }
 
 QString RecordText(const QString& text) {
-    return SingleLine(SplitByAnsi(text).Kept);
+    return SingleLine(SplitByCodePage(text).Kept);
 }
 
 void KeepRecordText(QLineEdit* edit, TRefusalReport report) {

@@ -1,7 +1,7 @@
 #include "RestoreDialog.h"
 
 #include "ButtonKinds.h"
-#include "platform/AnsiCodec.h"
+#include "CodePageText.h"
 #include "ui_RestoreDialog.h"
 
 #include <QHeaderView>
@@ -22,7 +22,7 @@ QString FieldList(const std::vector<const char*>& fields) {
 }
 
 QString AreaLine(const TAreaDifference& area) {
-    const QString title = AnsiToUnicode(area.Title) + u": "_s;
+    const QString title = RecordToText(area.Title) + u": "_s;
     if (area.Kind == TAreaDifference::TKind::Added)
         return title + u"added at %1."_s.arg(area.Other);
     if (area.Kind == TAreaDifference::TKind::Removed)

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "InfoDialogs.h"
 #include "ModalDriver.h"
+#include "app/SystemAlertSound.h"
 #include "model/format/InOutError.h"
 
 #include <QAbstractButton>
@@ -9,6 +10,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -107,5 +112,19 @@ TEST(ErrorReportTextTest, FullStopOnlyAfterCharactersSortingAfterIt) {
         EXPECT_EQ(ErrorReportText(message), expected) << message.toStdString();
     }
 }
+
+#ifdef Q_OS_WIN
+// Each box that beeps plays the system's sound of its kind, as Windows programs do.
+TEST(BoxSoundTest, EachKindPlaysItsSystemSound) {
+    const std::pair<TAlertKind, unsigned> sounds[] = {{TAlertKind::Error, MB_ICONHAND},
+                                                      {TAlertKind::Warning, MB_ICONEXCLAMATION},
+                                                      {TAlertKind::Question, MB_ICONQUESTION},
+                                                      {TAlertKind::Information, MB_ICONASTERISK}};
+    for (const auto& [kind, sound] : sounds) {
+        EXPECT_EQ(BoxSound(kind), sound);
+        EXPECT_TRUE(MessageBeep(BoxSound(kind)));
+    }
+}
+#endif
 
 } // namespace

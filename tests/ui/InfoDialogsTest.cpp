@@ -6,10 +6,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -133,18 +129,5 @@ TEST(BoxRecorderTest, RecordsKindTitleTextAndBeeps) {
         EXPECT_EQ(std::tie(box.Kind, box.Title, box.Text), expected[i]) << "box " << i;
     }
 }
-
-#ifdef Q_OS_WIN
-// Each box that beeps plays the system's sound of its kind, as Windows programs do.
-TEST(BoxSoundTest, EachKindPlaysItsSystemSound) {
-    const std::pair<TBoxKind, unsigned> sounds[] = {{TBoxKind::Error, MB_ICONHAND},
-                                                    {TBoxKind::Warning, MB_ICONEXCLAMATION},
-                                                    {TBoxKind::Confirmation, MB_ICONQUESTION}};
-    for (const auto& [kind, sound] : sounds) {
-        EXPECT_EQ(BoxSound(kind), sound);
-        EXPECT_TRUE(MessageBeep(BoxSound(kind)));
-    }
-}
-#endif
 
 } // namespace
