@@ -5,17 +5,11 @@
 #include "Main.h"
 #include "app/Application.h"
 #include "model/document/ListRules.h"
-#include "model/prefs/Global.h"
-#include "platform/RestorePointFolder.h"
-#include "platform/SystemFileAccess.h"
-#include "platform/SystemHostFolders.h"
-#include "platform/SystemHostSystem.h"
-#include "platform/SystemSceneryFiles.h"
+#include "support/TestFiles.h"
+#include "support/WindowServices.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <memory>
@@ -39,32 +33,17 @@ std::string LargeCfg(int areas = AreaCount) {
     return text;
 }
 
-// The window never asks for the host key here: only the settings dialog would.
-class TNoHostKey : public THostLocator {
-public:
-    std::optional<std::string> ReadHostKey() const override { return std::nullopt; }
-    bool HoldsHost(const std::string&) const override { return false; }
-};
-
-// The window on a host folder holding the large file, shown once so that its list is laid out.
-struct TBenchWindow {
+// The window on a host folder holding the large file, shown once so that its list is laid out. It never
+// asks for the host key here: only the settings dialog would.
+struct TBenchWindow : TTestServices {
     QTemporaryDir Folder;
-    TSystemFileAccess Files;
-    TSystemHostFolders Folders;
-    TSystemSceneryFiles Scenery;
-    TNoHostKey Host;
-    TSystemHostSystem System;
-    TPrefs BenchPrefs;
-    QTemporaryDir DataFolder;
-    TRestorePointFolder Points{DataFolder.path()};
     std::unique_ptr<THauptformular> Window;
     TAreaListView* List = nullptr;
 
     TBenchWindow() {
         WriteFile(QStringLiteral("Scenery.cfg"), LargeCfg());
-        BenchPrefs.FSPath = Folder.path().toLocal8Bit().toStdString() + "/";
-        Window = std::make_unique<THauptformular>(
-            TWindowServices{Files, Folders, Host, System, BenchPrefs, Scenery, Points});
+        TestPrefs.FSPath = Folder.path().toLocal8Bit().toStdString() + "/";
+        Window = std::make_unique<THauptformular>(Services());
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         Window->show();
         // The clipboard commands act on the list only while it has the focus.
@@ -74,10 +53,9 @@ struct TBenchWindow {
     }
 
     QString WriteFile(const QString& name, const std::string& text) const {
-        QFile file(Folder.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0)
+        if (!WriteBytes(Folder.filePath(name), text))
             std::abort();
-        return file.fileName();
+        return Folder.filePath(name);
     }
 
     // Reloads and selects every second row starting at the first given one: 1000 separate ranges.

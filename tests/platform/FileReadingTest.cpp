@@ -1,5 +1,7 @@
 #include "platform/FileReading.h"
 #include "platform/SystemFileAccess.h"
+#include "support/CaseName.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,11 +30,6 @@ struct TReadCase {
     std::string Expected; // the bytes when read, the reason when failed
 };
 
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 class ReadingAFile : public testing::TestWithParam<TReadCase> {};
 
 TEST_P(ReadingAFile, ReadsOrSaysWhyNot) {
@@ -51,35 +48,25 @@ TEST_P(ReadingAFile, ReadsOrSaysWhyNot) {
     EXPECT_EQ(TSystemFileAccess().Stamp(path.toLocal8Bit().toStdString(), nullptr).State, stamped);
 }
 
+// clang-format off
 const TReadCase ReadCases[] = {
-    TReadCase{"Regular", [](const QString& p) { return WriteBytes(p, "[General]\r\n\x00\xFF"_ba); },
-              TState::Read, std::string("[General]\r\n\0\xFF", 13)},
-    TReadCase{"Missing", [](const QString&) { return true; }, TState::Missing, ""},
-    TReadCase{"Folder", [](const QString& p) { return QDir().mkdir(p); }, TState::Failed,
-              "not a regular file"},
+    {"Regular", [](const QString& p) { return WriteBytes(p, "[General]\r\n\x00\xFF"_ba); }, TState::Read, std::string("[General]\r\n\0\xFF", 13)},
+    {"Missing", [](const QString&) { return true; }, TState::Missing, ""},
+    {"Folder", [](const QString& p) { return QDir().mkdir(p); }, TState::Failed, "not a regular file"},
 #ifndef Q_OS_WIN
     // Opening a FIFO for reading would wait for a writer: it must be refused at once. Windows has
     // no FIFOs, no symbolic link loops without privileges and no unreadable mode bits; its
     // counterpart, a file another program holds, is tested below.
-    TReadCase{"Fifo", [](const QString& p) { return mkfifo(QFile::encodeName(p), 0600) == 0; },
-              TState::Failed, "not a regular file"},
-    TReadCase{"LinkLoop", [](const QString& p) { return QFile::link(p, p); }, TState::Failed,
-              "Too many levels of symbolic links"},
-    TReadCase{"Unreadable",
-              [](const QString& p) {
-                  return WriteBytes(p, "x") && chmod(QFile::encodeName(p), 0200) == 0 && geteuid() != 0;
-              },
-              TState::Failed, "Permission denied"},
+    {"Fifo", [](const QString& p) { return mkfifo(QFile::encodeName(p), 0600) == 0; }, TState::Failed, "not a regular file"},
+    {"LinkLoop", [](const QString& p) { return QFile::link(p, p); }, TState::Failed, "Too many levels of symbolic links"},
+    {"Unreadable", [](const QString& p) { return WriteBytes(p, "x") && chmod(QFile::encodeName(p), 0200) == 0 && geteuid() != 0; }, TState::Failed, "Permission denied"},
 #endif
     // Sparse: the size is checked before anything is read, so no memory grows with it.
-    TReadCase{"OverTheCap",
-              [](const QString& p) { return WriteBytes(p, "x") && QFile(p).resize(MaxReadSize + 1); },
-              TState::Failed, "larger than 64 MiB"}};
+    {"OverTheCap", [](const QString& p) { return WriteBytes(p, "x") && QFile(p).resize(MaxReadSize + 1); }, TState::Failed, "larger than 64 MiB"},
+};
+// clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Kinds, ReadingAFile, testing::ValuesIn(ReadCases),
-                         [](const testing::TestParamInfo<TReadCase>& info) {
-                             return std::string(info.param.Name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Kinds, ReadingAFile, testing::ValuesIn(ReadCases), CaseName);
 
 TEST(ReadingAFile, AtTheCapIsReadWhole) {
     QTemporaryDir dir;

@@ -2,25 +2,14 @@
 #include "model/format/InOutError.h"
 #include "platform/FileCopy.h"
 #include "support/RealWriteFailure.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 int FailureCode(const QString& path) {
     try {
@@ -36,27 +25,27 @@ int FailureCode(const QString& path) {
 TEST(FileTextOutput, WritesLinesWithCrLfOnCommit) {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Scenery.cfg"_s);
-    WriteFile(path, "old");
+    ASSERT_TRUE(WriteBytes(path, "old"));
     {
         TFileTextOutput output(path);
         output.WriteLine("[General]");
         output.WriteLine("");
         output.WriteLine("\xFC");
-        EXPECT_EQ(Contents(path), "old");
+        EXPECT_EQ(FileBytes(path), "old");
         output.Commit();
     }
-    EXPECT_EQ(Contents(path), "[General]\r\n\r\n\xFC\r\n");
+    EXPECT_EQ(FileBytes(path), "[General]\r\n\r\n\xFC\r\n");
 }
 
 TEST(FileTextOutput, OldFileStaysWholeUntilCommit) {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Scenery.cfg"_s);
-    WriteFile(path, "old contents");
+    ASSERT_TRUE(WriteBytes(path, "old contents"));
     {
         TFileTextOutput output(path);
         output.WriteLine("new");
     }
-    EXPECT_EQ(Contents(path), "old contents");
+    EXPECT_EQ(FileBytes(path), "old contents");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Scenery.cfg"_s});
 }
 
@@ -72,7 +61,7 @@ TEST(FileTextOutput, FailuresCarryTheReportsCodes) {
 TEST(FileTextOutput, RealWriteFailureInTheFinalFlushKeepsTheOldFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Scenery.cfg"_s);
-    WriteFile(path, "old contents");
+    ASSERT_TRUE(WriteBytes(path, "old contents"));
     int code = 0;
     {
         const TRealWriteFailure failure({path});
@@ -85,25 +74,24 @@ TEST(FileTextOutput, RealWriteFailureInTheFinalFlushKeepsTheOldFile) {
         }
     }
     EXPECT_EQ(code, TRealWriteFailure::Code());
-    EXPECT_EQ(Contents(path), "old contents");
+    EXPECT_EQ(FileBytes(path), "old contents");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Scenery.cfg"_s});
 }
 
 TEST(FileCopy, RealWriteFailureKeepsTheOldTarget) {
     QTemporaryDir dir;
     const QString source = dir.filePath(u"Scenery.cfg"_s), target = dir.filePath(u"Scenery.qrw"_s);
-    WriteFile(source, QByteArray(3872, 'n'));
-    WriteFile(target, "old backup");
+    ASSERT_TRUE(WriteBytes(source, QByteArray(3872, 'n')) && WriteBytes(target, "old backup"));
     bool copied = true;
     {
         const TRealWriteFailure failure({target});
         copied = CopyFileReplacing(source, target);
     }
     EXPECT_FALSE(copied);
-    EXPECT_EQ(Contents(target), "old backup");
+    EXPECT_EQ(FileBytes(target), "old backup");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"Scenery.cfg"_s, u"Scenery.qrw"_s}));
     EXPECT_TRUE(CopyFileReplacing(source, target));
-    EXPECT_EQ(Contents(target), QByteArray(3872, 'n'));
+    EXPECT_EQ(FileBytes(target), std::string(3872, 'n'));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/HostFolderText.h"
 #include "WinePrefixBuilder.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -38,24 +39,22 @@ TEST_P(HostFolderTextTest, GivesTheHostsText) {
     EXPECT_EQ(HostFolderText(InRoot(wine, c.Chosen), InRoot(wine, c.FSPath)), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Folders, HostFolderTextTest,
-    testing::Values(
-        TFolderCase{"BelowTheHostFolder", u"pfx/drive_c/FS9/Addon Scenery/Alps"_s, u"pfx/drive_c/FS9/"_s,
-                    u"Addon Scenery\\Alps"_s},
-        TFolderCase{"OutsideOnDriveC", u"pfx/drive_c/Other/Alps"_s, u"pfx/drive_c/FS9/"_s,
-                    u"C:\\Other\\Alps"_s},
-        TFolderCase{"LongestDriveLinkWins", u"data/Scenery/Alps"_s, u"pfx/drive_c/FS9/"_s,
-                    u"D:\\Scenery\\Alps"_s},
-        TFolderCase{"DriveRoot", u"data"_s, u"pfx/drive_c/FS9/"_s, u"D:\\"_s},
-        TFolderCase{"ElsewhereThroughZ", u"/usr/share"_s, u"pfx/drive_c/FS9/"_s, u"Z:\\usr\\share"_s},
-        // Stripping is exact: another case is another folder on this disk.
-        TFolderCase{"CaseSensitiveStripping", u"pfx/drive_c/fs9/Alps"_s, u"pfx/drive_c/FS9/"_s,
-                    u"C:\\fs9\\Alps"_s},
-        TFolderCase{"NoPrefixBelow", u"plain/FS9/Scenery/Alps"_s, u"plain/FS9/"_s, u"Scenery\\Alps"_s},
-        TFolderCase{"NoPrefixOutside", u"data/Scenery"_s, u"plain/FS9/"_s, {}},
-        TFolderCase{"NoHostFolder", u"data/Scenery"_s, u""_s, {}},
-        TFolderCase{"PrefixWithoutZ", u"/usr/share"_s, u"noz/drive_c/FS9/"_s, {}}),
-    [](const testing::TestParamInfo<TFolderCase>& info) { return std::string(info.param.Name); });
+// clang-format off
+const TFolderCase FolderCases[] = {
+    {"BelowTheHostFolder", u"pfx/drive_c/FS9/Addon Scenery/Alps"_s, u"pfx/drive_c/FS9/"_s, u"Addon Scenery\\Alps"_s},
+    {"OutsideOnDriveC", u"pfx/drive_c/Other/Alps"_s, u"pfx/drive_c/FS9/"_s, u"C:\\Other\\Alps"_s},
+    {"LongestDriveLinkWins", u"data/Scenery/Alps"_s, u"pfx/drive_c/FS9/"_s, u"D:\\Scenery\\Alps"_s},
+    {"DriveRoot", u"data"_s, u"pfx/drive_c/FS9/"_s, u"D:\\"_s},
+    {"ElsewhereThroughZ", u"/usr/share"_s, u"pfx/drive_c/FS9/"_s, u"Z:\\usr\\share"_s},
+    // Stripping is exact: another case is another folder on this disk.
+    {"CaseSensitiveStripping", u"pfx/drive_c/fs9/Alps"_s, u"pfx/drive_c/FS9/"_s, u"C:\\fs9\\Alps"_s},
+    {"NoPrefixBelow", u"plain/FS9/Scenery/Alps"_s, u"plain/FS9/"_s, u"Scenery\\Alps"_s},
+    {"NoPrefixOutside", u"data/Scenery"_s, u"plain/FS9/"_s, {}},
+    {"NoHostFolder", u"data/Scenery"_s, u""_s, {}},
+    {"PrefixWithoutZ", u"/usr/share"_s, u"noz/drive_c/FS9/"_s, {}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Folders, HostFolderTextTest, testing::ValuesIn(FolderCases), CaseName);
 
 } // namespace

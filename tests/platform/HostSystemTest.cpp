@@ -1,7 +1,8 @@
 #include "platform/SimulatorProcess.h"
 #include "platform/VirtualStore.h"
+#include "support/CaseName.h"
+#include "support/TestFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -29,22 +30,20 @@ TEST_P(PerUserFolder, IsWhereWindowsRedirectsTheSimulatorsWrites) {
               QString::fromUtf8(GetParam().PerUser));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PerUserFolder,
-    testing::Values(TStoreCase{"ProgramFilesX86",
-                               "C:\\Program Files (x86)\\Microsoft Games\\Flight Simulator 9\\",
-                               "C:\\Users\\ann\\AppData\\Local\\VirtualStore\\Program Files (x86)\\Microsoft "
-                               "Games\\Flight Simulator 9\\"},
-                    TStoreCase{"ProgramFilesOtherCaseNoSeparator", "c:\\PROGRAM FILES\\FS9",
-                               "C:\\Users\\ann\\AppData\\Local\\VirtualStore\\PROGRAM FILES\\FS9\\"},
-                    TStoreCase{"WindowsFolder", "C:/Windows/FS9/",
-                               "C:\\Users\\ann\\AppData\\Local\\VirtualStore\\Windows\\FS9\\"},
-                    TStoreCase{"OutsideProtectedFolders", "D:\\Games\\FS9\\", ""},
-                    TStoreCase{"SameNamedFolderOnAnotherDrive", "D:\\Program Files\\FS9\\", ""},
-                    TStoreCase{"PrefixOfAProtectedName", "C:\\Program Files Extra\\FS9\\", ""},
-                    TStoreCase{"NetworkPath", "\\\\server\\Program Files\\FS9\\", ""},
-                    TStoreCase{"DataFolderUnknown", "C:\\Program Files\\FS9\\", "", ""}),
-    [](const testing::TestParamInfo<TStoreCase>& info) { return std::string(info.param.Name); });
+// clang-format off
+const TStoreCase StoreCases[] = {
+    {"ProgramFilesX86", "C:\\Program Files (x86)\\Microsoft Games\\Flight Simulator 9\\", "C:\\Users\\ann\\AppData\\Local\\VirtualStore\\Program Files (x86)\\Microsoft Games\\Flight Simulator 9\\"},
+    {"ProgramFilesOtherCaseNoSeparator", "c:\\PROGRAM FILES\\FS9", "C:\\Users\\ann\\AppData\\Local\\VirtualStore\\PROGRAM FILES\\FS9\\"},
+    {"WindowsFolder", "C:/Windows/FS9/", "C:\\Users\\ann\\AppData\\Local\\VirtualStore\\Windows\\FS9\\"},
+    {"OutsideProtectedFolders", "D:\\Games\\FS9\\", ""},
+    {"SameNamedFolderOnAnotherDrive", "D:\\Program Files\\FS9\\", ""},
+    {"PrefixOfAProtectedName", "C:\\Program Files Extra\\FS9\\", ""},
+    {"NetworkPath", "\\\\server\\Program Files\\FS9\\", ""},
+    {"DataFolderUnknown", "C:\\Program Files\\FS9\\", "", ""},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Cases, PerUserFolder, testing::ValuesIn(StoreCases), CaseName);
 
 TEST(SimulatorProgram, IsFs9ExeInAnyLetterCaseAfterAnyFolder) {
     EXPECT_TRUE(IsSimulatorProgram(u"C:\\Program Files\\FS9\\fs9.EXE"_s));
@@ -60,10 +59,7 @@ TEST(SimulatorProgram, IsFs9ExeInAnyLetterCaseAfterAnyFolder) {
 TEST(SimulatorProgram, RunningProcessIsFound) {
     const QTemporaryDir processes;
     const auto start = [&processes](const QString& id, const QByteArray& commandLine) {
-        ASSERT_TRUE(QDir(processes.path()).mkdir(id));
-        QFile file(processes.filePath(id + u"/cmdline"_s));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(commandLine);
+        ASSERT_TRUE(WriteBytes(processes.filePath(id + u"/cmdline"_s), commandLine));
     };
     start(u"1"_s, "/sbin/init"_ba);
     start(u"12"_s, QByteArray("/usr/bin/file\0FS9.exe", 21));

@@ -1,7 +1,7 @@
 #include "platform/HostTest.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,10 +17,7 @@ TEST(HostTest, FindsTheHostFileIgnoringCase) {
     for (const auto& [entry, isFolder, holds] : cases) {
         QTemporaryDir temp;
         const QString path = temp.path() + u'/' + entry;
-        if (isFolder)
-            QDir().mkpath(path);
-        else
-            ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));
+        ASSERT_TRUE(isFolder ? QDir().mkpath(path) : WriteBytes(path));
         EXPECT_EQ(FolderHoldsHost(temp.path() + u'/'), holds) << entry.toStdString() << " " << isFolder;
         EXPECT_EQ(FileExistsIgnoringCase(temp.path() + u"/FS9.EXE"_s), holds) << entry.toStdString();
     }
@@ -28,9 +25,7 @@ TEST(HostTest, FindsTheHostFileIgnoringCase) {
 
 TEST(HostFolderTest, FolderTextIsFollowedDirectlyByTheFileName) {
     QTemporaryDir temp;
-    QDir(temp.path()).mkpath(u"FS9"_s);
-    QFile file(temp.path() + u"/FS9/fs9.exe"_s);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(WriteBytes(temp.path() + u"/FS9/fs9.exe"_s));
     EXPECT_TRUE(FolderHoldsHost(temp.path() + u"/FS9/"_s));
     EXPECT_FALSE(FolderHoldsHost(temp.path() + u"/FS9"_s));
     EXPECT_FALSE(FolderHoldsHost(temp.path() + u"/missing/"_s));

@@ -1,7 +1,8 @@
 #include "platform/RestorePointFolder.h"
+#include "support/CaseName.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -47,9 +48,8 @@ protected:
 };
 
 std::string Listed(const TRestorePoint& point) {
-    QFile file(QString::fromLocal8Bit(point.File));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << point.File;
-    return QFileInfo(file).fileName().toStdString() + "=" + file.readAll().toStdString();
+    const QString file = QString::fromLocal8Bit(point.File);
+    return QFileInfo(file).fileName().toStdString() + "=" + FileBytes(file);
 }
 
 // Each point is one file named after the save's time, listed newest first; the 50 newest stay, and a
@@ -57,10 +57,7 @@ std::string Listed(const TRestorePoint& point) {
 TEST_P(RestorePointKeeping, KeepsNamesAndLimits) {
     const TKeepCase& c = GetParam();
     const QString folder = Points.LibraryFolder(Library);
-    ASSERT_TRUE(QDir().mkpath(folder));
-    QFile notes(folder + u"/notes.txt"_s);
-    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
-    notes.close();
+    ASSERT_TRUE(WriteBytes(folder + u"/notes.txt"_s));
     const QDateTime start = Now;
     for (const TKeep& keep : c.Keeps) {
         Now = start.addSecs(keep.Second);
@@ -76,50 +73,22 @@ TEST_P(RestorePointKeeping, KeepsNamesAndLimits) {
     EXPECT_EQ(points.front().Pending, c.Newest.front().find(" pending") != std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RestorePointKeeping,
-    testing::Values(
-        // The bytes exactly as replaced, whatever the code page.
-        TKeepCase{"OneSave",
-                  {{0, "A\r\n\x80\xff"}},
-                  1,
-                  {"2026-12-09 23-41-07.cfg=A\r\n\x80\xff"},
-                  "2026-12-09 23-41-07.cfg=A\r\n\x80\xff",
-                  "2026-12-09 23:41:07"},
-        TKeepCase{"TwoInOneSecond",
-                  {{0, "A"}, {0, "B"}},
-                  2,
-                  {"2026-12-09 23-41-07 (2).cfg=B", "2026-12-09 23-41-07.cfg=A"},
-                  "2026-12-09 23-41-07.cfg=A",
-                  "2026-12-09 23:41:07 (2)"},
-        // The pending file would have replaced the library it was saved with: it is kept after it.
-        TKeepCase{"PendingBesideTheLibrary",
-                  {{0, "L"}, {0, "P", true}},
-                  2,
-                  {"2026-12-09 23-41-07 (2) pending.cfg=P", "2026-12-09 23-41-07.cfg=L"},
-                  "2026-12-09 23-41-07.cfg=L",
-                  "2026-12-09 23:41:07 (2)"},
-        TKeepCase{"TheNewest50Stay",
-                  Series(51, 1),
-                  50,
-                  {"2026-12-09 23-41-57.cfg=P50", "2026-12-09 23-41-56.cfg=P49"},
-                  "2026-12-09 23-41-08.cfg=P1",
-                  "2026-12-09 23:41:57"},
-        // Clash numbers count, they do not sort as text: (10) is newer than (9). Once the first of the
-        // second has gone, the next is (53), not a new first that would go at once.
-        TKeepCase{"FiftyThreeInOneSecond",
-                  Series(53, 0),
-                  50,
-                  {"2026-12-09 23-41-07 (53).cfg=P52", "2026-12-09 23-41-07 (52).cfg=P51"},
-                  "2026-12-09 23-41-07 (4).cfg=P3",
-                  "2026-12-09 23:41:07 (53)"},
-        TKeepCase{"AcrossMidnight",
-                  {{0, "A"}, {3600, "B"}},
-                  2,
-                  {"2026-12-10 00-41-07.cfg=B", "2026-12-09 23-41-07.cfg=A"},
-                  "2026-12-09 23-41-07.cfg=A",
-                  "2026-12-10 00:41:07"}),
-    [](const testing::TestParamInfo<TKeepCase>& info) { return std::string(info.param.Name); });
+// clang-format off
+const TKeepCase KeepCases[] = {
+    // The bytes exactly as replaced, whatever the code page.
+    {"OneSave", {{0, "A\r\n\x80\xff"}}, 1, {"2026-12-09 23-41-07.cfg=A\r\n\x80\xff"}, "2026-12-09 23-41-07.cfg=A\r\n\x80\xff", "2026-12-09 23:41:07"},
+    {"TwoInOneSecond", {{0, "A"}, {0, "B"}}, 2, {"2026-12-09 23-41-07 (2).cfg=B", "2026-12-09 23-41-07.cfg=A"}, "2026-12-09 23-41-07.cfg=A", "2026-12-09 23:41:07 (2)"},
+    // The pending file would have replaced the library it was saved with: it is kept after it.
+    {"PendingBesideTheLibrary", {{0, "L"}, {0, "P", true}}, 2, {"2026-12-09 23-41-07 (2) pending.cfg=P", "2026-12-09 23-41-07.cfg=L"}, "2026-12-09 23-41-07.cfg=L", "2026-12-09 23:41:07 (2)"},
+    {"TheNewest50Stay", Series(51, 1), 50, {"2026-12-09 23-41-57.cfg=P50", "2026-12-09 23-41-56.cfg=P49"}, "2026-12-09 23-41-08.cfg=P1", "2026-12-09 23:41:57"},
+    // Clash numbers count, they do not sort as text: (10) is newer than (9). Once the first of the
+    // second has gone, the next is (53), not a new first that would go at once.
+    {"FiftyThreeInOneSecond", Series(53, 0), 50, {"2026-12-09 23-41-07 (53).cfg=P52", "2026-12-09 23-41-07 (52).cfg=P51"}, "2026-12-09 23-41-07 (4).cfg=P3", "2026-12-09 23:41:07 (53)"},
+    {"AcrossMidnight", {{0, "A"}, {3600, "B"}}, 2, {"2026-12-10 00-41-07.cfg=B", "2026-12-09 23-41-07.cfg=A"}, "2026-12-09 23-41-07.cfg=A", "2026-12-10 00:41:07"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Cases, RestorePointKeeping, testing::ValuesIn(KeepCases), CaseName);
 
 struct TNameCase {
     const char* Name;
@@ -140,15 +109,14 @@ TEST_P(RestorePointFolderName, IsReadableAndSafe) {
     EXPECT_EQ(match.captured(1), c.Readable);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RestorePointFolderName,
-    testing::Values(
-        TNameCase{"Linux", "/home/pilot/fs9/Scenery.cfg", u"home_pilot_fs9_Scenery.cfg"_s},
-        TNameCase{"Windows", "C:\\Program Files\\FS9\\Scenery.cfg", u"C_Program Files_FS9_Scenery.cfg"_s},
-        TNameCase{"Unsafe", "/fs9/a*b?c<d>e|f\"g\x01h/Scenery.cfg", u"fs9_a_b_c_d_e_f_g_h_Scenery.cfg"_s},
-        TNameCase{"LongKeepsTheEnd", "/" + std::string(100, 'a') + "/Scenery.cfg",
-                  QString(68, u'a') + u"_Scenery.cfg"_s}),
-    [](const testing::TestParamInfo<TNameCase>& info) { return std::string(info.param.Name); });
+const TNameCase NameCases[] = {
+    {"Linux", "/home/pilot/fs9/Scenery.cfg", u"home_pilot_fs9_Scenery.cfg"_s},
+    {"Windows", "C:\\Program Files\\FS9\\Scenery.cfg", u"C_Program Files_FS9_Scenery.cfg"_s},
+    {"Unsafe", "/fs9/a*b?c<d>e|f\"g\x01h/Scenery.cfg", u"fs9_a_b_c_d_e_f_g_h_Scenery.cfg"_s},
+    {"LongKeepsTheEnd", "/" + std::string(100, 'a') + "/Scenery.cfg", QString(68, u'a') + u"_Scenery.cfg"_s},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, RestorePointFolderName, testing::ValuesIn(NameCases), CaseName);
 
 // Paths that read alike are different libraries with points of their own; so are paths in another
 // letter case, except on Windows, where they name the same file.
@@ -170,11 +138,8 @@ TEST(RestorePointFolder, EachLibraryHasItsOwnPoints) {
         {"/fs9_Scenery.cfg", {"/fs9_Scenery.cfg"}}};
     for (const auto& [library, held] : expected) {
         std::vector<std::string> listed;
-        for (const TRestorePoint& point : points.List(library)) {
-            QFile file(QString::fromLocal8Bit(point.File));
-            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-            listed.push_back(file.readAll().toStdString());
-        }
+        for (const TRestorePoint& point : points.List(library))
+            listed.push_back(FileBytes(QString::fromLocal8Bit(point.File)));
         EXPECT_EQ(listed, held) << library;
     }
 }

@@ -1,7 +1,7 @@
 #include "platform/SceneryFolderScan.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -24,11 +24,8 @@ TEST(SceneryFolderScan, FindsTheAddOnsOneAndTwoLevelsDown) {
                                  "Textures/texture/t.bgl",
                                  "Flat/flat.bgl",
                                  "Odd/scenery.bgl"};
-    for (const char* file : files) {
-        const QString path = root.filePath(QString::fromLatin1(file));
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-        ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly));
-    }
+    for (const char* file : files)
+        ASSERT_TRUE(WriteBytes(root.filePath(QString::fromLatin1(file))));
     ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("Odd/scenery.bgl.d"))));
     std::vector<std::string> found;
     for (const std::filesystem::path& folder : FindSceneryFolders(root.path().toStdU16String()))

@@ -1,7 +1,7 @@
 #include "platform/SystemSceneryFiles.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -14,11 +14,8 @@ TEST(SystemSceneryFiles, ListsAndReadsTheBglFilesOfTheScenerySubfolder) {
     QTemporaryDir root;
     ASSERT_TRUE(root.isValid());
     ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("Area/SCENERY/dir.bgl"))));
-    for (const char* name : {"Area/SCENERY/b.BGL", "Area/SCENERY/a.bgl", "Area/SCENERY/notes.txt"}) {
-        QFile file(root.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("0123456789");
-    }
+    for (const char* name : {"Area/SCENERY/b.BGL", "Area/SCENERY/a.bgl", "Area/SCENERY/notes.txt"})
+        ASSERT_TRUE(WriteBytes(root.filePath(QString::fromLatin1(name)), "0123456789"));
     ASSERT_EQ(mkfifo(root.filePath(QStringLiteral("Area/SCENERY/fifo.bgl")).toLocal8Bit().constData(), 0600),
               0);
     const TSystemSceneryFiles files;

@@ -4,9 +4,10 @@
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
 #include "platform/SystemHostSystem.h"
+#include "support/LibraryText.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QUuid>
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -20,22 +21,9 @@ public:
     bool Ask(const TSaveQuestion&) override { return false; }
 };
 
-std::string Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
-}
-
-void Write(const QString& path, const std::string& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
-
-const std::string General = "[General]\r\nTitle=W\r\nDescription=D\r\nClean_on_Exit=FALSE\r\n\r\n";
-const std::string AreaA =
-    "[Area.001]\r\nTitle=A\r\nLayer=1\r\nActive=TRUE\r\nRequired=FALSE\r\nLocal=A\r\nRemote=\r\n\r\n";
-const std::string AreaB =
-    "[Area.002]\r\nTitle=B\r\nLayer=2\r\nActive=TRUE\r\nRequired=FALSE\r\nLocal=B\r\nRemote=\r\n\r\n";
+const std::string General = GeneralText("W", "D", false);
+const std::string AreaA = SavedArea(1, "A", "A");
+const std::string AreaB = SavedArea(2, "B", "B");
 
 class WindowsLibrary : public testing::Test {
 protected:
@@ -62,8 +50,8 @@ protected:
 // The copy is the library: it is read, written and backed up beside itself; the host folder's file
 // stays byte for byte, and the areas only it has are named.
 TEST_F(WindowsLibrary, PerUserCopyIsReadAndWrittenAndTheHostFileLeftAlone) {
-    Write(Host + u"Scenery.cfg"_s, General + AreaA + AreaB);
-    Write(PerUser + u"Scenery.cfg"_s, General + AreaA);
+    ASSERT_TRUE(WriteBytes(Host + u"Scenery.cfg"_s, General + AreaA + AreaB));
+    ASSERT_TRUE(WriteBytes(PerUser + u"Scenery.cfg"_s, General + AreaA));
     const std::string host = Host.toLocal8Bit().toStdString();
     TLibraryFile library(Files, System);
     const TSystemHostFolders folders;
@@ -76,15 +64,15 @@ TEST_F(WindowsLibrary, PerUserCopyIsReadAndWrittenAndTheHostFileLeftAlone) {
     TSceneryDocument changed = load.Document;
     changed.General.Title = "Changed";
     EXPECT_EQ(library.Save(changed, host, true, questions).Result, TSaveResult::Saved);
-    EXPECT_EQ(Bytes(Host + u"Scenery.cfg"_s), General + AreaA + AreaB);
-    EXPECT_EQ(Bytes(PerUser + u"Scenery.qrw"_s), General + AreaA);
-    EXPECT_EQ(Bytes(PerUser + u"Scenery.cfg"_s).substr(0, 24), "[General]\r\nTitle=Changed");
+    EXPECT_EQ(FileBytes(Host + u"Scenery.cfg"_s), General + AreaA + AreaB);
+    EXPECT_EQ(FileBytes(PerUser + u"Scenery.qrw"_s), General + AreaA);
+    EXPECT_EQ(FileBytes(PerUser + u"Scenery.cfg"_s).substr(0, 24), "[General]\r\nTitle=Changed");
 }
 
 // A read-only library is said to be read-only: no per-user copy is offered (the folder would take the
 // write, the file's flag does not), and the old bytes stay.
 TEST_F(WindowsLibrary, ReadOnlyLibraryRefusesTheSaveAndStaysWhole) {
-    Write(Host + u"Scenery.cfg"_s, General + AreaA);
+    ASSERT_TRUE(WriteBytes(Host + u"Scenery.cfg"_s, General + AreaA));
     ASSERT_TRUE(SetFileAttributesW(reinterpret_cast<LPCWSTR>((Host + u"Scenery.cfg"_s).utf16()),
                                    FILE_ATTRIBUTE_READONLY));
     const std::string host = Host.toLocal8Bit().toStdString();
@@ -92,7 +80,7 @@ TEST_F(WindowsLibrary, ReadOnlyLibraryRefusesTheSaveAndStaysWhole) {
     const TSceneryDocument document = library.Load(host, nullptr).Document;
     TNoQuestions questions;
     EXPECT_EQ(library.Save(document, host, false, questions).Result, TSaveResult::ReadOnly);
-    EXPECT_EQ(Bytes(Host + u"Scenery.cfg"_s), General + AreaA);
+    EXPECT_EQ(FileBytes(Host + u"Scenery.cfg"_s), General + AreaA);
 }
 
 } // namespace

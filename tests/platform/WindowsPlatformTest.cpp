@@ -5,9 +5,9 @@
 #include "platform/HostFolderText.h"
 #include "platform/PrefsSettingsStore.h"
 #include "platform/SystemHostLocator.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -56,8 +56,7 @@ TEST_F(WindowsRegistry, HostKeyIsReadThroughTheThirtyTwoBitView) {
 TEST_F(WindowsRegistry, FirstRunTakesTheHostFolderFromItsKey) {
     QTemporaryDir temp;
     const QString host = QDir::toNativeSeparators(temp.path()) + u"\\FS9\\"_s;
-    ASSERT_TRUE(QDir(temp.path()).mkdir(u"FS9"_s));
-    ASSERT_TRUE(QFile(temp.path() + u"/FS9/fs9.exe"_s).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(WriteBytes(temp.path() + u"/FS9/fs9.exe"_s));
     QSettings(HostKey, QSettings::Registry32Format).setValue(u"EXE Path"_s, host);
     TPrefsSettingsStore store;
     TSystemHostLocator locator;

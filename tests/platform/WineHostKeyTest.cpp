@@ -1,5 +1,6 @@
 #include "WinePrefixBuilder.h"
 #include "platform/SystemHostLocator.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -46,29 +47,17 @@ TEST_P(WineHostKeyTest, MapsTheRegisteredFolder) {
     EXPECT_TRUE(host.HoldsHost(*folder + (folder->back() == '/' ? "" : "/")));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Prefixes, WineHostKeyTest,
-    testing::Values(
-        TPrefixCase{
-            "SixtyFourBitUnderWow6432Node",
-            Plain + "\"EXE Path\"=\"C:\\\\Wrong\\\\\"\n\n" + Wow +
-                "\"EXE Path\"=\"C:\\\\Program Files (x86)\\\\Microsoft Games\\\\Flight Simulator 9\\\\\"\n",
-            u"pfx/drive_c/Program Files (x86)/Microsoft Games/Flight Simulator 9"_s,
-            u"pfx/drive_c/Program Files (x86)/Microsoft Games/Flight Simulator 9/"_s},
-        TPrefixCase{"ThirtyTwoBitWithoutTrailingBackslash",
-                    Plain + "\"Install Path\"=\"x\"\n\"EXE Path\"=\"C:\\\\Games\\\\FS9\"\n",
-                    u"pfx/drive_c/Games/FS9"_s, u"pfx/drive_c/Games/FS9"_s},
-        TPrefixCase{"DriveLinkToAnotherFolder", Wow + "\"EXE Path\"=\"d:\\\\FS9\\\\\"\n", u"elsewhere/FS9"_s,
-                    u"elsewhere/FS9/"_s},
-        TPrefixCase{"CaseDiffersFromTheRegistry",
-                    "[SOFTWARE\\\\microsoft\\\\Microsoft Games\\\\FLIGHT SIMULATOR\\\\9.0] 1\n"
-                    "\"exe path\"=\"C:\\\\PROGRAM FILES\\\\fs9\\\\\"\n",
-                    u"pfx/drive_c/Program Files/FS9"_s, u"pfx/drive_c/Program Files/FS9/"_s},
-        TPrefixCase{"EscapesDecoded",
-                    Plain + "\"EXE Path\"=str(2):\"C:\\\\Spiele\\\\Flugsimulator \\x00e9t\\xe9\\\\\"\n",
-                    u"pfx/drive_c/Spiele/Flugsimulator \u00e9t\u00e9"_s,
-                    u"pfx/drive_c/Spiele/Flugsimulator \u00e9t\u00e9/"_s}),
-    [](const testing::TestParamInfo<TPrefixCase>& info) { return std::string(info.param.Name); });
+// clang-format off
+const TPrefixCase PrefixCases[] = {
+    {"SixtyFourBitUnderWow6432Node", Plain + "\"EXE Path\"=\"C:\\\\Wrong\\\\\"\n\n" + Wow + "\"EXE Path\"=\"C:\\\\Program Files (x86)\\\\Microsoft Games\\\\Flight Simulator 9\\\\\"\n", u"pfx/drive_c/Program Files (x86)/Microsoft Games/Flight Simulator 9"_s, u"pfx/drive_c/Program Files (x86)/Microsoft Games/Flight Simulator 9/"_s},
+    {"ThirtyTwoBitWithoutTrailingBackslash", Plain + "\"Install Path\"=\"x\"\n\"EXE Path\"=\"C:\\\\Games\\\\FS9\"\n", u"pfx/drive_c/Games/FS9"_s, u"pfx/drive_c/Games/FS9"_s},
+    {"DriveLinkToAnotherFolder", Wow + "\"EXE Path\"=\"d:\\\\FS9\\\\\"\n", u"elsewhere/FS9"_s, u"elsewhere/FS9/"_s},
+    {"CaseDiffersFromTheRegistry", "[SOFTWARE\\\\microsoft\\\\Microsoft Games\\\\FLIGHT SIMULATOR\\\\9.0] 1\n\"exe path\"=\"C:\\\\PROGRAM FILES\\\\fs9\\\\\"\n", u"pfx/drive_c/Program Files/FS9"_s, u"pfx/drive_c/Program Files/FS9/"_s},
+    {"EscapesDecoded", Plain + "\"EXE Path\"=str(2):\"C:\\\\Spiele\\\\Flugsimulator \\x00e9t\\xe9\\\\\"\n", u"pfx/drive_c/Spiele/Flugsimulator \u00e9t\u00e9"_s, u"pfx/drive_c/Spiele/Flugsimulator \u00e9t\u00e9/"_s},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Prefixes, WineHostKeyTest, testing::ValuesIn(PrefixCases), CaseName);
 
 // When the key cannot be opened (no value) and when it opens without a usable string (empty text).
 struct TMissingCase {
@@ -91,18 +80,18 @@ TEST_P(WineHostKeyMissingTest, GivesTheDefaults) {
     EXPECT_EQ(TSystemHostLocator(prefix).ReadHostKey(), c.Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WineHostKeyMissingTest,
-    testing::Values(
-        TMissingCase{"NoPrefix", false, std::nullopt, std::nullopt},
-        TMissingCase{"NoSystemReg", true, std::nullopt, std::nullopt},
-        TMissingCase{"NoSuchKey", true, "[Software\\\\Microsoft\\\\Other] 1\n\"EXE Path\"=\"C:\\\\\"\n",
-                     std::nullopt},
-        TMissingCase{"SubkeyIsNotTheKey", true,
-                     Plain.left(Plain.indexOf(']')) + "\\\\Sub] 1\n\"EXE Path\"=\"C:\\\\\"\n", std::nullopt},
-        TMissingCase{"KeyWithoutValue", true, Plain + "\"Other\"=\"C:\\\\\"\n", std::string()},
-        TMissingCase{"ValueNotAString", true, Plain + "\"EXE Path\"=dword:00000001\n", std::string()},
-        TMissingCase{"DriveTheMachineLacks", true, Plain + "\"EXE Path\"=\"Q:\\\\FS9\"\n", std::nullopt}),
-    [](const testing::TestParamInfo<TMissingCase>& info) { return std::string(info.param.Name); });
+// clang-format off
+const TMissingCase MissingCases[] = {
+    {"NoPrefix", false, std::nullopt, std::nullopt},
+    {"NoSystemReg", true, std::nullopt, std::nullopt},
+    {"NoSuchKey", true, "[Software\\\\Microsoft\\\\Other] 1\n\"EXE Path\"=\"C:\\\\\"\n", std::nullopt},
+    {"SubkeyIsNotTheKey", true, Plain.left(Plain.indexOf(']')) + "\\\\Sub] 1\n\"EXE Path\"=\"C:\\\\\"\n", std::nullopt},
+    {"KeyWithoutValue", true, Plain + "\"Other\"=\"C:\\\\\"\n", std::string()},
+    {"ValueNotAString", true, Plain + "\"EXE Path\"=dword:00000001\n", std::string()},
+    {"DriveTheMachineLacks", true, Plain + "\"EXE Path\"=\"Q:\\\\FS9\"\n", std::nullopt},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Cases, WineHostKeyMissingTest, testing::ValuesIn(MissingCases), CaseName);
 
 } // namespace

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "support/TestFiles.h"
+
 #include <QDir>
-#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -26,16 +27,13 @@ public:
     QString MakeFolder(const QString& relative, const QString& fileName = QString()) const {
         const QString folder = Root() + u'/' + relative;
         QDir().mkpath(folder);
-        if (!fileName.isEmpty()) {
-            QFile file(folder + u'/' + fileName);
-            file.open(QIODevice::WriteOnly);
-        }
+        if (!fileName.isEmpty())
+            WriteBytes(folder + u'/' + fileName);
         return folder;
     }
     void WriteSystemReg(const QByteArray& body) const {
-        QFile file(Prefix() + QStringLiteral("/system.reg"));
-        file.open(QIODevice::WriteOnly);
-        file.write("WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n" + body);
+        WriteBytes(Prefix() + QStringLiteral("/system.reg"),
+                   "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n" + body);
     }
 
 private:

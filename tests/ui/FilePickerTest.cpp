@@ -1,5 +1,6 @@
 #include "ui/FilePicker.h"
 #include "ModalDriver.h"
+#include "support/TestFiles.h"
 #include "ui/DialogRecorder.h"
 
 #include <QDir>
@@ -35,10 +36,8 @@ class FilePickerDialog : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(Root.isValid());
-        ASSERT_TRUE(QDir(Root.path()).mkpath(u"Sets"_s));
         ASSERT_TRUE(QDir(Root.path()).mkpath(u"Other"_s));
-        QFile old(Root.filePath(u"Sets/old.sas"_s));
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(WriteBytes(Root.filePath(u"Sets/old.sas"_s)));
     }
     QString Path(const QString& name) const { return QDir::toNativeSeparators(Root.filePath(name)); }
     void Configure(TFilePicker& picker, const QString& title) const {
@@ -128,7 +127,7 @@ TEST_F(FilePickerDialog, MissingFolderOrFileIsRefused) {
 #ifndef Q_OS_WIN
 TEST_F(FilePickerDialog, NameFilterIgnoresLetterCase) {
     for (const QString& name : {u"FS9.EXE"_s, u"fs9.exe"_s, u"Fs9.Exe"_s, u"fs9.exe.txt"_s, u"other.exe"_s})
-        ASSERT_TRUE(QFile(Root.filePath(u"Other/"_s + name)).open(QIODevice::WriteOnly));
+        ASSERT_TRUE(WriteBytes(Root.filePath(u"Other/"_s + name)));
     TFilePicker picker(TFilePickerKind::Open);
     picker.Filter = u"Flight Simulator 2004 (fs9.exe)|fs9.exe"_s;
     picker.InitialDir = Path(u"Other"_s);

@@ -1,5 +1,6 @@
 #include "InfoDialogs.h"
 #include "ModalDriver.h"
+#include "support/CaseName.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -75,13 +76,14 @@ TEST_P(RealOkBoxTest, ShowsTitleTextAndOk) {
     EXPECT_EQ(seen.Buttons, QStringList{u"OK"_s});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, RealOkBoxTest,
-    testing::Values(TOkBoxCase{"Error", ShowError, u"Fehler"_s, QMessageBox::Critical},
-                    TOkBoxCase{"Warning", ShowWarning, u"Warnung"_s, QMessageBox::Warning},
-                    TOkBoxCase{"PlainError", ShowPlainError, u"Fehler"_s, QMessageBox::Critical},
-                    TOkBoxCase{"Report", ShowErrorReport, u"Quarrow"_s, QMessageBox::Critical}),
-    [](const testing::TestParamInfo<TOkBoxCase>& info) { return std::string(info.param.Name); });
+const TOkBoxCase OkBoxCases[] = {
+    {"Error", ShowError, u"Fehler"_s, QMessageBox::Critical},
+    {"Warning", ShowWarning, u"Warnung"_s, QMessageBox::Warning},
+    {"PlainError", ShowPlainError, u"Fehler"_s, QMessageBox::Critical},
+    {"Report", ShowErrorReport, u"Quarrow"_s, QMessageBox::Critical},
+};
+
+INSTANTIATE_TEST_SUITE_P(Kinds, RealOkBoxTest, testing::ValuesIn(OkBoxCases), CaseName);
 
 class RealQuestionTest : public testing::TestWithParam<std::pair<TClose, bool>> {};
 

@@ -20,10 +20,8 @@ protected:
     void SetUp() override {
         TMainWindowTest::SetUp();
         for (const char* file : {"Addon Scenery/Alps/scenery/alps.bgl", "Addon Scenery/Kona/SCENERY/KONA.BGL",
-                                 "Addon Scenery/Notes/readme.txt", "Scenery/4/scenery/world.bgl"}) {
-            ASSERT_TRUE(QDir().mkpath(QFileInfo(Folder.filePath(QLatin1StringView(file))).absolutePath()));
+                                 "Addon Scenery/Notes/readme.txt", "Scenery/4/scenery/world.bgl"})
             WriteFile(Folder.filePath(QLatin1StringView(file)), "");
-        }
         Load(Numbered(4));
     }
     QString Native(const char* path) const {

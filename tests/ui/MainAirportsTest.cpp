@@ -26,7 +26,6 @@ protected:
         Write("Addon/4/Scenery/b.bgl", bgl::AirportFile({"LSZH", "KSEA"}));
     }
     void Write(const char* path, const std::string& bytes) const {
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(Folder.filePath(QLatin1StringView(path))).absolutePath()));
         WriteFile(Folder.filePath(QLatin1StringView(path)), bytes);
     }
     static std::vector<QString> Row(const QTreeWidgetItem* item) {

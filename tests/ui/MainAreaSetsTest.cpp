@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "model/document/ListRules.h"
+#include "support/CaseName.h"
 #include "support/RealWriteFailure.h"
 
 #include <QApplication>
@@ -177,24 +178,17 @@ TEST_P(MainImport, PutsTheSetsAreasInPlace) {
     EXPECT_EQ(Numbers().back(), c.Modified ? "13" : "10");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MainImport,
-    testing::Values(TImportCase{"BeforeRow6", {6}, TInsertPlace::BeforeSelected, ImportedBefore6, {}, true},
-                    TImportCase{"AtEndWithoutSelection", {}, TInsertPlace::AtEnd, ImportedAtEnd, {}, true},
-                    TImportCase{"AtEndWithTwoSelected", {1, 6}, TInsertPlace::AtEnd, ImportedAtEnd, {}, true},
-                    TImportCase{"BeforeTwoSelected",
-                                {2, 6},
-                                TInsertPlace::BeforeSelected,
-                                TitlesOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}),
-                                {{TBoxKind::Error, NotExactlyOne}},
-                                false},
-                    TImportCase{"BeforeNoSelection",
-                                {},
-                                TInsertPlace::BeforeSelected,
-                                TitlesOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}),
-                                {{TBoxKind::Error, NotExactlyOne}},
-                                false}),
-    [](const testing::TestParamInfo<TImportCase>& info) { return std::string(info.param.Name); });
+// clang-format off
+const TImportCase ImportCases[] = {
+    {"BeforeRow6", {6}, TInsertPlace::BeforeSelected, ImportedBefore6, {}, true},
+    {"AtEndWithoutSelection", {}, TInsertPlace::AtEnd, ImportedAtEnd, {}, true},
+    {"AtEndWithTwoSelected", {1, 6}, TInsertPlace::AtEnd, ImportedAtEnd, {}, true},
+    {"BeforeTwoSelected", {2, 6}, TInsertPlace::BeforeSelected, TitlesOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}), {{TBoxKind::Error, NotExactlyOne}}, false},
+    {"BeforeNoSelection", {}, TInsertPlace::BeforeSelected, TitlesOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}), {{TBoxKind::Error, NotExactlyOne}}, false},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Cases, MainImport, testing::ValuesIn(ImportCases), CaseName);
 
 // An imported required area shows "A" and "R" at once; the row it went above stays selected and current.
 TEST_F(MainAreaSets, ImportedRowsAreWrittenInFull) {

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "OtherWriter.h"
+#include "support/CaseName.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,59 +30,50 @@ protected:
         WriteCfg(CfgText({{1, "A", 1}, {2, "Installed", 2}}));
         return user;
     }
-    // Every file in the host folder with its bytes.
-    std::map<QString, std::string> HostFolder() const {
-        std::map<QString, std::string> files;
-        for (const QString& name : QDir(Folder.path()).entryList(QDir::Files))
-            files[name] = FileBytes(Folder.filePath(name));
-        return files;
-    }
+    std::map<std::string, std::string> HostFolder() const { return FolderEntries(Folder.path()); }
     // Windows keeps whichever spelling the last writer gave: there only the letters count.
-    static std::map<QString, std::string> CaseKeyed(const std::map<QString, std::string>& files) {
+    static std::map<std::string, std::string> CaseKeyed(const std::map<std::string, std::string>& files) {
 #ifdef Q_OS_WIN
-        std::map<QString, std::string> keyed;
+        std::map<std::string, std::string> keyed;
         for (const auto& [name, bytes] : files)
-            keyed[name.toLower()] = bytes;
+            keyed[QString::fromStdString(name).toLower().toStdString()] = bytes;
         return keyed;
 #else
         return files;
 #endif
     }
     static std::string Saved() {
-        return "[General]\r\nTitle=Test World\r\nDescription=Test Data\r\nClean_on_Exit=TRUE\r\n\r\n" +
-               SavedArea(1, "A", "Scenery\\3") + SavedArea(2, "B", "Scenery\\10") +
+        return GeneralText() + SavedArea(1, "A", "Scenery\\3") + SavedArea(2, "B", "Scenery\\10") +
                SavedArea(3, "C", "Scenery\\11");
     }
 };
 
 struct TCaseCase {
     const char* Name;
-    std::map<QString, std::string> Before;
-    std::map<QString, std::string> After;
+    std::map<std::string, std::string> Before;
+    std::map<std::string, std::string> After;
 };
 
 // The library and its backup are the files that are there, in whatever letter case; the canonical
 // names are made only where none exists, and nothing lands beside a name that differs only in case.
 TEST_F(MainHostFiles, LibraryAndBackupAreFoundInAnyLetterCase) {
     const std::string lib = CfgText(Library), other = CfgText(Numbered(1)), old = "old backup";
+    // clang-format off
     const TCaseCase cases[] = {
-        {"LowerCaseAlone", {{u"scenery.cfg"_s, lib}}, {{u"scenery.cfg"_s, Saved()}, {u"Scenery.qrw"_s, lib}}},
-        {"UpperCaseAlone", {{u"SCENERY.CFG"_s, lib}}, {{u"SCENERY.CFG"_s, Saved()}, {u"Scenery.qrw"_s, lib}}},
+        {"LowerCaseAlone", {{"scenery.cfg", lib}}, {{"scenery.cfg", Saved()}, {"Scenery.qrw", lib}}},
+        {"UpperCaseAlone", {{"SCENERY.CFG", lib}}, {{"SCENERY.CFG", Saved()}, {"Scenery.qrw", lib}}},
 #ifndef Q_OS_WIN
         // Two names that differ only in case are one file on Windows.
-        {"ExactBesideLowerCase",
-         {{u"Scenery.cfg"_s, lib}, {u"scenery.cfg"_s, other}},
-         {{u"Scenery.cfg"_s, Saved()}, {u"Scenery.qrw"_s, lib}, {u"scenery.cfg"_s, other}}},
+        {"ExactBesideLowerCase", {{"Scenery.cfg", lib}, {"scenery.cfg", other}}, {{"Scenery.cfg", Saved()}, {"Scenery.qrw", lib}, {"scenery.cfg", other}}},
 #endif
-        {"BackupInAnotherCase",
-         {{u"scenery.cfg"_s, lib}, {u"SCENERY.QRW"_s, old}},
-         {{u"SCENERY.QRW"_s, lib}, {u"scenery.cfg"_s, Saved()}}},
+        {"BackupInAnotherCase", {{"scenery.cfg", lib}, {"SCENERY.QRW", old}}, {{"SCENERY.QRW", lib}, {"scenery.cfg", Saved()}}},
     };
+    // clang-format on
     for (const TCaseCase& c : cases) {
         for (const QString& name : QDir(Folder.path()).entryList(QDir::Files))
             QFile::remove(Folder.filePath(name));
         for (const auto& [name, bytes] : c.Before)
-            WriteFile(Folder.filePath(name), bytes);
+            WriteFile(Folder.filePath(QString::fromStdString(name)), bytes);
         Window->ReloadAll();
         EXPECT_EQ(Titles(), (std::vector<std::string>{"A", "B", "C"})) << c.Name;
         Window->bbSaveClick();
@@ -120,7 +112,7 @@ TEST_P(MainOutsideChange, IsAskedAboutBeforeAnythingIsWritten) {
                                   Folder.filePath(QString::fromLatin1(GetParam().File))),
                   0);
     }
-    const std::map<QString, std::string> changed = HostFolder();
+    const std::map<std::string, std::string> changed = HostFolder();
     Boxes.AnswerNext(false);
     Window->bbSaveClick();
     if (GetParam().Question) {
@@ -139,20 +131,18 @@ TEST_P(MainOutsideChange, IsAskedAboutBeforeAnythingIsWritten) {
 const char* const Changed =
     "Scenery.cfg was changed by another program after it was loaded. Overwrite it anyway?";
 
-INSTANTIATE_TEST_SUITE_P(
-    Writers, MainOutsideChange,
-    testing::Values(
-        TOutsideCase{"Untouched", "", "Scenery.cfg", nullptr},
-        TOutsideCase{"Touched", "touch", "Scenery.cfg", nullptr},
-        TOutsideCase{"Appended", "append", "Scenery.cfg", Changed},
-        TOutsideCase{"ReplacedByRenameInTheSameSize", "rewrite", "Scenery.cfg", Changed},
-        TOutsideCase{"Deleted", "delete", "Scenery.cfg",
-                     "Scenery.cfg was deleted by another program after it was loaded. Save it anyway?"},
-        TOutsideCase{
-            "PendingWritten", "append", "newscenery.CFG",
-            "The simulator's Scenery Library changed the library after it was loaded (NewScenery.cfg). "
-            "Overwrite it anyway?"}),
-    [](const testing::TestParamInfo<TOutsideCase>& info) { return std::string(info.param.Name); });
+// clang-format off
+const TOutsideCase OutsideCases[] = {
+    {"Untouched", "", "Scenery.cfg", nullptr},
+    {"Touched", "touch", "Scenery.cfg", nullptr},
+    {"Appended", "append", "Scenery.cfg", Changed},
+    {"ReplacedByRenameInTheSameSize", "rewrite", "Scenery.cfg", Changed},
+    {"Deleted", "delete", "Scenery.cfg", "Scenery.cfg was deleted by another program after it was loaded. Save it anyway?"},
+    {"PendingWritten", "append", "newscenery.CFG", "The simulator's Scenery Library changed the library after it was loaded (NewScenery.cfg). Overwrite it anyway?"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Writers, MainOutsideChange, testing::ValuesIn(OutsideCases), CaseName);
 
 // Yes saves as ever, the backup taking the other program's file; the own save is no outside change.
 TEST_F(MainHostFiles, OverwritingIsTheUsersChoiceAndTheOwnSaveIsNoChange) {
@@ -196,7 +186,7 @@ TEST_F(MainHostFiles, PendingListIsLoadedAndSavedIntoTheLibrary) {
     EXPECT_EQ(Child<QPushButton>("bbSave")->statusTip(), u"Save changes to "_s + CfgPath());
     Window->bbSaveClick();
     EXPECT_EQ(HostFolder(),
-              (std::map<QString, std::string>{{u"Scenery.cfg"_s, Saved()}, {u"Scenery.qrw"_s, pending}}));
+              (std::map<std::string, std::string>{{"Scenery.cfg", Saved()}, {"Scenery.qrw", pending}}));
     EXPECT_EQ(Shown(), TShown{});
 }
 
@@ -229,8 +219,7 @@ TEST_F(MainHostFiles, PerUserCopyIsShownAndTheHostFoldersOtherAreasOffered) {
     Window->bbSaveClick();
     EXPECT_EQ(FileBytes(CfgPath()), CfgText({{1, "A", 1}, {2, "Installed", 2}}));
     EXPECT_EQ(FileBytes(user + u"Scenery.cfg"_s),
-              "[General]\r\nTitle=Test World\r\nDescription=Test Data\r\nClean_on_Exit=TRUE\r\n\r\n" +
-                  SavedArea(1, "A", "Scenery\\1") + SavedArea(2, "Installed", "Scenery\\2"));
+              GeneralText() + SavedArea(1, "A", "Scenery\\1") + SavedArea(2, "Installed", "Scenery\\2"));
 }
 
 // The question comes over the shown window; No is remembered for those areas until an installer changes

@@ -15,9 +15,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const std::string General =
-    "[General]\r\nTitle=Test World\r\nDescription=Test Data\r\nClean_on_Exit=TRUE\r\n\r\n";
-
 // What the dialog showed: each row's cells joined by " | ", then the selected row's differences.
 struct TShownPoints {
     std::vector<std::string> Rows;
@@ -79,7 +76,7 @@ TEST_F(MainRestore, BringsTheOldestBackAsOneStepAndSavesItRenumbered) {
     Window->cmEditRedoClick();
     Window->bbSaveClick();
     EXPECT_EQ(FileBytes(CfgPath()),
-              General + SavedArea(1, "T0", "Scenery\\3") + SavedArea(2, "T1", "Scenery\\10") +
+              GeneralText() + SavedArea(1, "T0", "Scenery\\3") + SavedArea(2, "T1", "Scenery\\10") +
                   SavedArea(3, "T2", "Scenery\\11") + SavedArea(4, "T3", "Scenery\\12") +
                   SavedArea(5, "T4", "Scenery\\20"));
 }
@@ -116,8 +113,7 @@ TEST_F(MainRestore, SaveStandsWhenNoPointCanBeKept) {
     WriteFile(DataFolder.filePath(u"Quarrow"_s), "not a folder");
     const QString folder = DataFolder.filePath(u"Quarrow/Restore Points"_s);
     const TRestorePointFolder blocked(folder);
-    Window = std::make_unique<THauptformular>(
-        TWindowServices{Files, Folders, Host, System, TestPrefs, Scenery, blocked});
+    Window = std::make_unique<THauptformular>(Services(Host, TestPrefs, blocked));
     List = Window->findChild<TAreaListView*>(u"lvAreas"_s);
     Load(Numbered(3));
     Select({2});
@@ -126,7 +122,7 @@ TEST_F(MainRestore, SaveStandsWhenNoPointCanBeKept) {
     Boxes.Clear();
     Window->bbSaveClick();
     EXPECT_EQ(FileBytes(CfgPath()),
-              General + SavedArea(1, "T0", "Scenery\\1") + SavedArea(2, "T1", "Scenery\\2"));
+              GeneralText() + SavedArea(1, "T0", "Scenery\\1") + SavedArea(2, "T1", "Scenery\\2"));
     EXPECT_FALSE(Window->IsModified());
     EXPECT_EQ(Status(),
               u"Saved; the restore point could not be kept: the folder "_s +

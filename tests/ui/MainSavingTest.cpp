@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "support/CaseName.h"
 #include "support/RealWriteFailure.h"
 
 #include <QApplication>
@@ -19,9 +20,6 @@ const QString RevertQuestion = u"Changes will be lost. Continue anyway?"_s;
 const QString NoLocalQuestion =
     u"1 area has no Local Path and will not be read back: <Untitled>. Save anyway?"_s;
 
-const std::string SavedGeneral =
-    "[General]\r\nTitle=Test World\r\nDescription=Test Data\r\nClean_on_Exit=TRUE\r\n\r\n";
-
 class MainSaving : public TMainWindowTest {
 protected:
     QString BackupPath() const { return Folder.filePath(u"Scenery.qrw"_s); }
@@ -38,7 +36,7 @@ TEST_F(MainSaving, RenumbersAndWritesEveryRowInOrderAfterABackup) {
     Load({{3, "A", 5}, {10, "B", 2}, {11, "C", 9}});
     const std::string old = FileBytes(CfgPath());
     Window->bbSaveClick();
-    EXPECT_EQ(FileBytes(CfgPath()), SavedGeneral + SavedArea(1, "A", "Scenery\\3") +
+    EXPECT_EQ(FileBytes(CfgPath()), GeneralText() + SavedArea(1, "A", "Scenery\\3") +
                                         SavedArea(2, "B", "Scenery\\10") + SavedArea(3, "C", "Scenery\\11"));
     EXPECT_EQ(FileBytes(BackupPath()), old);
     EXPECT_EQ(Cells(0), (std::vector<std::string>{"1", "2", "3"}));
@@ -107,17 +105,17 @@ TEST_P(MainSavingWithoutCfg, AsksWhetherToGoOnWithoutBackup) {
         expected.emplace_back(TBoxKind::Error, NotSaved);
     EXPECT_EQ(Shown(), expected);
     EXPECT_EQ(FileBytes(CfgPath()),
-              GetParam().Written ? "[General]\r\nTitle=\r\nDescription=\r\nClean_on_Exit=FALSE\r\n\r\n" +
-                                       SavedArea(1, "<Untitled>", "")
-                                 : "<missing>");
+              GetParam().Written ? GeneralText("", "", false) + SavedArea(1, "<Untitled>", "") : "<missing>");
     EXPECT_EQ(Window->IsModified(), !GetParam().Written);
     EXPECT_FALSE(QFile::exists(BackupPath()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, MainSavingWithoutCfg,
-                         testing::Values(TMissingCfgCase{"Yes", true, true},
-                                         TMissingCfgCase{"No", false, false}),
-                         [](const testing::TestParamInfo<TMissingCfgCase>& info) { return info.param.Name; });
+const TMissingCfgCase MissingCfgCases[] = {
+    {"Yes", true, true},
+    {"No", false, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Answers, MainSavingWithoutCfg, testing::ValuesIn(MissingCfgCases), CaseName);
 
 // A real write failure of the system's: neither the old
 // Scenery.cfg nor the old backup may be replaced by a cut-off copy, and the save must not look done.

@@ -4,43 +4,26 @@
 #include "AreaRow.h"
 #include "InfoDialogs.h"
 #include "Main.h"
-#include "model/prefs/Global.h"
-#include "platform/RestorePointFolder.h"
-#include "platform/SystemFileAccess.h"
-#include "platform/SystemHostFolders.h"
-#include "platform/SystemSceneryFiles.h"
-#include "support/FakeHostSystem.h"
-#include "support/FakePrefsEnvironment.h"
+#include "support/LibraryText.h"
+#include "support/TestFiles.h"
+#include "support/WindowServices.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
 #include <vector>
 
-// One area section of a test Scenery.cfg.
-struct TCfgArea {
-    int Number;
-    std::string Title;
-    int Layer;
-    bool Active = true;
-    bool Required = false;
-    // Further key lines of the section, each ending in CR LF.
-    std::string Extra = {};
-};
-
 using TShown = std::vector<std::pair<TBoxKind, QString>>;
 
 // A main window working on a Scenery.cfg in a temporary host folder, with its preferences pointing
 // there; message boxes are recorded, not shown.
-class TMainWindowTest : public testing::Test {
+class TMainWindowTest : public testing::Test, protected TTestServices {
 protected:
     void SetUp() override {
         ASSERT_TRUE(Folder.isValid());
         TestPrefs.FSPath = CfgPath().chopped(11).toLocal8Bit().toStdString();
-        Window = std::make_unique<THauptformular>(
-            TWindowServices{Files, Folders, Host, System, TestPrefs, Scenery, Points});
+        Window = std::make_unique<THauptformular>(Services());
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         ASSERT_NE(List, nullptr);
     }
@@ -52,25 +35,15 @@ protected:
     }
 
     static void WriteFile(const QString& path, const std::string& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())),
-                  static_cast<qint64>(bytes.size()));
+        ASSERT_TRUE(WriteBytes(path, bytes)) << path.toStdString();
     }
     void WriteCfg(const std::string& bytes) const { WriteFile(CfgPath(), bytes); }
 
+    // Each area in Scenery\<its number>.
     static std::string CfgText(const std::vector<TCfgArea>& areas) {
-        std::string text =
-            "[General]\r\nTitle=Test World\r\nDescription=Test Data\r\nClean_on_Exit=TRUE\r\n\r\n";
-        for (const TCfgArea& area : areas) {
-            char section[32];
-            std::snprintf(section, sizeof section, "[Area.%03d]\r\n", area.Number);
-            text += section;
-            text += "Title=" + area.Title + "\r\nLayer=" + std::to_string(area.Layer) + "\r\n" + area.Extra;
-            text += std::string("Active=") + (area.Active ? "TRUE" : "FALSE") + "\r\n";
-            text += std::string("Required=") + (area.Required ? "TRUE" : "FALSE") + "\r\n";
-            text += "Local=Scenery\\" + std::to_string(area.Number) + "\r\nRemote=\r\n\r\n";
-        }
+        std::string text = GeneralText();
+        for (const TCfgArea& area : areas)
+            text += AreaText(area, "Scenery\\" + std::to_string(area.Number));
         return text;
     }
 
@@ -93,13 +66,6 @@ protected:
     void Load(const std::vector<TCfgArea>& areas) {
         WriteCfg(CfgText(areas));
         Window->ReloadAll();
-    }
-
-    static std::string FileBytes(const QString& path) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return "<missing>";
-        return file.readAll().toStdString();
     }
 
     std::vector<std::string> Cells(int column) const {
@@ -139,27 +105,10 @@ protected:
     }
 
     TBoxRecorder Boxes;
-    TSystemFileAccess Files;
-    TSystemHostFolders Folders;
-    TSystemSceneryFiles Scenery;
-    TFakeHostLocator Host;
-    TFakeHostSystem System;
     QTemporaryDir Folder;
-    // The user's data folder, apart from the host folder.
-    QTemporaryDir DataFolder;
-    TRestorePointFolder Points{DataFolder.filePath(QStringLiteral("Restore Points"))};
-    TPrefs TestPrefs;
     std::unique_ptr<THauptformular> Window;
     TAreaListView* List = nullptr;
 };
-
-// One area section as the writer puts it; an active, not required area.
-inline std::string SavedArea(int number, const std::string& title, const std::string& local, int layer = -1) {
-    const std::string digits = (number < 10 ? "00" : number < 100 ? "0" : "") + std::to_string(number);
-    return "[Area." + digits + "]\r\nTitle=" + title +
-           "\r\nLayer=" + std::to_string(layer < 0 ? number : layer) +
-           "\r\nActive=TRUE\r\nRequired=FALSE\r\nLocal=" + local + "\r\nRemote=\r\n\r\n";
-}
 
 // Titles T<i> for each listed load position.
 inline std::vector<std::string> TitlesOf(const std::vector<int>& positions) {

@@ -3,7 +3,9 @@
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "platform/HostTest.h"
+#include "support/CaseName.h"
 #include "support/FakePrefsEnvironment.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -34,10 +36,9 @@ protected:
         for (const auto& [folder, file] :
              {std::pair{"fs9", "FS9.exe"}, {"lower", "fs9.exe"}, {"empty", ""}}) {
             ASSERT_TRUE(QDir(Root.path()).mkpath(QLatin1StringView(folder)));
-            if (*file) {
-                ASSERT_TRUE(QFile(Root.filePath(QLatin1StringView(folder) + u'/' + QLatin1StringView(file)))
-                                .open(QIODevice::WriteOnly));
-            }
+            if (*file)
+                ASSERT_TRUE(
+                    WriteBytes(Root.filePath(QLatin1StringView(folder) + u'/' + QLatin1StringView(file))));
         }
     }
     std::string Folder(const char* name, const char* tail = "/") const {
@@ -96,17 +97,17 @@ TEST_P(SettingsOk, ShowsTheHostFolderAndChecksItAtOk) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SettingsOk,
-    testing::Values(
-        TOkCase{"StoredFolder", "fs9", "lower", true, "fs9", "", ""},
-        TOkCase{"HostKeyWhenNoneStored", "", "fs9", true, "fs9", "", ""},
-        TOkCase{"HostFileInLowerCase", "", "lower", true, "lower", "", ""},
-        TOkCase{"NoHostKey", "", std::nullopt, true, "", "FS2004 not found!", "bbFSPath"},
-        TOkCase{"HostKeyWithoutValue", "", "", true, "/", "FS2004 not found!", "bbFSPath"},
-        TOkCase{"FolderWithoutHost", "empty", "fs9", true, "empty", "FS2004 not found!", "bbFSPath"},
-        TOkCase{"NoSetFolder", "fs9", std::nullopt, false, "fs9", "No set path selected!", "bbSetPath"}),
-    [](const testing::TestParamInfo<TOkCase>& info) { return std::string(info.param.Name); });
+const TOkCase OkCases[] = {
+    {"StoredFolder", "fs9", "lower", true, "fs9", "", ""},
+    {"HostKeyWhenNoneStored", "", "fs9", true, "fs9", "", ""},
+    {"HostFileInLowerCase", "", "lower", true, "lower", "", ""},
+    {"NoHostKey", "", std::nullopt, true, "", "FS2004 not found!", "bbFSPath"},
+    {"HostKeyWithoutValue", "", "", true, "/", "FS2004 not found!", "bbFSPath"},
+    {"FolderWithoutHost", "empty", "fs9", true, "empty", "FS2004 not found!", "bbFSPath"},
+    {"NoSetFolder", "fs9", std::nullopt, false, "fs9", "No set path selected!", "bbSetPath"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, SettingsOk, testing::ValuesIn(OkCases), CaseName);
 
 // The browse buttons start where Prefs point and change them at once.
 TEST_F(SettingsTest, BrowsingTakesTheFoldersAtOnce) {
@@ -140,8 +141,7 @@ TEST_F(SettingsFromTheMenu, BrowseThenCancelKeepsTheFolderForTheExit) {
     environment.Host.HostFolders = {TestPrefs.FSPath};
     TPrefs prefs;
     LoadPrefs(prefs, environment.Environment());
-    Window = std::make_unique<THauptformular>(
-        TWindowServices{Files, Folders, environment.Host, System, prefs, Scenery, Points});
+    Window = std::make_unique<THauptformular>(Services(environment.Host, prefs, Points));
     List = Window->findChild<TAreaListView*>(u"lvAreas"_s);
     Load(Numbered(3));
     const QString other = QDir::toNativeSeparators(Folder.filePath(u"other"_s));

@@ -6,18 +6,12 @@
 #include "RestoreDialog.h"
 #include "SettingsDialog.h"
 #include "model/scan/AirportCheck.h"
-#include "platform/RestorePointFolder.h"
-#include "platform/SystemFileAccess.h"
-#include "platform/SystemHostFolders.h"
-#include "platform/SystemSceneryFiles.h"
-#include "support/FakeHostSystem.h"
-#include "support/FakePrefsEnvironment.h"
+#include "support/WindowServices.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -44,20 +38,13 @@ TEST(TextFit, EveryCaptionShowsWhole) {
     GTEST_SKIP() << "Qt's offscreen platform has no font database on Windows: every glyph is a box there, so "
                     "no text width means anything; the real window is looked at instead.";
 #endif
-    const TSystemFileAccess files;
-    const TSystemHostFolders folders;
-    const TFakeHostLocator host;
-    const TFakeHostSystem system;
-    const TSystemSceneryFiles scenery;
-    TPrefs prefs;
-    const QTemporaryDir data;
-    const TRestorePointFolder points(data.path());
-    THauptformular main({files, folders, host, system, prefs, scenery, points});
+    TTestServices services;
+    THauptformular main(services.Services());
     TAboutBox about;
     TInputDialogForm input(QStringLiteral("Edit flatten command"), QStringLiteral("Flatten.x="), QString());
     input.FormShow();
-    TImportDlg import(prefs);
-    TSettingsDlg settings(host, prefs);
+    TImportDlg import(services.TestPrefs);
+    TSettingsDlg settings(services.Host, services.TestPrefs);
     TAirportCheck check;
     check.Clashes = {{"KSEA", {0, 1}, {}}};
     check.Later.resize(12);

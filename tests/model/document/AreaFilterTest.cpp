@@ -1,6 +1,7 @@
 #include "model/document/AreaFilter.h"
 #include "SelectionFlags.h"
 #include "platform/AnsiCodec.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -78,50 +79,31 @@ TEST_P(FilterRowsTest, ShowsTheMatchesAndKeepsOnlyShownRowsSelected) {
     EXPECT_EQ(view.Current, c.StillCurrent);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Filters, FilterRowsTest,
-    testing::Values(
-        TFilterCase{"NoFilterShowsAll", "", TAreaKind::All, {}, {1, 4}, 1, {0, 1, 2, 3, 4, 5}, {1, 4}, 1},
-        TFilterCase{
-            "FirstRowStaysCurrentUnselected", "", TAreaKind::All, {}, {}, 0, {0, 1, 2, 3, 4, 5}, {}, 0},
-        TFilterCase{
-            "TitleAndRemotePathLetterCaseIgnored", "seATTle", TAreaKind::All, {}, {}, -1, {2, 3}, {}, -1},
-        TFilterCase{"LocalPath", "addon scenery\\l", TAreaKind::All, {}, {}, -1, {3, 5}, {}, -1},
-        TFilterCase{"CodePageLettersLetterCaseIgnored", "Z\xDCRICH", TAreaKind::All, {}, {}, -1, {3}, {}, -1},
-        TFilterCase{"CodePageLettersInTheFolder", "\xE4LPLER", TAreaKind::All, {}, {}, -1, {4}, {}, -1},
-        // "3" is row 2's number and part of row 5's title; "30" is only row 5's number, "6" its section's.
-        TFilterCase{"NumberIsTheWholeText", "3", TAreaKind::All, {}, {}, -1, {2, 5}, {}, -1},
-        TFilterCase{"NumberNotPartOfIt", "30", TAreaKind::All, {}, {}, -1, {5}, {}, -1},
-        TFilterCase{"NumberIsNotTheSections", "6", TAreaKind::All, {}, {}, -1, {}, {}, -1},
-        TFilterCase{"Active", "", TAreaKind::Active, {}, {}, -1, {0, 1, 2, 4, 5}, {}, -1},
-        TFilterCase{"Inactive", "", TAreaKind::Inactive, {}, {}, -1, {3}, {}, -1},
-        TFilterCase{"MissingFolder", "", TAreaKind::MissingFolder, {}, {}, -1, {2, 5}, {}, -1},
-        TFilterCase{"RequiredAndText", "mesh", TAreaKind::Required, {}, {}, -1, {4}, {}, -1},
-        TFilterCase{"TextAndKindBothNeeded", "seattle", TAreaKind::Active, {}, {}, -1, {2}, {}, -1},
-        TFilterCase{"NothingMatches", "KJFK", TAreaKind::All, {}, {2}, 2, {}, {}, -1},
-        TFilterCase{"KeptRowsStayInSight", "seattle", TAreaKind::All, {5}, {5}, 5, {2, 3, 5}, {5}, 5},
-        TFilterCase{
-            "HiddenRowsLeaveTheSelection", "seattle", TAreaKind::All, {}, {1, 3, 4}, 3, {2, 3}, {3}, 3},
-        TFilterCase{"HiddenCurrentGoesToTheFirstShownSelected",
-                    "a",
-                    TAreaKind::Inactive,
-                    {},
-                    {1, 2, 3},
-                    1,
-                    {3},
-                    {3},
-                    3},
-        TFilterCase{"ShownCurrentStaysThoughNotFirst",
-                    "",
-                    TAreaKind::Active,
-                    {},
-                    {1, 2, 3},
-                    2,
-                    {0, 1, 2, 4, 5},
-                    {1, 2},
-                    2},
-        TFilterCase{"UnselectedCurrentStaysWhileShown", "seattle", TAreaKind::All, {}, {}, 3, {2, 3}, {}, 3}),
-    [](const testing::TestParamInfo<TFilterCase>& info) { return std::string(info.param.Name); });
+const TFilterCase FilterCases[] = {
+    {"NoFilterShowsAll", "", TAreaKind::All, {}, {1, 4}, 1, {0, 1, 2, 3, 4, 5}, {1, 4}, 1},
+    {"FirstRowStaysCurrentUnselected", "", TAreaKind::All, {}, {}, 0, {0, 1, 2, 3, 4, 5}, {}, 0},
+    {"TitleAndRemotePathLetterCaseIgnored", "seATTle", TAreaKind::All, {}, {}, -1, {2, 3}, {}, -1},
+    {"LocalPath", "addon scenery\\l", TAreaKind::All, {}, {}, -1, {3, 5}, {}, -1},
+    {"CodePageLettersLetterCaseIgnored", "Z\xDCRICH", TAreaKind::All, {}, {}, -1, {3}, {}, -1},
+    {"CodePageLettersInTheFolder", "\xE4LPLER", TAreaKind::All, {}, {}, -1, {4}, {}, -1},
+    // "3" is row 2's number and part of row 5's title; "30" is only row 5's number, "6" its section's.
+    {"NumberIsTheWholeText", "3", TAreaKind::All, {}, {}, -1, {2, 5}, {}, -1},
+    {"NumberNotPartOfIt", "30", TAreaKind::All, {}, {}, -1, {5}, {}, -1},
+    {"NumberIsNotTheSections", "6", TAreaKind::All, {}, {}, -1, {}, {}, -1},
+    {"Active", "", TAreaKind::Active, {}, {}, -1, {0, 1, 2, 4, 5}, {}, -1},
+    {"Inactive", "", TAreaKind::Inactive, {}, {}, -1, {3}, {}, -1},
+    {"MissingFolder", "", TAreaKind::MissingFolder, {}, {}, -1, {2, 5}, {}, -1},
+    {"RequiredAndText", "mesh", TAreaKind::Required, {}, {}, -1, {4}, {}, -1},
+    {"TextAndKindBothNeeded", "seattle", TAreaKind::Active, {}, {}, -1, {2}, {}, -1},
+    {"NothingMatches", "KJFK", TAreaKind::All, {}, {2}, 2, {}, {}, -1},
+    {"KeptRowsStayInSight", "seattle", TAreaKind::All, {5}, {5}, 5, {2, 3, 5}, {5}, 5},
+    {"HiddenRowsLeaveTheSelection", "seattle", TAreaKind::All, {}, {1, 3, 4}, 3, {2, 3}, {3}, 3},
+    {"HiddenCurrentGoesToTheFirstShownSelected", "a", TAreaKind::Inactive, {}, {1, 2, 3}, 1, {3}, {3}, 3},
+    {"ShownCurrentStaysThoughNotFirst", "", TAreaKind::Active, {}, {1, 2, 3}, 2, {0, 1, 2, 4, 5}, {1, 2}, 2},
+    {"UnselectedCurrentStaysWhileShown", "seattle", TAreaKind::All, {}, {}, 3, {2, 3}, {}, 3},
+};
+
+INSTANTIATE_TEST_SUITE_P(Filters, FilterRowsTest, testing::ValuesIn(FilterCases), CaseName);
 
 TEST(TakenRows, OnlyTheSelectedRowsThatShow) {
     EXPECT_EQ(TakenRows(Flags(6, {1, 2, 5}), Flags(6, {0, 2, 3, 5})), Flags(6, {2, 5}));

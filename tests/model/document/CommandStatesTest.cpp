@@ -1,20 +1,12 @@
 #include "model/document/CommandStates.h"
+#include "SelectionFlags.h"
+#include "support/CaseName.h"
+#include "support/DocumentBuilder.h"
 
-#include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
 
 namespace {
-
-TSceneryDocument Doc(int count, const std::vector<int>& required) {
-    TSceneryDocument document;
-    for (int i = 0; i < count; ++i) {
-        TArea area;
-        area.Required = std::find(required.begin(), required.end(), i) != required.end();
-        document.Areas.push_back(NewEntry(area));
-    }
-    return document;
-}
 
 struct TStatesCase {
     const char* Name;
@@ -31,16 +23,14 @@ class CommandStates : public testing::TestWithParam<TStatesCase> {};
 
 TEST_P(CommandStates, FollowTheCurrentRowAndTheSelection) {
     const TStatesCase& c = GetParam();
-    TSelection selected(static_cast<std::size_t>(c.Rows), 0);
-    for (int row : c.Selected)
-        selected[static_cast<std::size_t>(row)] = 1;
-    const TCommandStates s = EnabledCommands(Doc(c.Rows, c.Required), selected, c.Current);
+    const TCommandStates s = EnabledCommands(Doc(c.Rows, c.Required), Flags(c.Rows, c.Selected), c.Current);
     EXPECT_EQ((std::array<bool, 8>{s.CurrentEditable, s.CurrentNotRequired, s.TopNotSelected,
                                    s.BottomNotSelected, s.NoRequiredSelected, s.NoProtectedCurrent,
                                    s.NoProtectedNorRequired, s.EditableSelected}),
               c.States);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Selections, CommandStates,
     testing::Values(TStatesCase{"Row0", 6, {}, {0}, 0, {0, 0, 0, 0, 0, 0, 0, 0}},
@@ -53,9 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
                     TStatesCase{"RequiredCurrent", 8, {3}, {3}, 3, {1, 0, 1, 1, 0, 1, 0, 1}},
                     TStatesCase{"RequiredElsewhereSelected", 8, {5}, {3, 5}, 3, {1, 1, 1, 1, 0, 1, 0, 1}},
                     TStatesCase{"NoCurrentRow", 4, {}, {}, -1, {0, 0, 0, 0, 0, 1, 1, 0}},
-                    TStatesCase{
-                        "SelectAllWithRow0Current", 6, {3}, {0, 1, 2, 3, 4, 5}, 0, {0, 0, 0, 0, 0, 0, 0, 1}},
+                    TStatesCase{"SelectAllWithRow0Current", 6, {3}, {0, 1, 2, 3, 4, 5}, 0, {0, 0, 0, 0, 0, 0, 0, 1}},
                     TStatesCase{"EmptyList", 0, {}, {}, -1, {0, 0, 0, 0, 0, 1, 1, 0}}),
-    [](const testing::TestParamInfo<TStatesCase>& info) { return std::string(info.param.Name); });
+    CaseName);
+// clang-format on
 
 } // namespace

@@ -1,24 +1,11 @@
 #include "model/document/FolderAreas.h"
 #include "SelectionFlags.h"
+#include "support/CaseName.h"
+#include "support/DocumentBuilder.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
-
-// Areas T0, T1, ... numbered 1, 2, ... and layered 10, 20, ...; the listed ones required.
-TSceneryDocument Doc(int count, const std::vector<int>& required = {}) {
-    TSceneryDocument document;
-    for (int i = 0; i < count; ++i) {
-        TArea area;
-        area.Title = "T" + std::to_string(i);
-        area.Number = i + 1;
-        area.Layer = 10 * (i + 1);
-        area.Required = std::find(required.begin(), required.end(), i) != required.end();
-        document.Areas.push_back(NewEntry(area));
-    }
-    return document;
-}
 
 // Each area as "title local number/layer", with " -" when inactive.
 std::vector<std::string> Shown(const TSceneryDocument& document) {
@@ -50,7 +37,8 @@ class AddingFolders : public testing::TestWithParam<TAddCase> {};
 // The list holds T0 to T3; T3's folder is listed as /fs9/Addon Scenery/Alps.
 TEST_P(AddingFolders, PlacesNumbersAndSkipsTheListed) {
     const TAddCase& c = GetParam();
-    const TFolderAdding adding = AddFolderAreas(Doc(4), c.Selected, c.Folders, {"/fs9/Scenery/World", "/fs9/Addon Scenery/Alps"});
+    const TFolderAdding adding = AddFolderAreas(Doc(4, {}, 10), c.Selected, c.Folders,
+                                                {"/fs9/Scenery/World", "/fs9/Addon Scenery/Alps"});
     EXPECT_EQ(Shown(adding.Step.Document), c.Rows);
     EXPECT_EQ(adding.Step.Selected, c.SelectedAfter);
     EXPECT_EQ(adding.Step.TouchedAfter, c.SelectedAfter);
@@ -58,25 +46,17 @@ TEST_P(AddingFolders, PlacesNumbersAndSkipsTheListed) {
     EXPECT_EQ(adding.AlreadyListed, c.Listed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Places, AddingFolders,
-    testing::Values(
-        TAddCase{"AboveTheOneSelectedRowInPathOrder", Flags(4, {2}), {Folder("lakes"), Folder("Kosh")},
-                 {"T0  1/10", "T1  2/20", "Kosh Addon Scenery\\Kosh 5/41", "lakes Addon Scenery\\lakes 6/42", "T2  3/30", "T3  4/40"},
-                 Flags(6, {2, 3}), 2, 0},
-        TAddCase{"AtTheEndForTwoSelectedRows", Flags(4, {2, 3}), {Folder("Kosh")},
-                 {"T0  1/10", "T1  2/20", "T2  3/30", "T3  4/40", "Kosh Addon Scenery\\Kosh 5/41"},
-                 Flags(5, {4}), 1, 0},
-        TAddCase{"AtTheEndForAProtectedRow", Flags(4, {1}), {Folder("Kosh")},
-                 {"T0  1/10", "T1  2/20", "T2  3/30", "T3  4/40", "Kosh Addon Scenery\\Kosh 5/41"},
-                 Flags(5, {4}), 1, 0},
-        TAddCase{"ListedInAnyCaseAndTwiceChosenOnce", Flags(4, {}),
-                 {Folder("ALPS"), Folder("Kosh"), Folder("KOSH")},
-                 {"T0  1/10", "T1  2/20", "T2  3/30", "T3  4/40", "Kosh Addon Scenery\\Kosh 5/41"},
-                 Flags(5, {4}), 1, 2},
-        TAddCase{"NothingNew", Flags(4, {3}), {Folder("alps")},
-                 {"T0  1/10", "T1  2/20", "T2  3/30", "T3  4/40"}, Flags(4, {}), 0, 1}),
-    [](const testing::TestParamInfo<TAddCase>& info) { return std::string(info.param.Name); });
+// clang-format off
+const TAddCase AddCases[] = {
+    {"AboveTheOneSelectedRowInPathOrder", Flags(4, {2}), {Folder("lakes"), Folder("Kosh")}, {"T0  1/10", "T1  2/20", "Kosh Addon Scenery\\Kosh 5/41", "lakes Addon Scenery\\lakes 6/42", "T2  3/30", "T3  4/40"}, Flags(6, {2, 3}), 2, 0},
+    {"AtTheEndForTwoSelectedRows", Flags(4, {2, 3}), {Folder("Kosh")}, {"T0  1/10", "T1  2/20", "T2  3/30", "T3  4/40", "Kosh Addon Scenery\\Kosh 5/41"}, Flags(5, {4}), 1, 0},
+    {"AtTheEndForAProtectedRow", Flags(4, {1}), {Folder("Kosh")}, {"T0  1/10", "T1  2/20", "T2  3/30", "T3  4/40", "Kosh Addon Scenery\\Kosh 5/41"}, Flags(5, {4}), 1, 0},
+    {"ListedInAnyCaseAndTwiceChosenOnce", Flags(4, {}), {Folder("ALPS"), Folder("Kosh"), Folder("KOSH")}, {"T0  1/10", "T1  2/20", "T2  3/30", "T3  4/40", "Kosh Addon Scenery\\Kosh 5/41"}, Flags(5, {4}), 1, 2},
+    {"NothingNew", Flags(4, {3}), {Folder("alps")}, {"T0  1/10", "T1  2/20", "T2  3/30", "T3  4/40"}, Flags(4, {}), 0, 1},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Places, AddingFolders, testing::ValuesIn(AddCases), CaseName);
 
 struct TSwitchCase {
     const char* Name;
@@ -89,7 +69,7 @@ class SwitchingAreas : public testing::TestWithParam<TSwitchCase> {};
 
 // Rows 1 to 5 of six selected, row 3 required: the protected row 1 is never switched.
 TEST_P(SwitchingAreas, SetsEverySelectedEditableRowButKeepsRequiredActive) {
-    TSceneryDocument document = Doc(6, {3});
+    TSceneryDocument document = Doc(6, {3}, 10);
     if (GetParam().Active)
         document = SetActive(document, Flags(6, {2, 4, 5}), false).Step.Document;
     const TActivation activation = SetActive(document, Flags(6, {1, 2, 3, 4, 5}), GetParam().Active);
@@ -98,12 +78,11 @@ TEST_P(SwitchingAreas, SetsEverySelectedEditableRowButKeepsRequiredActive) {
     EXPECT_EQ(activation.Step.Name, GetParam().Active ? "Activate" : "Deactivate");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Switches, SwitchingAreas,
-    testing::Values(TSwitchCase{"Deactivate", false,
-                                {"T0  1/10", "T1  2/20", "T2  3/30 -", "T3  4/40", "T4  5/50 -", "T5  6/60 -"}, 1},
-                    TSwitchCase{"Activate", true,
-                                {"T0  1/10", "T1  2/20", "T2  3/30", "T3  4/40", "T4  5/50", "T5  6/60"}, 0}),
-    [](const testing::TestParamInfo<TSwitchCase>& info) { return std::string(info.param.Name); });
+const TSwitchCase SwitchCases[] = {
+    {"Deactivate", false, {"T0  1/10", "T1  2/20", "T2  3/30 -", "T3  4/40", "T4  5/50 -", "T5  6/60 -"}, 1},
+    {"Activate", true, {"T0  1/10", "T1  2/20", "T2  3/30", "T3  4/40", "T4  5/50", "T5  6/60"}, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Switches, SwitchingAreas, testing::ValuesIn(SwitchCases), CaseName);
 
 } // namespace

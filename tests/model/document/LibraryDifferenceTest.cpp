@@ -3,6 +3,7 @@
 #include "model/library/HostFolders.h"
 #include "model/library/RestorePoints.h"
 #include "platform/SystemFileAccess.h"
+#include "support/CaseName.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -117,73 +118,32 @@ TEST_P(LibraryDifference, SaysWhatBringingTheOtherBackWouldDo) {
     EXPECT_EQ(difference.Same(), c.Lines.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LibraryDifference,
-    testing::Values(
-        TDifferenceCase{"Same", {"A@a", "B@b", "C@c"}, {"A@a", "B@b", "C@c"}, {0, 0, 0, 0}, {}},
-        TDifferenceCase{"NumberAndLayerDoNotCount", {"A@a#3", "B@b#10"}, {"A@a", "B@b"}, {0, 0, 0, 0}, {}},
-        TDifferenceCase{"AddedAndRemoved",
-                        {"A@a", "B@b", "C@c"},
-                        {"A@a", "C@c", "D@d"},
-                        {1, 1, 0, 0},
-                        {"+D 0>3", "-B 2>0"}},
-        TDifferenceCase{"OneTakenToTheEndIsOneMove",
-                        {"A@a", "B@b", "C@c", "D@d"},
-                        {"B@b", "C@c", "D@d", "A@a"},
-                        {0, 0, 1, 0},
-                        {"~A 1>4 moved"}},
-        // Three reversed: two have to be taken out and put back.
-        TDifferenceCase{"ReversedIsTwoMoves",
-                        {"A@a", "B@b", "C@c"},
-                        {"C@c", "B@b", "A@a"},
-                        {0, 0, 2, 0},
-                        {"~B 2>2 moved", "~A 1>3 moved"}},
-        TDifferenceCase{"RemovalShiftsNoOneIntoAMove",
-                        {"A@a", "X@x", "B@b", "C@c"},
-                        {"A@a", "B@b", "C@c"},
-                        {0, 1, 0, 0},
-                        {"-X 2>0"}},
-        // The folder check gives one folder for a relative path and an absolute one in other letters.
-        TDifferenceCase{"SameFolderInAnotherSpelling",
-                        {"A@Addon\\X=/h/Addon/X"},
-                        {"A renamed@C:\\h\\addon\\x=/h/addon/X"},
-                        {0, 0, 0, 1},
-                        {"~A 1>1 Title Local Path"}},
-        // Matched by folder first: the titles swapped places, the areas did not.
-        TDifferenceCase{"FolderBeforeTitle",
-                        {"A@x", "B@y"},
-                        {"B@x", "A@y"},
-                        {0, 0, 0, 2},
-                        {"~A 1>1 Title", "~B 2>2 Title"}},
-        TDifferenceCase{"TitleWhereTheFolderDiffers",
-                        {"A@old", "B@b"},
-                        {"A@new", "B@b"},
-                        {0, 0, 0, 1},
-                        {"~A 1>1 Local Path"}},
-        TDifferenceCase{"NoFolderMatchesByTitle", {"A", "B"}, {"B", "A"}, {0, 0, 1, 0}, {"~A 1>2 moved"}},
-        TDifferenceCase{"EqualTitlesPairInListOrder", {"T", "T"}, {"T"}, {0, 1, 0, 0}, {"-T 2>0"}},
-        TDifferenceCase{"EqualTitlesOnBothSidesStayInPlace", {"T", "T"}, {"T", "T"}, {0, 0, 0, 0}, {}},
-        TDifferenceCase{"MovedAndChanged",
-                        {"A@a", "B@b", "C@c"},
-                        {"B@b", "C@c", "A@a!"},
-                        {0, 0, 1, 1},
-                        {"~A 1>3 moved switched off"}},
-        TDifferenceCase{"FlagsSayTheStateTheyGoTo",
-                        {"A@a!", "B@b", "C@c*", "D@d", "E@e"},
-                        {"A@a", "B@b!", "C@c", "D@d*", "E@e!*"},
-                        {0, 0, 0, 5},
-                        {"~A 1>1 switched on", "~B 2>2 switched off", "~C 3>3 no longer required",
-                         "~D 4>4 now required", "~E 5>5 switched off now required"}},
-        TDifferenceCase{"RestorePointIsWhatComesBack",
-                        {"A@a", "B@b!"},
-                        {"A@a", "C@c", "B@b"},
-                        {1, 0, 0, 1},
-                        {"+C 0>2", "~B 2>3 switched on"},
-                        "W",
-                        true},
-        TDifferenceCase{"GeneralOnly", {"A@a"}, {"A@a"}, {0, 0, 0, 0}, {"[General] Title"}, "Other"},
-        TDifferenceCase{"FromNothing", {}, {"A@a", "B"}, {2, 0, 0, 0}, {"+A 0>1", "+B 0>2"}},
-        TDifferenceCase{"ToNothing", {"A@a"}, {}, {0, 1, 0, 0}, {"-A 1>0"}}),
-    [](const testing::TestParamInfo<TDifferenceCase>& info) { return std::string(info.param.Name); });
+// clang-format off
+const TDifferenceCase DifferenceCases[] = {
+    {"Same", {"A@a", "B@b", "C@c"}, {"A@a", "B@b", "C@c"}, {0, 0, 0, 0}, {}},
+    {"NumberAndLayerDoNotCount", {"A@a#3", "B@b#10"}, {"A@a", "B@b"}, {0, 0, 0, 0}, {}},
+    {"AddedAndRemoved", {"A@a", "B@b", "C@c"}, {"A@a", "C@c", "D@d"}, {1, 1, 0, 0}, {"+D 0>3", "-B 2>0"}},
+    {"OneTakenToTheEndIsOneMove", {"A@a", "B@b", "C@c", "D@d"}, {"B@b", "C@c", "D@d", "A@a"}, {0, 0, 1, 0}, {"~A 1>4 moved"}},
+    // Three reversed: two have to be taken out and put back.
+    {"ReversedIsTwoMoves", {"A@a", "B@b", "C@c"}, {"C@c", "B@b", "A@a"}, {0, 0, 2, 0}, {"~B 2>2 moved", "~A 1>3 moved"}},
+    {"RemovalShiftsNoOneIntoAMove", {"A@a", "X@x", "B@b", "C@c"}, {"A@a", "B@b", "C@c"}, {0, 1, 0, 0}, {"-X 2>0"}},
+    // The folder check gives one folder for a relative path and an absolute one in other letters.
+    {"SameFolderInAnotherSpelling", {"A@Addon\\X=/h/Addon/X"}, {"A renamed@C:\\h\\addon\\x=/h/addon/X"}, {0, 0, 0, 1}, {"~A 1>1 Title Local Path"}},
+    // Matched by folder first: the titles swapped places, the areas did not.
+    {"FolderBeforeTitle", {"A@x", "B@y"}, {"B@x", "A@y"}, {0, 0, 0, 2}, {"~A 1>1 Title", "~B 2>2 Title"}},
+    {"TitleWhereTheFolderDiffers", {"A@old", "B@b"}, {"A@new", "B@b"}, {0, 0, 0, 1}, {"~A 1>1 Local Path"}},
+    {"NoFolderMatchesByTitle", {"A", "B"}, {"B", "A"}, {0, 0, 1, 0}, {"~A 1>2 moved"}},
+    {"EqualTitlesPairInListOrder", {"T", "T"}, {"T"}, {0, 1, 0, 0}, {"-T 2>0"}},
+    {"EqualTitlesOnBothSidesStayInPlace", {"T", "T"}, {"T", "T"}, {0, 0, 0, 0}, {}},
+    {"MovedAndChanged", {"A@a", "B@b", "C@c"}, {"B@b", "C@c", "A@a!"}, {0, 0, 1, 1}, {"~A 1>3 moved switched off"}},
+    {"FlagsSayTheStateTheyGoTo", {"A@a!", "B@b", "C@c*", "D@d", "E@e"}, {"A@a", "B@b!", "C@c", "D@d*", "E@e!*"}, {0, 0, 0, 5}, {"~A 1>1 switched on", "~B 2>2 switched off", "~C 3>3 no longer required", "~D 4>4 now required", "~E 5>5 switched off now required"}},
+    {"RestorePointIsWhatComesBack", {"A@a", "B@b!"}, {"A@a", "C@c", "B@b"}, {1, 0, 0, 1}, {"+C 0>2", "~B 2>3 switched on"}, "W", true},
+    {"GeneralOnly", {"A@a"}, {"A@a"}, {0, 0, 0, 0}, {"[General] Title"}, "Other"},
+    {"FromNothing", {}, {"A@a", "B"}, {2, 0, 0, 0}, {"+A 0>1", "+B 0>2"}},
+    {"ToNothing", {"A@a"}, {}, {0, 1, 0, 0}, {"-A 1>0"}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Cases, LibraryDifference, testing::ValuesIn(DifferenceCases), CaseName);
 
 } // namespace

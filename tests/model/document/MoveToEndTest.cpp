@@ -1,21 +1,11 @@
 #include "SelectionFlags.h"
 #include "model/document/DocumentCommands.h"
+#include "support/CaseName.h"
+#include "support/DocumentBuilder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Areas titled by their load position, numbered and layered 1, 2, ...
-TSceneryDocument Doc(int count) {
-    TSceneryDocument document;
-    for (int i = 0; i < count; ++i) {
-        TArea area;
-        area.Title = std::to_string(i);
-        area.Number = area.Layer = i + 1;
-        document.Areas.push_back(NewEntry(area));
-    }
-    return document;
-}
 
 // The titles in list order, or "none" when the command gives no step; a row whose number or layer is
 // not its position shows as "?".
@@ -57,17 +47,19 @@ TEST_P(MoveToEnd, MovesTheEditableSelectedRowsInOneRenumberedStep) {
     EXPECT_EQ(step->TouchedBefore, selected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Ends, MoveToEnd,
     testing::Values(
-        TEndCase{"TopBelowTheProtectedRowsInOrder", true, 7, {3, 5, 6}, true, "0 1 3 5 6 2 4", {2, 3, 4}},
-        TEndCase{"TopLeavesSelectedProtectedRowsInPlace", true, 5, {0, 4}, true, "0 1 4 2 3", {0, 2}},
-        TEndCase{"BottomAfterTheLastRowInOrder", false, 6, {2, 4}, true, "0 1 3 5 2 4", {4, 5}},
-        TEndCase{"BottomNeverMovesProtectedRows", false, 4, {1, 2}, true, "0 1 3 2", {1, 3}},
+        TEndCase{"TopBelowTheProtectedRowsInOrder", true, 7, {3, 5, 6}, true, "T0 T1 T3 T5 T6 T2 T4", {2, 3, 4}},
+        TEndCase{"TopLeavesSelectedProtectedRowsInPlace", true, 5, {0, 4}, true, "T0 T1 T4 T2 T3", {0, 2}},
+        TEndCase{"BottomAfterTheLastRowInOrder", false, 6, {2, 4}, true, "T0 T1 T3 T5 T2 T4", {4, 5}},
+        TEndCase{"BottomNeverMovesProtectedRows", false, 4, {1, 2}, true, "T0 T1 T3 T2", {1, 3}},
         TEndCase{"AlreadyAtTheTop", true, 6, {2, 3}, true, "none", {}},
         TEndCase{"AlreadyAtTheBottom", false, 6, {4, 5}, true, "none", {}},
         TEndCase{"OnlyProtectedRowsSelected", true, 4, {0, 1}, false, "none", {}},
         TEndCase{"NothingSelected", false, 4, {}, false, "none", {}}),
-    [](const testing::TestParamInfo<TEndCase>& info) { return std::string(info.param.Name); });
+    CaseName);
+// clang-format on
 
 } // namespace

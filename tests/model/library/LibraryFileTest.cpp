@@ -4,10 +4,12 @@
 #include "model/library/RestorePoints.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
+#include "support/CaseName.h"
 #include "support/FakeHostSystem.h"
+#include "support/LibraryText.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
@@ -37,107 +39,38 @@ TEST_P(LibraryChoice, FollowsWhatTheSimulatorReads) {
     EXPECT_STREQ(LibraryKindWord(choice.Kind()), c.Kind);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LibraryChoice,
-    testing::Values(
-        TChoiceCase{
-            "Plain", {"FS9.exe", "Scenery.cfg"}, "", {}, "H/Scenery.cfg", "", "H/Scenery.qrw", "plain"},
-        TChoiceCase{"Neither", {}, "", {}, "H/Scenery.cfg", "", "H/Scenery.qrw", "plain"},
-        TChoiceCase{"OtherLetterCase",
-                    {"SCENERY.CFG", "scenery.QRW"},
-                    "",
-                    {},
-                    "H/SCENERY.CFG",
-                    "",
-                    "H/scenery.QRW",
-                    "plain"},
-        TChoiceCase{"ExactBeforeOtherCase",
-                    {"scenery.cfg", "Scenery.cfg"},
-                    "",
-                    {},
-                    "H/Scenery.cfg",
-                    "",
-                    "H/Scenery.qrw",
-                    "plain"},
-        TChoiceCase{"FirstInNameOrder",
-                    {"scenery.cfg", "SCENERY.cfg"},
-                    "",
-                    {},
-                    "H/SCENERY.cfg",
-                    "",
-                    "H/Scenery.qrw",
-                    "plain"},
-        TChoiceCase{"Pending",
-                    {"Scenery.cfg", "newscenery.CFG"},
-                    "",
-                    {},
-                    "H/Scenery.cfg",
-                    "H/newscenery.CFG",
-                    "H/Scenery.qrw",
-                    "pending"},
-        TChoiceCase{"PerUserCopy",
-                    {"Scenery.cfg"},
-                    "U/",
-                    {"Scenery.cfg"},
-                    "U/Scenery.cfg",
-                    "",
-                    "U/Scenery.qrw",
-                    "per-user"},
-        TChoiceCase{"PerUserFolderWithoutCopy",
-                    {"Scenery.cfg"},
-                    "U/",
-                    {"OldScenery.cfg"},
-                    "H/Scenery.cfg",
-                    "",
-                    "H/Scenery.qrw",
-                    "plain"},
-        TChoiceCase{"PendingInThePerUserFolder",
-                    {"Scenery.cfg", "NewScenery.cfg"},
-                    "U/",
-                    {"NewScenery.cfg"},
-                    "U/Scenery.cfg",
-                    "U/NewScenery.cfg",
-                    "U/Scenery.qrw",
-                    "pending"},
-        TChoiceCase{"BothCopiesAndAPendingOne",
-                    {"Scenery.cfg"},
-                    "U/",
-                    {"SCENERY.CFG", "NewScenery.cfg"},
-                    "U/SCENERY.CFG",
-                    "U/NewScenery.cfg",
-                    "U/Scenery.qrw",
-                    "pending"}),
-    [](const testing::TestParamInfo<TChoiceCase>& info) { return std::string(info.param.Name); });
+// clang-format off
+const TChoiceCase ChoiceCases[] = {
+    {"Plain", {"FS9.exe", "Scenery.cfg"}, "", {}, "H/Scenery.cfg", "", "H/Scenery.qrw", "plain"},
+    {"Neither", {}, "", {}, "H/Scenery.cfg", "", "H/Scenery.qrw", "plain"},
+    {"OtherLetterCase", {"SCENERY.CFG", "scenery.QRW"}, "", {}, "H/SCENERY.CFG", "", "H/scenery.QRW", "plain"},
+    {"ExactBeforeOtherCase", {"scenery.cfg", "Scenery.cfg"}, "", {}, "H/Scenery.cfg", "", "H/Scenery.qrw", "plain"},
+    {"FirstInNameOrder", {"scenery.cfg", "SCENERY.cfg"}, "", {}, "H/SCENERY.cfg", "", "H/Scenery.qrw", "plain"},
+    {"Pending", {"Scenery.cfg", "newscenery.CFG"}, "", {}, "H/Scenery.cfg", "H/newscenery.CFG", "H/Scenery.qrw", "pending"},
+    {"PerUserCopy", {"Scenery.cfg"}, "U/", {"Scenery.cfg"}, "U/Scenery.cfg", "", "U/Scenery.qrw", "per-user"},
+    {"PerUserFolderWithoutCopy", {"Scenery.cfg"}, "U/", {"OldScenery.cfg"}, "H/Scenery.cfg", "", "H/Scenery.qrw", "plain"},
+    {"PendingInThePerUserFolder", {"Scenery.cfg", "NewScenery.cfg"}, "U/", {"NewScenery.cfg"}, "U/Scenery.cfg", "U/NewScenery.cfg", "U/Scenery.qrw", "pending"},
+    {"BothCopiesAndAPendingOne", {"Scenery.cfg"}, "U/", {"SCENERY.CFG", "NewScenery.cfg"}, "U/SCENERY.CFG", "U/NewScenery.cfg", "U/Scenery.qrw", "pending"},
+};
+// clang-format on
 
-const std::string General = "[General]\r\nTitle=W\r\nDescription=D\r\nClean_on_Exit=FALSE\r\n\r\n";
+INSTANTIATE_TEST_SUITE_P(Cases, LibraryChoice, testing::ValuesIn(ChoiceCases), CaseName);
 
-std::string Area(int number, const std::string& title, const std::string& local) {
-    return "[Area." + std::string(number < 10 ? "00" : "0") + std::to_string(number) + "]\r\nTitle=" + title +
-           "\r\nLayer=" + std::to_string(number) + "\r\nActive=TRUE\r\nRequired=FALSE\r\nLocal=" + local +
-           "\r\nRemote=\r\n\r\n";
-}
+const std::string General = GeneralText("W", "D", false);
 
 // A host folder "host/" and a per-user folder "user/" below one temporary folder.
 class LibraryFiles : public testing::Test {
 protected:
     std::string Path(const std::string& name) const { return Root.path().toStdString() + "/" + name; }
     void Write(const std::string& name, const std::string& bytes) const {
-        QDir().mkpath(QString::fromStdString(Path(name)).section(u'/', 0, -2));
-        QFile file(QString::fromStdString(Path(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        ASSERT_TRUE(WriteBytes(QString::fromStdString(Path(name)), bytes));
     }
-    // Every file below the root with its bytes, folders as "<folder>".
+    // Every entry of both folders with its bytes, folders as "<folder>".
     std::map<std::string, std::string> Files() const {
         std::map<std::string, std::string> files;
-        for (const char* folder : {"host", "user"})
-            for (const QFileInfo& info : QDir(Root.filePath(QString::fromLatin1(folder)))
-                                             .entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-                QFile file(info.filePath());
-                files[std::string(folder) + "/" + info.fileName().toStdString()] =
-                    info.isDir() ? "<folder>"
-                                 : (file.open(QIODevice::ReadOnly), file.readAll().toStdString());
-            }
+        for (const std::string folder : {"host", "user"})
+            for (const auto& [name, bytes] : FolderEntries(QString::fromStdString(Path(folder))))
+                files[folder + "/" + name] = bytes;
         return files;
     }
 
@@ -195,11 +128,11 @@ struct TSaveCase {
 
 class LibrarySave : public LibraryFiles, public testing::WithParamInterface<TSaveCase> {};
 
-const std::string Old = General + Area(3, "A", "A");
-const std::string Pending = General + Area(7, "P", "P") + Area(9, "A", "A");
-const std::string SavedPending = General + Area(1, "P", "P") + Area(2, "A", "A");
-const std::string SavedOld = General + Area(1, "A", "A");
-const std::string Empty = "[General]\r\nTitle=\r\nDescription=\r\nClean_on_Exit=FALSE\r\n\r\n";
+const std::string Old = General + SavedArea(3, "A", "A");
+const std::string Pending = General + SavedArea(7, "P", "P") + SavedArea(9, "A", "A");
+const std::string SavedPending = General + SavedArea(1, "P", "P") + SavedArea(2, "A", "A");
+const std::string SavedOld = General + SavedArea(1, "A", "A");
+const std::string Empty = GeneralText("", "", false);
 const std::string Unshown = Old + "[Area.2000]\r\nLocal=Z\r\n";
 
 // The save writes the file the simulator will read, backs up what it would have flown with, removes the
@@ -230,131 +163,28 @@ TEST_P(LibrarySave, AsksWritesAndCleansUp) {
     EXPECT_EQ(points.Kept, c.Kept);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LibrarySave,
-    testing::Values(TSaveCase{"Plain",
-                              {{"host/Scenery.cfg", Old}},
-                              false,
-                              false,
-                              {},
-                              {},
-                              TSaveResult::Saved,
-                              {{"host/Scenery.cfg", SavedOld}, {"host/Scenery.qrw", Old}},
-                              {"host/Scenery.cfg: " + Old}},
-                    TSaveCase{"PendingInOtherCase",
-                              {{"host/Scenery.cfg", Old}, {"host/newSCENERY.cfg", Pending}},
-                              false,
-                              false,
-                              {},
-                              {},
-                              TSaveResult::Saved,
-                              {{"host/Scenery.cfg", SavedPending}, {"host/Scenery.qrw", Pending}},
-                              {"host/Scenery.cfg: " + Old, "host/Scenery.cfg pending: " + Pending}},
-                    TSaveCase{"NoLibraryNoBackupDeclined",
-                              {{"host", "<folder>"}},
-                              false,
-                              false,
-                              {false},
-                              {K::NoBackup},
-                              TSaveResult::Declined,
-                              {}},
-                    TSaveCase{"NoLibraryNoBackupAccepted",
-                              {{"host", "<folder>"}},
-                              false,
-                              false,
-                              {true},
-                              {K::NoBackup},
-                              TSaveResult::Saved,
-                              {{"host/Scenery.cfg", Empty}}},
-                    TSaveCase{"SimulatorRunningDeclined",
-                              {{"host/Scenery.cfg", Old}},
-                              false,
-                              true,
-                              {false},
-                              {K::SimulatorRunning},
-                              TSaveResult::Declined,
-                              {{"host/Scenery.cfg", Old}}},
-                    TSaveCase{"SimulatorRunningAccepted",
-                              {{"host/Scenery.cfg", Old}},
-                              false,
-                              true,
-                              {true},
-                              {K::SimulatorRunning},
-                              TSaveResult::Saved,
-                              {{"host/Scenery.cfg", SavedOld}, {"host/Scenery.qrw", Old}},
-                              {"host/Scenery.cfg: " + Old}},
-                    TSaveCase{"PerUserCopyIsTheLibrary",
-                              {{"host/Scenery.cfg", Old}, {"user/Scenery.cfg", Pending}},
-                              true,
-                              false,
-                              {},
-                              {},
-                              TSaveResult::Saved,
-                              {{"host/Scenery.cfg", Old},
-                               {"user/Scenery.cfg", SavedPending},
-                               {"user/Scenery.qrw", Pending}},
-                              {"user/Scenery.cfg: " + Pending}},
-                    // A folder in the library's place refuses the write as a protected folder does.
-                    TSaveCase{"RefusedHostGoesToANewPerUserCopy",
-                              {{"host/Scenery.cfg", "<folder>"}},
-                              true,
-                              false,
-                              {true, true, true},
-                              {K::ReadFailed, K::PerUserCopy, K::NoBackup},
-                              TSaveResult::Saved,
-                              {{"host/Scenery.cfg", "<folder>"}, {"user/Scenery.cfg", Empty}}},
-                    TSaveCase{"RefusedHostPerUserDeclined",
-                              {{"host/Scenery.cfg", "<folder>"}},
-                              true,
-                              false,
-                              {true, false},
-                              {K::ReadFailed, K::PerUserCopy},
-                              TSaveResult::Declined,
-                              {{"host/Scenery.cfg", "<folder>"}}},
-                    TSaveCase{"PendingLeftWhenItCannotBeRemoved",
-                              {{"host/Scenery.cfg", Old}, {"host/NewScenery.cfg", "<folder>"}},
-                              false,
-                              false,
-                              {true, true},
-                              {K::ReadFailed, K::NoBackup},
-                              TSaveResult::Saved,
-                              {{"host/NewScenery.cfg", "<folder>"}, {"host/Scenery.cfg", Empty}},
-                              {"host/Scenery.cfg: " + Old}},
-                    // A per-user library has no other copy to go to: its refused write is an error.
-                    TSaveCase{"RefusedPerUserCopyFails",
-                              {{"host/Scenery.cfg", Old}, {"user/Scenery.cfg", "<folder>"}},
-                              true,
-                              false,
-                              {true},
-                              {K::ReadFailed},
-                              std::nullopt,
-                              {{"host/Scenery.cfg", Old}, {"user/Scenery.cfg", "<folder>"}}},
-                    TSaveCase{"UnshownAreasDeclined",
-                              {{"host/Scenery.cfg", Unshown}},
-                              false,
-                              false,
-                              {false},
-                              {K::UnshownAreas},
-                              TSaveResult::Declined,
-                              {{"host/Scenery.cfg", Unshown}}},
-                    TSaveCase{"UnshownAreasAccepted",
-                              {{"host/Scenery.cfg", Unshown}},
-                              false,
-                              false,
-                              {true},
-                              {K::UnshownAreas},
-                              TSaveResult::Saved,
-                              {{"host/Scenery.cfg", SavedOld}, {"host/Scenery.qrw", Unshown}},
-                              {"host/Scenery.cfg: " + Unshown}},
-                    TSaveCase{"NotALibraryDeclined",
-                              {{"host/Scenery.cfg", "\x89PNG"}},
-                              false,
-                              false,
-                              {false},
-                              {K::NotALibrary},
-                              TSaveResult::Declined,
-                              {{"host/Scenery.cfg", "\x89PNG"}}}),
-    [](const testing::TestParamInfo<TSaveCase>& info) { return std::string(info.param.Name); });
+// clang-format off
+const TSaveCase SaveCases[] = {
+    {"Plain", {{"host/Scenery.cfg", Old}}, false, false, {}, {}, TSaveResult::Saved, {{"host/Scenery.cfg", SavedOld}, {"host/Scenery.qrw", Old}}, {"host/Scenery.cfg: " + Old}},
+    {"PendingInOtherCase", {{"host/Scenery.cfg", Old}, {"host/newSCENERY.cfg", Pending}}, false, false, {}, {}, TSaveResult::Saved, {{"host/Scenery.cfg", SavedPending}, {"host/Scenery.qrw", Pending}}, {"host/Scenery.cfg: " + Old, "host/Scenery.cfg pending: " + Pending}},
+    {"NoLibraryNoBackupDeclined", {{"host", "<folder>"}}, false, false, {false}, {K::NoBackup}, TSaveResult::Declined, {}},
+    {"NoLibraryNoBackupAccepted", {{"host", "<folder>"}}, false, false, {true}, {K::NoBackup}, TSaveResult::Saved, {{"host/Scenery.cfg", Empty}}},
+    {"SimulatorRunningDeclined", {{"host/Scenery.cfg", Old}}, false, true, {false}, {K::SimulatorRunning}, TSaveResult::Declined, {{"host/Scenery.cfg", Old}}},
+    {"SimulatorRunningAccepted", {{"host/Scenery.cfg", Old}}, false, true, {true}, {K::SimulatorRunning}, TSaveResult::Saved, {{"host/Scenery.cfg", SavedOld}, {"host/Scenery.qrw", Old}}, {"host/Scenery.cfg: " + Old}},
+    {"PerUserCopyIsTheLibrary", {{"host/Scenery.cfg", Old}, {"user/Scenery.cfg", Pending}}, true, false, {}, {}, TSaveResult::Saved, {{"host/Scenery.cfg", Old}, {"user/Scenery.cfg", SavedPending}, {"user/Scenery.qrw", Pending}}, {"user/Scenery.cfg: " + Pending}},
+    // A folder in the library's place refuses the write as a protected folder does.
+    {"RefusedHostGoesToANewPerUserCopy", {{"host/Scenery.cfg", "<folder>"}}, true, false, {true, true, true}, {K::ReadFailed, K::PerUserCopy, K::NoBackup}, TSaveResult::Saved, {{"host/Scenery.cfg", "<folder>"}, {"user/Scenery.cfg", Empty}}},
+    {"RefusedHostPerUserDeclined", {{"host/Scenery.cfg", "<folder>"}}, true, false, {true, false}, {K::ReadFailed, K::PerUserCopy}, TSaveResult::Declined, {{"host/Scenery.cfg", "<folder>"}}},
+    {"PendingLeftWhenItCannotBeRemoved", {{"host/Scenery.cfg", Old}, {"host/NewScenery.cfg", "<folder>"}}, false, false, {true, true}, {K::ReadFailed, K::NoBackup}, TSaveResult::Saved, {{"host/NewScenery.cfg", "<folder>"}, {"host/Scenery.cfg", Empty}}, {"host/Scenery.cfg: " + Old}},
+    // A per-user library has no other copy to go to: its refused write is an error.
+    {"RefusedPerUserCopyFails", {{"host/Scenery.cfg", Old}, {"user/Scenery.cfg", "<folder>"}}, true, false, {true}, {K::ReadFailed}, std::nullopt, {{"host/Scenery.cfg", Old}, {"user/Scenery.cfg", "<folder>"}}},
+    {"UnshownAreasDeclined", {{"host/Scenery.cfg", Unshown}}, false, false, {false}, {K::UnshownAreas}, TSaveResult::Declined, {{"host/Scenery.cfg", Unshown}}},
+    {"UnshownAreasAccepted", {{"host/Scenery.cfg", Unshown}}, false, false, {true}, {K::UnshownAreas}, TSaveResult::Saved, {{"host/Scenery.cfg", SavedOld}, {"host/Scenery.qrw", Unshown}}, {"host/Scenery.cfg: " + Unshown}},
+    {"NotALibraryDeclined", {{"host/Scenery.cfg", "\x89PNG"}}, false, false, {false}, {K::NotALibrary}, TSaveResult::Declined, {{"host/Scenery.cfg", "\x89PNG"}}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Cases, LibrarySave, testing::ValuesIn(SaveCases), CaseName);
 
 // The limit is tested on both sides: 1999 areas fit the file's sections, 2000 do not.
 TEST_F(LibraryFiles, SavesAtMost1999Areas) {
@@ -373,8 +203,8 @@ TEST_F(LibraryFiles, SavesAtMost1999Areas) {
 // area whose folder the copy has in another letter case is no new one.
 TEST_F(LibraryFiles, PerUserLibraryNamesTheHostFoldersOtherAreas) {
     Write("host/Scenery.cfg",
-          General + Area(1, "A", "Addon\\A") + Area(2, "B", "Addon\\B") + Area(3, "C", ""));
-    Write("user/Scenery.cfg", General + Area(1, "A", "ADDON\\a"));
+          General + SavedArea(1, "A", "Addon\\A") + SavedArea(2, "B", "Addon\\B") + SavedArea(3, "C", ""));
+    Write("user/Scenery.cfg", General + SavedArea(1, "A", "ADDON\\a"));
     System.PerUser = Path("user/");
     TLibraryFile library(Access, System);
     const TSystemHostFolders folders;
@@ -419,17 +249,15 @@ using C = TOutsideChange;
 const std::string Cfg = "host/Scenery.cfg";
 const std::string NewCfg = "host/NewScenery.cfg";
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LibraryChangedOutside,
-    testing::Values(
-        TOutsideCase{"Untouched", {{Cfg, Old}}, {}, C::None},
-        TOutsideCase{"Changed", {{Cfg, Old}}, {{Cfg, Pending}}, C::Changed},
-        TOutsideCase{"Deleted", {{Cfg, Old}}, {{Cfg, "-"}}, C::Deleted},
-        TOutsideCase{"PendingAppeared", {{Cfg, Old}}, {{NewCfg, Pending}}, C::Pending},
-        TOutsideCase{"PendingDeleted", {{Cfg, Old}, {NewCfg, Pending}}, {{NewCfg, "-"}}, C::Pending},
-        TOutsideCase{"LibraryBesidePendingChanged", {{Cfg, Old}, {NewCfg, Pending}}, {{Cfg, Pending}}, C::Changed}),
-    [](const testing::TestParamInfo<TOutsideCase>& info) { return std::string(info.param.Name); });
-// clang-format on
+const TOutsideCase OutsideCases[] = {
+    {"Untouched", {{Cfg, Old}}, {}, C::None},
+    {"Changed", {{Cfg, Old}}, {{Cfg, Pending}}, C::Changed},
+    {"Deleted", {{Cfg, Old}}, {{Cfg, "-"}}, C::Deleted},
+    {"PendingAppeared", {{Cfg, Old}}, {{NewCfg, Pending}}, C::Pending},
+    {"PendingDeleted", {{Cfg, Old}, {NewCfg, Pending}}, {{NewCfg, "-"}}, C::Pending},
+    {"LibraryBesidePendingChanged", {{Cfg, Old}, {NewCfg, Pending}}, {{Cfg, Pending}}, C::Changed},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, LibraryChangedOutside, testing::ValuesIn(OutsideCases), CaseName);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "model/library/SaveChecks.h"
 #include "model/format/QuarrowTypes.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -28,16 +29,16 @@ TEST_P(NoLocalPath, NamesTheFirstFiveAreasThatWouldVanish) {
 const std::string One = "1 area has no Local Path and will not be read back: ";
 const std::string Many = " areas have no Local Path and will not be read back: ";
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NoLocalPath,
-    testing::Values(
-        TNoLocalCase{"EveryAreaHasOne", {"S\\1", "S\\2"}, ""}, TNoLocalCase{"Empty", {}, ""},
-        TNoLocalCase{"One", {"S\\1", "", "S\\3"}, One + "A1. Save anyway?"},
-        TNoLocalCase{"Five", {"", "", "x", "", "", ""}, "5" + Many + "A0, A1, A3, A4, A5. Save anyway?"},
-        TNoLocalCase{
-            "Seven", {"", "", "", "", "", "", ""}, "7" + Many + "A0, A1, A2, A3, A4, ... Save anyway?"},
-        TNoLocalCase{"Export", {"S\\1", ""}, One + "A1. Export anyway?", "Export"}),
-    [](const testing::TestParamInfo<TNoLocalCase>& info) { return std::string(info.param.Name); });
+const TNoLocalCase NoLocalCases[] = {
+    {"EveryAreaHasOne", {"S\\1", "S\\2"}, ""},
+    {"Empty", {}, ""},
+    {"One", {"S\\1", "", "S\\3"}, One + "A1. Save anyway?"},
+    {"Five", {"", "", "x", "", "", ""}, "5" + Many + "A0, A1, A3, A4, A5. Save anyway?"},
+    {"Seven", {"", "", "", "", "", "", ""}, "7" + Many + "A0, A1, A2, A3, A4, ... Save anyway?"},
+    {"Export", {"S\\1", ""}, One + "A1. Export anyway?", "Export"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, NoLocalPath, testing::ValuesIn(NoLocalCases), CaseName);
 
 // Numbers the sweep of an import reads pass; the first outside them is named.
 TEST(AreaSetNumbers, NameTheFirstAreaAnImportWouldNotRead) {

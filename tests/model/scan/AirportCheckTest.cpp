@@ -2,6 +2,7 @@
 #include "model/library/HostFolders.h"
 #include "model/scan/SceneryFiles.h"
 #include "support/BglBuilder.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -100,55 +101,19 @@ TEST_P(CheckingAirports, ReadsTheActiveAddOnAreas) {
 
 const std::string Ksea = bgl::AirportFile({"KSEA"});
 
-INSTANTIATE_TEST_SUITE_P(
-    Libraries, CheckingAirports,
-    testing::Values(
-        TCheckCase{"PathsBelowTheHostFolder",
-                   {Area("Addon Scenery\\A", 10), Area("Addon Scenery\\B", 20)},
-                   {{"/fs9/Addon Scenery/A/scenery/AF2_KSEA.bgl", Ksea},
-                    {"/fs9/Addon Scenery/B/scenery/KSEA.bgl", Ksea}},
-                   {"KSEA 1: Addon Scenery\\B\\scenery\\KSEA.bgl Addon Scenery\\A\\scenery\\AF2_KSEA.bgl"},
-                   "1 airport in 2 files checked."},
-        TCheckCase{"HostFolderWithBackslashes",
-                   {Area("Addon Scenery\\A", 10), Area("Addon Scenery\\B", 20)},
-                   {{"/fs9/Addon Scenery/A/scenery/AF2_KSEA.bgl", Ksea},
-                    {"/fs9/Addon Scenery/B/scenery/KSEA.bgl", Ksea}},
-                   {"KSEA 1: Addon Scenery\\B\\scenery\\KSEA.bgl Addon Scenery\\A\\scenery\\AF2_KSEA.bgl"},
-                   "1 airport in 2 files checked.",
-                   "\\fs9\\"},
-        TCheckCase{"TheSimulatorsOwnAreasAreNotRead",
-                   {Area("Scenery\\Base", 1), Area("SCENERY\\Namw", 2), Area("scenery", 3),
-                    Area("Addon Scenery\\A", 4)},
-                   {{"/fs9/Scenery/Base/scenery/x.bgl", Ksea},
-                    {"/fs9/scenery/scenery/z.bgl", Ksea},
-                    {"/fs9/SCENERY/Namw/scenery/y.bgl", Ksea},
-                    {"/fs9/Addon Scenery/A/scenery/a.bgl", Ksea}},
-                   {},
-                   "1 airport in 1 file checked."},
-        TCheckCase{"InactiveAreasAreNotRead",
-                   {Area("A", 1), Area("B", 2, false)},
-                   {{"/fs9/A/scenery/a.bgl", Ksea}, {"/fs9/B/scenery/b.bgl", Ksea}},
-                   {},
-                   "1 airport in 1 file checked."},
-        TCheckCase{"UnreadableAndOlderFilesAreCounted",
-                   {Area("A", 1), Area("Sceneryx", 2)},
-                   {{"/fs9/A/scenery/a.bgl", bgl::AirportFile({"KSEA", "KBFI"})},
-                    {"/fs9/A/scenery/cut.bgl", Ksea.substr(0, 70)},
-                    {"/fs9/A/scenery/locked.bgl", "?"},
-                    {"/fs9/A/scenery/old.bgl", std::string(100, '\x01')},
-                    {"/fs9/Sceneryx/scenery/b.bgl", Ksea}},
-                   {"KSEA 1: Sceneryx\\scenery\\b.bgl A\\scenery\\a.bgl",
-                    "unreadable 0 A\\scenery\\cut.bgl: cut short or pointing outside itself",
-                    "unreadable 0 A\\scenery\\locked.bgl: could not be opened"},
-                   "2 airports in 5 files checked, 2 unreadable."},
-        // clang-format off
-        TCheckCase{"OneFolderListedTwiceAndALaterFile", {Area("A", 5), Area("B", 1), Area("a\\", 3)},
-                   {{"/fs9/A/scenery/a.bgl", Ksea}, {"/fs9/A/scenery/fsx.bgl", bgl::File({{bgl::AirportSection, false, {{{bgl::Airport("KBFI", bgl::FsxAirport)}}}}})}, {"/fs9/B/scenery/b.bgl", Ksea}},
-                   {"KSEA 0: A\\scenery\\a.bgl B\\scenery\\b.bgl", "twice 0>2", "later 0 A\\scenery\\fsx.bgl"},
-                   "1 airport in 3 files checked, 1 made for a later simulator."},
-        // clang-format on
-        TCheckCase{"NothingToRead", {}, {}, {}, "0 airports in 0 files checked."}),
-    [](const testing::TestParamInfo<TCheckCase>& info) { return std::string(info.param.Name); });
+// clang-format off
+const TCheckCase CheckCases[] = {
+    {"PathsBelowTheHostFolder", {Area("Addon Scenery\\A", 10), Area("Addon Scenery\\B", 20)}, {{"/fs9/Addon Scenery/A/scenery/AF2_KSEA.bgl", Ksea}, {"/fs9/Addon Scenery/B/scenery/KSEA.bgl", Ksea}}, {"KSEA 1: Addon Scenery\\B\\scenery\\KSEA.bgl Addon Scenery\\A\\scenery\\AF2_KSEA.bgl"}, "1 airport in 2 files checked."},
+    {"HostFolderWithBackslashes", {Area("Addon Scenery\\A", 10), Area("Addon Scenery\\B", 20)}, {{"/fs9/Addon Scenery/A/scenery/AF2_KSEA.bgl", Ksea}, {"/fs9/Addon Scenery/B/scenery/KSEA.bgl", Ksea}}, {"KSEA 1: Addon Scenery\\B\\scenery\\KSEA.bgl Addon Scenery\\A\\scenery\\AF2_KSEA.bgl"}, "1 airport in 2 files checked.", "\\fs9\\"},
+    {"TheSimulatorsOwnAreasAreNotRead", {Area("Scenery\\Base", 1), Area("SCENERY\\Namw", 2), Area("scenery", 3), Area("Addon Scenery\\A", 4)}, {{"/fs9/Scenery/Base/scenery/x.bgl", Ksea}, {"/fs9/scenery/scenery/z.bgl", Ksea}, {"/fs9/SCENERY/Namw/scenery/y.bgl", Ksea}, {"/fs9/Addon Scenery/A/scenery/a.bgl", Ksea}}, {}, "1 airport in 1 file checked."},
+    {"InactiveAreasAreNotRead", {Area("A", 1), Area("B", 2, false)}, {{"/fs9/A/scenery/a.bgl", Ksea}, {"/fs9/B/scenery/b.bgl", Ksea}}, {}, "1 airport in 1 file checked."},
+    {"UnreadableAndOlderFilesAreCounted", {Area("A", 1), Area("Sceneryx", 2)}, {{"/fs9/A/scenery/a.bgl", bgl::AirportFile({"KSEA", "KBFI"})}, {"/fs9/A/scenery/cut.bgl", Ksea.substr(0, 70)}, {"/fs9/A/scenery/locked.bgl", "?"}, {"/fs9/A/scenery/old.bgl", std::string(100, '\x01')}, {"/fs9/Sceneryx/scenery/b.bgl", Ksea}}, {"KSEA 1: Sceneryx\\scenery\\b.bgl A\\scenery\\a.bgl", "unreadable 0 A\\scenery\\cut.bgl: cut short or pointing outside itself", "unreadable 0 A\\scenery\\locked.bgl: could not be opened"}, "2 airports in 5 files checked, 2 unreadable."},
+    {"OneFolderListedTwiceAndALaterFile", {Area("A", 5), Area("B", 1), Area("a\\", 3)}, {{"/fs9/A/scenery/a.bgl", Ksea}, {"/fs9/A/scenery/fsx.bgl", bgl::File({{bgl::AirportSection, false, {{{bgl::Airport("KBFI", bgl::FsxAirport)}}}}})}, {"/fs9/B/scenery/b.bgl", Ksea}}, {"KSEA 0: A\\scenery\\a.bgl B\\scenery\\b.bgl", "twice 0>2", "later 0 A\\scenery\\fsx.bgl"}, "1 airport in 3 files checked, 1 made for a later simulator."},
+    {"NothingToRead", {}, {}, {}, "0 airports in 0 files checked."},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Libraries, CheckingAirports, testing::ValuesIn(CheckCases), CaseName);
 
 TEST(CheckingAirportsCancelled, StopsWithoutAResult) {
     const TArea area = Area("A", 1);

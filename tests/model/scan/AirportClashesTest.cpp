@@ -1,4 +1,5 @@
 #include "model/scan/AirportClashes.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -39,19 +40,19 @@ TEST_P(GroupingAirports, ListsTheAirportsOfSeveralAreasWithTheWinnerFirst) {
     EXPECT_EQ(twice, GetParam().Twice);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Areas, GroupingAirports,
-    // clang-format off
-    testing::Values(
-        TClashCase{"HigherLayerWins", {{3, 30, {{"a", {"KSEA"}}}, "f3"}, {5, 50, {{"b", {"KSEA"}}}, "f5"}}, {"KSEA 5,3 b@5 a@3"}, 1},
-        TClashCase{"LayerBeatsThePlaceInTheList", {{2, 90, {{"a", {"KSEA"}}}, "f2"}, {4, 10, {{"b", {"KSEA"}}}, "f4"}}, {"KSEA 2,4 a@2 b@4"}, 1},
-        TClashCase{"InOneLayerTheLowerRowWins", {{2, 10, {{"a", {"KSEA"}}}, "f2"}, {4, 10, {{"b", {"KSEA"}}}, "f4"}}, {"KSEA 4,2 b@4 a@2"}, 1},
-        TClashCase{"TwoFilesOfOneArea", {{1, 10, {{"a", {"KSEA"}}, {"b", {"KSEA"}}}, "f1"}}, {"KSEA 1 a@1 b@1"}, 1},
-        TClashCase{"OneFolderListedTwice", {{2, 20, {{"a", {"KSEA"}}}, "x"}, {5, 50, {{"a", {"KSEA"}}}, "x"}, {3, 90, {{"b", {"KSEA"}}}, "y"}}, {"KSEA 3,5 b@3 a@5"}, 1, "5>2 "},
-        TClashCase{"AnIdentTwiceInOneFileIsOneFile", {{1, 10, {{"a", {"KSEA", "KSEA"}}}, "f1"}, {2, 20, {{"b", {"KSEA"}}, {"c", {"KSEA"}}}, "f2"}}, {"KSEA 2,1 b@2 c@2 a@1"}, 1},
-        TClashCase{"ThreeAreasInFallingLayerAndIcaoOrder", {{1, 10, {{"a", {"KSEA", "EDDF"}}}, "f1"}, {2, 30, {{"b", {"LOWI", "KSEA"}}}, "f2"}, {3, 20, {{"c", {"KSEA"}}, {"d", {"EDDF"}}}, "f3"}}, {"EDDF 3,1 d@3 a@1", "KSEA 2,3,1 b@2 c@3 a@1"}, 3},
-        TClashCase{"NoAreas", {}, {}, 0}),
-    // clang-format on
-    [](const testing::TestParamInfo<TClashCase>& info) { return std::string(info.param.Name); });
+// clang-format off
+const TClashCase ClashCases[] = {
+    {"HigherLayerWins", {{3, 30, {{"a", {"KSEA"}}}, "f3"}, {5, 50, {{"b", {"KSEA"}}}, "f5"}}, {"KSEA 5,3 b@5 a@3"}, 1},
+    {"LayerBeatsThePlaceInTheList", {{2, 90, {{"a", {"KSEA"}}}, "f2"}, {4, 10, {{"b", {"KSEA"}}}, "f4"}}, {"KSEA 2,4 a@2 b@4"}, 1},
+    {"InOneLayerTheLowerRowWins", {{2, 10, {{"a", {"KSEA"}}}, "f2"}, {4, 10, {{"b", {"KSEA"}}}, "f4"}}, {"KSEA 4,2 b@4 a@2"}, 1},
+    {"TwoFilesOfOneArea", {{1, 10, {{"a", {"KSEA"}}, {"b", {"KSEA"}}}, "f1"}}, {"KSEA 1 a@1 b@1"}, 1},
+    {"OneFolderListedTwice", {{2, 20, {{"a", {"KSEA"}}}, "x"}, {5, 50, {{"a", {"KSEA"}}}, "x"}, {3, 90, {{"b", {"KSEA"}}}, "y"}}, {"KSEA 3,5 b@3 a@5"}, 1, "5>2 "},
+    {"AnIdentTwiceInOneFileIsOneFile", {{1, 10, {{"a", {"KSEA", "KSEA"}}}, "f1"}, {2, 20, {{"b", {"KSEA"}}, {"c", {"KSEA"}}}, "f2"}}, {"KSEA 2,1 b@2 c@2 a@1"}, 1},
+    {"ThreeAreasInFallingLayerAndIcaoOrder", {{1, 10, {{"a", {"KSEA", "EDDF"}}}, "f1"}, {2, 30, {{"b", {"LOWI", "KSEA"}}}, "f2"}, {3, 20, {{"c", {"KSEA"}}, {"d", {"EDDF"}}}, "f3"}}, {"EDDF 3,1 d@3 a@1", "KSEA 2,3,1 b@2 c@3 a@1"}, 3},
+    {"NoAreas", {}, {}, 0},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Areas, GroupingAirports, testing::ValuesIn(ClashCases), CaseName);
 
 } // namespace
