@@ -36,9 +36,10 @@ protected:
         for (const auto& [folder, file] :
              {std::pair{"fs9", "FS9.exe"}, {"lower", "fs9.exe"}, {"empty", ""}}) {
             ASSERT_TRUE(QDir(Root.path()).mkpath(QLatin1StringView(folder)));
-            if (*file)
+            if (*file) {
                 ASSERT_TRUE(
                     WriteBytes(Root.filePath(QLatin1StringView(folder) + u'/' + QLatin1StringView(file))));
+            }
         }
     }
     std::string Folder(const char* name, const char* tail = "/") const {
