@@ -5,6 +5,7 @@
 #include "Main.h"
 #include "model/document/ListRules.h"
 #include "model/prefs/Global.h"
+#include "platform/ProfileFolder.h"
 #include "platform/RestorePointFolder.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
@@ -56,6 +57,7 @@ struct TBenchWindow {
     TPrefs BenchPrefs;
     QTemporaryDir DataFolder;
     TRestorePointFolder Points{DataFolder.path()};
+    TProfileFolder Profiles{DataFolder.path()};
     std::unique_ptr<THauptformular> Window;
     TAreaListView* List = nullptr;
 
@@ -63,7 +65,7 @@ struct TBenchWindow {
         WriteFile(QStringLiteral("Scenery.cfg"), LargeCfg());
         BenchPrefs.FSPath = Folder.path().toLocal8Bit().toStdString() + "/";
         Window = std::make_unique<THauptformular>(
-            TWindowServices{Files, Folders, Host, System, BenchPrefs, Scenery, Points});
+            TWindowServices{Files, Folders, Host, System, BenchPrefs, Scenery, Points, Profiles});
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         Window->show();
         // The clipboard commands act on the list only while it has the focus.

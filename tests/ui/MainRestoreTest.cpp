@@ -117,7 +117,7 @@ TEST_F(MainRestore, SaveStandsWhenNoPointCanBeKept) {
     const QString folder = DataFolder.filePath(u"Quarrow/Restore Points"_s);
     const TRestorePointFolder blocked(folder);
     Window = std::make_unique<THauptformular>(
-        TWindowServices{Files, Folders, Host, System, TestPrefs, Scenery, blocked});
+        TWindowServices{Files, Folders, Host, System, TestPrefs, Scenery, blocked, Profiles});
     List = Window->findChild<TAreaListView*>(u"lvAreas"_s);
     Load(Numbered(3));
     Select({2});

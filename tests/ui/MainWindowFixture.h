@@ -5,6 +5,7 @@
 #include "InfoDialogs.h"
 #include "Main.h"
 #include "model/prefs/Global.h"
+#include "platform/ProfileFolder.h"
 #include "platform/RestorePointFolder.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
@@ -40,7 +41,7 @@ protected:
         ASSERT_TRUE(Folder.isValid());
         TestPrefs.FSPath = CfgPath().chopped(11).toLocal8Bit().toStdString();
         Window = std::make_unique<THauptformular>(
-            TWindowServices{Files, Folders, Host, System, TestPrefs, Scenery, Points});
+            TWindowServices{Files, Folders, Host, System, TestPrefs, Scenery, Points, Profiles});
         List = Window->findChild<TAreaListView*>(QStringLiteral("lvAreas"));
         ASSERT_NE(List, nullptr);
     }
@@ -148,6 +149,7 @@ protected:
     // The user's data folder, apart from the host folder.
     QTemporaryDir DataFolder;
     TRestorePointFolder Points{DataFolder.filePath(QStringLiteral("Restore Points"))};
+    TProfileFolder Profiles{DataFolder.filePath(QStringLiteral("Profiles"))};
     TPrefs TestPrefs;
     std::unique_ptr<THauptformular> Window;
     TAreaListView* List = nullptr;

@@ -141,7 +141,7 @@ TEST_F(SettingsFromTheMenu, BrowseThenCancelKeepsTheFolderForTheExit) {
     TPrefs prefs;
     LoadPrefs(prefs, environment.Environment());
     Window = std::make_unique<THauptformular>(
-        TWindowServices{Files, Folders, environment.Host, System, prefs, Scenery, Points});
+        TWindowServices{Files, Folders, environment.Host, System, prefs, Scenery, Points, Profiles});
     List = Window->findChild<TAreaListView*>(u"lvAreas"_s);
     Load(Numbered(3));
     const QString other = QDir::toNativeSeparators(Folder.filePath(u"other"_s));

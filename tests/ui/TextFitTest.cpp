@@ -6,6 +6,7 @@
 #include "RestoreDialog.h"
 #include "SettingsDialog.h"
 #include "model/scan/AirportCheck.h"
+#include "platform/ProfileFolder.h"
 #include "platform/RestorePointFolder.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
@@ -52,7 +53,8 @@ TEST(TextFit, EveryCaptionShowsWhole) {
     TPrefs prefs;
     const QTemporaryDir data;
     const TRestorePointFolder points(data.path());
-    THauptformular main({files, folders, host, system, prefs, scenery, points});
+    const TProfileFolder profiles(data.path());
+    THauptformular main({files, folders, host, system, prefs, scenery, points, profiles});
     TAboutBox about;
     TInputDialogForm input(QStringLiteral("Edit flatten command"), QStringLiteral("Flatten.x="), QString());
     input.FormShow();
