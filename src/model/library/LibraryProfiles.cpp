@@ -70,6 +70,8 @@ std::string SwitchedSummary(const TProfileApplication& application) {
 }
 
 std::string ApplicationSummary(const TProfileApplication& application, bool offUnknown) {
+    if (application.Changed.empty() && application.Unknown == 0)
+        return "Changes nothing: the list already has the flags of this profile.";
     std::string text = "Switches on " +
                        Counted(static_cast<std::size_t>(application.SwitchedOn), "area", "areas") + ", off " +
                        std::to_string(application.SwitchedOff);

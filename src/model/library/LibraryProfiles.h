@@ -35,5 +35,6 @@ std::string ActiveSummary(const TProfile& profile);
 std::string SwitchedSummary(const TProfileApplication& application);
 
 // "Switches on 120 areas, off 340; 12 areas the profile does not know stay as they are.": what applying
-// it would do, in a sentence; the unknown areas only when there are any.
+// it would do, in a sentence; the unknown areas only when there are any, and a sentence of its own when
+// it would change nothing.
 std::string ApplicationSummary(const TProfileApplication& application, bool offUnknown);
