@@ -65,13 +65,16 @@ std::optional<std::string> HostOption(const std::vector<std::string>& args, std:
     return std::nullopt;
 }
 
-// The host folder Quarrow's settings name, found as the program finds it at its start.
-std::string ConfiguredHostFolder() {
+TPrefs ConfiguredPrefs() {
     TPrefsSettingsStore store;
     const TSystemHostLocator host = TSystemHostLocator::OfThisSystem();
     TPrefs prefs;
     LoadPrefs(prefs, {&store, &host, [](const std::string&) {}});
-    return prefs.FSPath;
+    return prefs;
+}
+
+std::string ConfiguredHostFolder() {
+    return ConfiguredPrefs().FSPath;
 }
 
 int RunOnLibraryInFolder(const std::vector<std::string>& arguments, int (*run)(const TLibraryInFolder&)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/document/SceneryDocument.h"
+#include "model/format/QuarrowTypes.h"
 
 #include <QString>
 
@@ -40,10 +41,13 @@ struct TLibraryInFolder {
 // UsageError for other arguments.
 int RunOnLibraryInFolder(const std::vector<std::string>& arguments, int (*run)(const TLibraryInFolder&));
 
-// The host folder Quarrow's settings name, found as the program finds it at its start.
+// Quarrow's settings, the host folder found as the program finds it at its start.
+TPrefs ConfiguredPrefs();
+// The host folder they name.
 std::string ConfiguredHostFolder();
 
 extern const TCfgVerb RoundTripVerb;
 extern const TCfgVerb CheckVerb;
 extern const TCfgVerb WhereVerb;
 extern const TCfgVerb AirportsVerb;
+extern const TCfgVerb ProfileVerb;

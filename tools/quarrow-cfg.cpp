@@ -11,7 +11,7 @@
 
 namespace {
 
-const TCfgVerb* const Verbs[] = {&RoundTripVerb, &CheckVerb, &WhereVerb, &AirportsVerb};
+const TCfgVerb* const Verbs[] = {&RoundTripVerb, &CheckVerb, &WhereVerb, &AirportsVerb, &ProfileVerb};
 
 std::string UsageText() {
     std::string text;

@@ -4,15 +4,16 @@
 #include "Main.h"
 #include "model/prefs/Global.h"
 #include "platform/PrefsSettingsStore.h"
+#include "platform/ProfileFolder.h"
 #include "platform/RestorePointFolder.h"
 #include "platform/SystemFileAccess.h"
 #include "platform/SystemHostFolders.h"
 #include "platform/SystemHostLocator.h"
 #include "platform/SystemHostSystem.h"
 #include "platform/SystemSceneryFiles.h"
+#include "platform/UserDataFolders.h"
 
 #include <QCommandLineParser>
-#include <QStandardPaths>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -61,9 +62,9 @@ int main(int argc, char* argv[]) {
         const TSystemHostSystem system;
         const TSystemSceneryFiles scenery;
         // The application's name is set by now: the data folder is named after it.
-        const TRestorePointFolder points(
-            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + u"/Restore Points"_s);
-        THauptformular mainWindow({files, folders, host, system, prefs, scenery, points});
+        const TRestorePointFolder points(RestorePointsFolder());
+        const TProfileFolder profiles(ProfilesFolder());
+        THauptformular mainWindow({files, folders, host, system, prefs, scenery, points, profiles});
         mainWindow.show();
         result = QApplication::exec();
     }

@@ -83,14 +83,18 @@ QString LibraryKey(const QString& path) {
 TRestorePointFolder::TRestorePointFolder(QString folder, std::function<QDateTime()> clock)
     : FFolder(std::move(folder)), FClock(std::move(clock)) {}
 
-QString TRestorePointFolder::LibraryFolder(const std::string& library) const {
+QString LibraryFolderName(const std::string& library) {
     const QString path = QString::fromLocal8Bit(library);
     static const QRegularExpression unsafe(u"[\\\\/:*?\"<>|\\x00-\\x1f]+"_s);
     static const QRegularExpression edges(u"^[_ .]+|[_ .]+$"_s);
     QString readable = QString(path).replace(unsafe, u"_"_s).right(ReadableLength).remove(edges);
     const QByteArray digest =
         QCryptographicHash::hash(LibraryKey(path).toUtf8(), QCryptographicHash::Sha1).toHex().left(8);
-    return FFolder + u'/' + readable + u' ' + QString::fromLatin1(digest);
+    return readable + u' ' + QString::fromLatin1(digest);
+}
+
+QString TRestorePointFolder::LibraryFolder(const std::string& library) const {
+    return FFolder + u'/' + LibraryFolderName(library);
 }
 
 // A clash number is never used twice in one second, so a point kept after the oldest went is still the

@@ -45,6 +45,7 @@ THauptformular::THauptformular(const TWindowServices& services, QWidget* parent)
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       Files(services.Files), Folders(services.Folders), Host(services.Host), FPrefs(services.Prefs),
       Scenery(services.Scenery), RestorePoints(services.RestorePoints),
+      Profiles(services.Profiles),
       Library(services.Files, services.System, &services.RestorePoints),
       ui(std::make_unique<Ui::THauptformular>()) {
     InitQuarrowResources();
@@ -123,6 +124,7 @@ void THauptformular::ConnectHandlers() {
     connect(ui->bbSave, &QPushButton::clicked, this, &THauptformular::bbSaveClick, Qt::QueuedConnection);
     connect(ui->bbRevert, &QPushButton::clicked, this, &THauptformular::bbRevertClick);
     connect(ui->cmFileRestorePoints, &QAction::triggered, this, &THauptformular::cmFileRestorePointsClick);
+    connect(ui->cmFileProfiles, &QAction::triggered, this, &THauptformular::cmFileProfilesClick);
     connect(ui->cmFileSettings, &QAction::triggered, this, &THauptformular::cmFileSettingsClick);
     connect(ui->cmFileExit, &QAction::triggered, this, &THauptformular::cmFileExitClick);
     connect(ui->cmHelpAbout, &QAction::triggered, this, &THauptformular::cmHelpAboutClick);

@@ -30,6 +30,7 @@ class THostFolders;
 class THostLocator;
 class THostSystem;
 class TSceneryFiles;
+class TProfileStore;
 class TRestorePoints;
 struct TRestorePoint;
 
@@ -47,6 +48,8 @@ struct TWindowServices {
     const TSceneryFiles& Scenery;
     // Where every save keeps what it replaced.
     const TRestorePoints& RestorePoints;
+    // The saved sets of Active flags of each library.
+    const TProfileStore& Profiles;
 };
 
 // The program's one main window: the ordered area list with its commands, the area editor, the
@@ -120,6 +123,7 @@ public slots:
     void bbSaveClick();
     void bbRevertClick();
     void cmFileRestorePointsClick();
+    void cmFileProfilesClick();
     void cmFileSettingsClick();
     void cmFileExitClick();
     void cmHelpAboutClick();
@@ -244,6 +248,7 @@ private:
     TPrefs& FPrefs;
     const TSceneryFiles& Scenery;
     const TRestorePoints& RestorePoints;
+    const TProfileStore& Profiles;
     // The simulator's library: which file it is, what it held, and the whole save.
     TLibraryFile Library;
     QString FStatusText;

@@ -92,4 +92,45 @@ cp "$data/fsx-tpn-fsx.cfg" "$lower/scenery.cfg"
 [ "$(ls "$lower")" = "scenery.cfg" ] || { ls "$lower"; echo "a second library was made"; exit 1; }
 "$tool" roundtrip "$data/fsx-tpn-fsx.cfg" "$work/once.cfg"
 cmp "$work/once.cfg" "$lower/scenery.cfg"
+# Profiles on a copy of the demo: save, list, apply through the save pipeline (renumbered, a restore
+# point of each write, a pending NewScenery.cfg consumed); nothing is written while a process named
+# FS9.exe runs, nor when nothing changes.
+export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" WINEPREFIX="$work/wine"
+demo="$work/demo"
+cp -r "$(dirname "$0")/../../examples/fs9-demo" "$demo"
+"$tool" roundtrip --renumber "$demo/Scenery.cfg" "$work/all.cfg"
+[ "$("$tool" profile save All --host "$demo")" = "Profile All saved: 35 areas." ] || exit 1
+awk '/^Active=TRUE/ && ++n >= 3 && n <= 5 { print "Active=FALSE\r"; next } { print }' "$demo/Scenery.cfg" > "$work/lean.cfg"
+cp "$work/lean.cfg" "$demo/Scenery.cfg"
+"$tool" profile save Lean --host "$demo" > /dev/null
+"$tool" profile list --host "$demo" | cut -f 1,2 | diff - <(printf 'Lean\t29 of 35 areas active\nAll\t32 of 35 areas active\n')
+[ "$("$tool" profile apply All --host "$demo")" = "3 areas switched on, 0 off." ] || exit 1
+cmp "$work/all.cfg" "$demo/Scenery.cfg"
+[ "$("$tool" profile apply all --host "$demo")" = "0 areas switched on, 0 off: the library already has the flags of profile All; nothing written." ] || exit 1
+"$tool" profile apply Lean --host "$demo" > /dev/null
+cp "$work/lean.cfg" "$demo/NEWSCENERY.cfg"
+"$tool" profile apply All --host "$demo" > /dev/null
+cmp "$work/all.cfg" "$demo/Scenery.cfg"
+[ ! -e "$demo/NEWSCENERY.cfg" ] || { echo "the pending file was not consumed"; exit 1; }
+points="$(ls "$XDG_DATA_HOME/Quarrow/Restore Points/"*/)"
+[ "$(echo "$points" | wc -l)" = 4 ] && [ "$(echo "$points" | grep -c ' pending\.cfg$')" = 1 ] || { echo "$points"; exit 1; }
+bash -c 'exec -a FS9.exe sleep 30' &
+simulator=$!
+until tr '\0' '\n' < /proc/$simulator/cmdline | grep -qx FS9.exe; do sleep 0.1; done
+cp "$demo/Scenery.cfg" "$work/before.cfg"
+status=0
+"$tool" profile apply Lean --yes --host "$demo" 2> "$work/err.txt" || status=$?
+kill $simulator
+[ "$status" = 1 ] && cmp "$work/before.cfg" "$demo/Scenery.cfg" || { echo "apply while FS9.exe runs: $status"; exit 1; }
+printf 'quarrow-cfg: Flight Simulator 2004 is running: it reads the library only when it starts.\nquarrow-cfg: %s not written while the simulator runs.\n' \
+    "$demo/Scenery.cfg" | cmp - "$work/err.txt" || { cat "$work/err.txt"; exit 1; }
+# A folder spelt in another letter case and with the other separator is the same area.
+sed 's/^Local=Scenery\\Global\r$/Local=SCENERY\/global\r/' "$work/lean.cfg" > "$demo/Scenery.cfg"
+grep -q '^Local=SCENERY/global' "$demo/Scenery.cfg" || exit 1
+[ "$("$tool" profile apply All --host "$demo")" = "3 areas switched on, 0 off." ] || { echo "another spelling was not matched"; exit 1; }
+for args in "apply Missing --host $demo" "apply --host $demo" "list Lean --host $demo" "save a/b --host $demo"; do
+    status=0
+    "$tool" profile $args > /dev/null 2>&1 || status=$?
+    [ "$status" = 2 ] || { echo "profile $args gave status $status"; exit 1; }
+done
 echo "quarrow-cfg: all checks passed"

@@ -62,4 +62,6 @@ public:
     std::string SetPath;
     // The installed areas the user declined to add (see DeclinedAreasValue).
     std::string DeclinedAreas;
+    // Applying a profile switches off the areas it does not know.
+    bool ProfileOffUnknown = false;
 };

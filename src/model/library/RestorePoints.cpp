@@ -2,35 +2,7 @@
 
 #include "model/format/ProfileFile.h"
 #include "model/library/FileAccess.h"
-#include "model/library/HostFolders.h"
-
-#include <unordered_map>
-
-namespace {
-
-// The check's answer for each Local Path text, asked once however many points hold the text.
-class TFolderMemo {
-public:
-    explicit TFolderMemo(TFolderCheck& check) : Check(check) {}
-
-    std::vector<std::string> Folders(const TSceneryDocument& document) {
-        std::vector<std::string> folders;
-        folders.reserve(document.Areas.size());
-        for (const TDocumentArea& entry : document.Areas) {
-            const auto [at, isNew] = Resolved.try_emplace(entry.Area->Local);
-            if (isNew)
-                at->second = Check.Resolve(entry.Area->Local).Path;
-            folders.push_back(at->second);
-        }
-        return folders;
-    }
-
-private:
-    TFolderCheck& Check;
-    std::unordered_map<std::string, std::string> Resolved;
-};
-
-} // namespace
+#include "model/library/FolderMemo.h"
 
 std::vector<TRestorePointReview> ReviewRestorePoints(const std::vector<TRestorePoint>& points,
                                                      const TFileAccess& files, const TSceneryDocument& now,

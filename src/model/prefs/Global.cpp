@@ -8,6 +8,7 @@ const char* const FSPathName = "FS Path";
 const char* const BackupName = "Backup";
 const char* const SetPathName = "Set Path";
 const char* const DeclinedAreasName = "Declined Areas";
+const char* const ProfileOffUnknownName = "Profile Off Unknown";
 
 // Missing or not an integer keeps backups on: losing a Scenery.cfg is worse than an extra file.
 bool BackupFromText(const std::optional<std::string>& text) {
@@ -43,6 +44,7 @@ void LoadPrefs(TPrefs& prefs, const TPrefsEnvironment& environment) {
     prefs.Backup = BackupFromText(store.ReadValue(BackupName));
     prefs.SetPath = store.ReadValue(SetPathName).value_or(std::string());
     prefs.DeclinedAreas = store.ReadValue(DeclinedAreasName).value_or(std::string());
+    prefs.ProfileOffUnknown = store.ReadValue(ProfileOffUnknownName) == "1";
 
     const THostLocator& host = *environment.Host;
     const std::string stored = WithTrailingSeparator(prefs.FSPath);
@@ -67,4 +69,5 @@ void SavePrefs(const TPrefs& prefs, TPrefsStore& store) {
     store.WriteValue(BackupName, prefs.Backup ? "1" : "0");
     store.WriteValue(SetPathName, prefs.SetPath);
     store.WriteValue(DeclinedAreasName, prefs.DeclinedAreas);
+    store.WriteValue(ProfileOffUnknownName, prefs.ProfileOffUnknown ? "1" : "0");
 }

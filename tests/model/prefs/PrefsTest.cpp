@@ -23,18 +23,26 @@ TEST(PrefsTest, FirstRunTakesTheHostKeyAndStoresItAtOnceAndAtExit) {
     EXPECT_EQ(prefs.FSPath, Host);
     EXPECT_TRUE(prefs.Backup);
     EXPECT_TRUE(fake.Warnings.empty());
-    const TWrites atStart = {{"FS Path", Host}, {"Backup", "1"}, {"Set Path", ""}, {"Declined Areas", ""}};
+    const TWrites atStart = {{"FS Path", Host},
+                             {"Backup", "1"},
+                             {"Set Path", ""},
+                             {"Declined Areas", ""},
+                             {"Profile Off Unknown", "0"}};
     EXPECT_EQ(fake.Store.Writes, atStart);
 
     prefs.SetPath = "sets";
     prefs.Backup = false;
     prefs.DeclinedAreas = "hash|Addon Scenery\\X";
+    prefs.ProfileOffUnknown = true;
     SavePrefs(prefs, fake.Store);
     const TWrites atExit = {{"FS Path", Host},
                             {"Backup", "0"},
                             {"Set Path", "sets"},
-                            {"Declined Areas", "hash|Addon Scenery\\X"}};
-    EXPECT_EQ(TWrites(fake.Store.Writes.begin() + 4, fake.Store.Writes.end()), atExit);
+                            {"Declined Areas", "hash|Addon Scenery\\X"},
+                            {"Profile Off Unknown", "1"}};
+    EXPECT_EQ(TWrites(fake.Store.Writes.begin() + 5, fake.Store.Writes.end()), atExit);
+    LoadPrefs(prefs, fake.Environment());
+    EXPECT_TRUE(prefs.ProfileOffUnknown);
 }
 
 // What LoadPrefs ends with for a stored folder and a host key, and whether it warns or stores at once.
@@ -74,7 +82,7 @@ TEST(PrefsTest, LocatesTheHost) {
         LoadPrefs(prefs, fake.Environment());
         EXPECT_EQ(prefs.FSPath, c.FSPath);
         EXPECT_EQ(fake.Warnings, c.Warns ? std::vector<std::string>{Warning} : std::vector<std::string>{});
-        EXPECT_EQ(fake.Store.Writes.size(), c.Stores ? 4U : 0U);
+        EXPECT_EQ(fake.Store.Writes.size(), c.Stores ? 5U : 0U);
     }
 }
 
@@ -100,8 +108,11 @@ TEST(PrefsTest, SetPathIsReadAndWrittenUnchanged) {
     EXPECT_EQ(prefs.SetPath, "C:\\Sets\\My Areas");
 
     SavePrefs(prefs, fake.Store);
-    const TWrites expected = {
-        {"FS Path", ""}, {"Backup", "1"}, {"Set Path", "C:\\Sets\\My Areas"}, {"Declined Areas", ""}};
+    const TWrites expected = {{"FS Path", ""},
+                              {"Backup", "1"},
+                              {"Set Path", "C:\\Sets\\My Areas"},
+                              {"Declined Areas", ""},
+                              {"Profile Off Unknown", "0"}};
     EXPECT_EQ(fake.Store.Writes, expected);
 }
 
