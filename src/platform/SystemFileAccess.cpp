@@ -1,10 +1,11 @@
 #include "platform/SystemFileAccess.h"
 
+#include "model/format/IniProfile.h"
+#include "platform/AnsiCodec.h"
 #include "platform/CaseBlindNames.h"
 #include "platform/FileCopy.h"
 #include "platform/FileReading.h"
 #include "platform/FileTextOutput.h"
-#include "platform/IniProfile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -38,7 +39,8 @@ TFileStamp StampOf(const TFileBytes& read) {
 TProfileRead TSystemFileAccess::ReadProfile(const std::string& path) const {
     TFileBytes read = ReadRegularFile(NativePath(path));
     TFileStamp stamp = StampOf(read);
-    return {TIniProfile::FromBytes(std::move(read.Bytes)), std::move(read.Failure), std::move(stamp)};
+    return {TIniProfile::FromBytes(std::move(read.Bytes), Utf16ToAnsi), std::move(read.Failure),
+            std::move(stamp)};
 }
 
 TFileRead TSystemFileAccess::ReadBytes(const std::string& path) const {
