@@ -109,13 +109,19 @@ public:
     const std::string& HostFolder() const { return FHostFolder; }
 
 private:
-    bool Confirmed(const TSceneryDocument& saved, const std::string& hostFolder,
+    bool Confirmed(const TSceneryDocument& saved, const std::string& hostFolder, const TLibraryChoice& choice,
                    TSaveQuestions& questions) const;
+    // As ChangedOutside; a choice located just now spares listing its folder again.
+    TOutsideChange OutsideChange(const std::string& hostFolder, bool cheapLook,
+                                 const TLibraryChoice* located) const;
+    // The pending file beside the file last read or written as things stand now; empty when none.
+    std::string PendingBesideLoaded(const TLibraryChoice* located) const;
     // The output for the library file, or for the per-user copy when the host folder refuses it and the
     // user agrees; null when the user does not, or when the file is read-only (then said in readOnly).
     std::unique_ptr<TCommittingOutput> OpenLibrary(TLibraryChoice& choice, const std::string& hostFolder,
                                                    TSaveQuestions& questions, bool& readOnly) const;
-    void Remember(const std::string& hostFolder);
+    // Notes what the save wrote, as the next load would find it.
+    void Remember(const std::string& hostFolder, TLibraryChoice written, const std::string& pendingLeft);
     // Keeps what the save replaced, once the new library is in place; why not, else empty.
     std::string KeepReplaced(const TLibraryChoice& choice, const TFileRead& library, const TFileRead& pending,
                              const TSaveOutcome& outcome) const;

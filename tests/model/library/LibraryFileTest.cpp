@@ -369,6 +369,24 @@ TEST_F(LibraryFiles, SavesAtMost1999Areas) {
     EXPECT_EQ(library.Save(document, Path("host/"), false, answers).Result, TSaveResult::TooManyAreas);
 }
 
+// What a save leaves is what a load would find: the pending file consumed, the names as written.
+TEST_F(LibraryFiles, SaveNotesTheFilesAsALoadWouldFindThem) {
+    for (const char* pending : {"", "host/newscenery.CFG"}) {
+        Write("host/SCENERY.cfg", Old);
+        if (*pending)
+            Write(pending, Pending);
+        TLibraryFile library(Access, System);
+        TAnswers answers({});
+        ASSERT_EQ(
+            library.Save(library.Load(Path("host/"), nullptr).Document, Path("host/"), true, answers).Result,
+            TSaveResult::Saved);
+        const TLibraryChoice found = library.Locate(Path("host/"));
+        EXPECT_EQ(library.Choice().ReadFrom(), found.ReadFrom()) << pending;
+        EXPECT_EQ(library.Choice().Backup, found.Backup) << pending;
+        EXPECT_EQ(library.ChangedOutside(Path("host/"), false), TOutsideChange::None) << pending;
+    }
+}
+
 // What installers wrote into the host folder's file while the simulator read its per-user copy: an
 // area whose folder the copy has in another letter case is no new one.
 TEST_F(LibraryFiles, PerUserLibraryNamesTheHostFoldersOtherAreas) {
