@@ -60,6 +60,10 @@ std::string TSystemFileAccess::ExistingSpelling(const std::string& path) const {
     return ExistingFileSpelling(NativePath(path)).toLocal8Bit().toStdString();
 }
 
+bool TSystemFileAccess::InOneFolder(const std::string& one, const std::string& other) const {
+    return QFileInfo(NativePath(one)).absoluteDir() == QFileInfo(NativePath(other)).absoluteDir();
+}
+
 TFileStamp TSystemFileAccess::Stamp(const std::string& path, const TFileStamp* known) const {
     if (known) {
         const std::optional<TSizeAndTime> now = RegularFileSizeAndTime(NativePath(path));

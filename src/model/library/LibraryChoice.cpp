@@ -13,6 +13,11 @@ std::string SpeltAsFound(const std::vector<std::string>& names, const std::strin
 
 } // namespace
 
+// The host folder ends in its separator.
+std::string AddOnFolder(const std::string& hostFolder) {
+    return hostFolder + "Addon Scenery";
+}
+
 const char* LibraryKindWord(TLibraryKind kind) {
     switch (kind) {
     case TLibraryKind::Pending:

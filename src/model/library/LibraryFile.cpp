@@ -6,6 +6,7 @@
 #include "model/format/ProfileFile.h"
 #include "model/library/ConfigurationFile.h"
 #include "model/library/FileAccess.h"
+#include "model/library/FileNameCase.h"
 #include "model/library/HostFolders.h"
 #include "model/library/HostSystem.h"
 #include "model/library/RestorePoints.h"
@@ -26,6 +27,15 @@ TLibraryChoice TLibraryFile::Locate(const std::string& hostFolder) const {
     const std::string perUser = System.PerUserFolder(hostFolder);
     return ChooseLibrary(hostFolder, Files.Names(hostFolder), perUser,
                          perUser.empty() ? std::vector<std::string>() : Files.Names(perUser));
+}
+
+bool TLibraryFile::NamesLibraryFile(const std::string& path, const std::string& hostFolder) const {
+    const TLibraryChoice library = Locate(hostFolder);
+    for (const std::string* file : {&library.File, &library.Pending})
+        if (!file->empty() && SameFileName(FileNameOf(path), FileNameOf(*file)) &&
+            Files.InOneFolder(path, *file))
+            return true;
+    return false;
 }
 
 TLibraryLoad TLibraryFile::Load(const std::string& hostFolder, const THostFolders* folders) {

@@ -94,6 +94,10 @@ public:
 
     // Which files are the host folder's library as things now stand on the disk.
     TLibraryChoice Locate(const std::string& hostFolder) const;
+    // The path names one of the files the simulator reads as the host folder's library (Scenery.cfg or
+    // a pending NewScenery.cfg), whether or not it exists yet and in whatever letter case it is typed:
+    // such a file must never be overwritten with anything but the library.
+    bool NamesLibraryFile(const std::string& path, const std::string& hostFolder) const;
     // Reads the library of the host folder and records what it and the pending file held. With folders
     // given, a per-user library is compared with the host folder's own file.
     TLibraryLoad Load(const std::string& hostFolder, const THostFolders* folders);
