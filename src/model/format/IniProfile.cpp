@@ -78,7 +78,9 @@ std::string_view Unquote(std::string_view value) {
 // host's lookup does; without this a UTF-16 file would read as an empty library.
 std::string ToAnsiBytes(std::string bytes, const TAnsiEncoder& toAnsi) {
     const std::optional<std::u16string> text = DecodeMarkedText(bytes);
-    return text ? toAnsi(*text) : bytes;
+    if (!text)
+        return bytes;
+    return toAnsi(*text);
 }
 
 } // namespace
