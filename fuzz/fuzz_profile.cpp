@@ -1,9 +1,10 @@
 // Feeds arbitrary bytes through the profile lookup, the [General] read and the area sweep, then
 // writes what was read: none of it may crash, hang or run away with memory.
 
+#include "model/format/IniProfile.h"
 #include "model/format/QuarrowTypes.h"
 #include "model/format/TextOutput.h"
-#include "platform/IniProfile.h"
+#include "support/Latin1Text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +25,7 @@ public:
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto profile = TIniProfile::FromBytes(std::string(reinterpret_cast<const char*>(data), size));
+    const auto profile = Latin1Profile(std::string(reinterpret_cast<const char*>(data), size));
     TCountingOutput output;
     TGeneral general;
     general.LoadFrom(*profile);

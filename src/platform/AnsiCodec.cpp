@@ -60,6 +60,10 @@ std::string UnicodeToAnsi(const QString& text) {
     return bytes;
 }
 
+std::string Utf16ToAnsi(std::u16string_view text) {
+    return UnicodeToAnsi(QStringView(text.data(), static_cast<qsizetype>(text.size())).toString());
+}
+
 TAnsiSplit SplitByAnsi(const QString& text) {
     const TCodePageTable& page = CodePage();
     TAnsiSplit split;

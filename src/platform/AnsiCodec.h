@@ -17,6 +17,8 @@ struct TAnsiSplit {
 TAnsiSplit SplitByAnsi(const QString& text);
 // Characters the code page lacks become '?'.
 std::string UnicodeToAnsi(const QString& text);
+// As UnicodeToAnsi, for the model's UTF-16 text.
+std::string Utf16ToAnsi(std::u16string_view text);
 // As UnicodeToAnsi, and CR, LF and NUL become blanks: a field's text can never break a file's lines.
 std::string FieldTextToAnsi(const QString& text);
 // The lower-case byte of each byte, where the code page holds the character's lower case; else the

@@ -1,7 +1,16 @@
 #include "platform/CaseBlindNames.h"
 
+#include "model/library/FileNameCase.h"
+
 #include <QFileInfo>
 #include <algorithm>
+
+QString CaseBlindKey(const QString& name) {
+    QString key = name;
+    for (QChar& unit : key)
+        unit = QChar(FileNameUpperCase(unit.unicode()));
+    return key;
+}
 
 TCaseBlindListing::TCaseBlindListing(const QString& folder, QDir::Filters kinds) {
     QStringList names =
@@ -10,17 +19,17 @@ TCaseBlindListing::TCaseBlindListing(const QString& folder, QDir::Filters kinds)
     std::sort(names.begin(), names.end());
     for (const QString& name : names) {
         FExact.insert(name);
-        const QString folded = name.toCaseFolded();
-        if (!FFolded.contains(folded))
-            FFolded.insert(folded, name);
+        const QString key = CaseBlindKey(name);
+        if (!FByKey.contains(key))
+            FByKey.insert(key, name);
     }
 }
 
 std::optional<QString> TCaseBlindListing::Find(const QString& name) const {
     if (FExact.contains(name))
         return name;
-    const auto real = FFolded.constFind(name.toCaseFolded());
-    return real == FFolded.cend() ? std::nullopt : std::optional<QString>(*real);
+    const auto real = FByKey.constFind(CaseBlindKey(name));
+    return real == FByKey.cend() ? std::nullopt : std::optional<QString>(*real);
 }
 
 #ifdef Q_OS_WIN

@@ -6,6 +6,10 @@
 #include <QString>
 #include <optional>
 
+// The name with every letter in the upper case Windows' own table gives it (FileNameUpperCase): two
+// names with the same key open one file there.
+QString CaseBlindKey(const QString& name);
+
 // One folder's entries of some kinds, looked up as the host's file system opens a name: the exact
 // spelling first, else the first entry in name order that matches without regard to letter case.
 class TCaseBlindListing {
@@ -18,7 +22,7 @@ public:
 
 private:
     QSet<QString> FExact;
-    QHash<QString, QString> FFolded;
+    QHash<QString, QString> FByKey;
 };
 
 // The path with its last component as spelt on the disk when an entry of that name (a file, or a folder

@@ -1,5 +1,7 @@
 #include "platform/SceneryFolderScan.h"
 
+#include "model/library/FileNameCase.h"
+
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -7,16 +9,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-bool SameIgnoringCase(const std::string& name, const char* lower) {
-    std::size_t i = 0;
-    for (; i < name.size() && lower[i]; ++i) {
-        const char c = name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] - 'A' + 'a') : name[i];
-        if (c != lower[i])
-            return false;
-    }
-    return i == name.size() && !lower[i];
-}
 
 // What one read of a folder tells: its subfolders, whether it holds a .bgl file, and its scenery folder.
 struct TListing {
@@ -33,9 +25,9 @@ TListing List(const fs::path& folder) {
         std::error_code typeError;
         if (it->is_directory(typeError)) {
             listing.Folders.push_back(it->path());
-            if (!listing.Scenery && SameIgnoringCase(it->path().filename().string(), "scenery"))
+            if (!listing.Scenery && SameFileName(it->path().filename().string(), "scenery"))
                 listing.Scenery = it->path();
-        } else if (!listing.HasBgl && SameIgnoringCase(it->path().extension().string(), ".bgl")) {
+        } else if (!listing.HasBgl && SameFileName(it->path().extension().string(), ".bgl")) {
             listing.HasBgl = it->is_regular_file(typeError);
         }
     }

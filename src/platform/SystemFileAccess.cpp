@@ -1,10 +1,11 @@
 #include "platform/SystemFileAccess.h"
 
+#include "model/format/IniProfile.h"
+#include "platform/AnsiCodec.h"
 #include "platform/CaseBlindNames.h"
 #include "platform/FileCopy.h"
 #include "platform/FileReading.h"
 #include "platform/FileTextOutput.h"
-#include "platform/IniProfile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -38,7 +39,8 @@ TFileStamp StampOf(const TFileBytes& read) {
 TProfileRead TSystemFileAccess::ReadProfile(const std::string& path) const {
     TFileBytes read = ReadRegularFile(NativePath(path));
     TFileStamp stamp = StampOf(read);
-    return {TIniProfile::FromBytes(std::move(read.Bytes)), std::move(read.Failure), std::move(stamp)};
+    return {TIniProfile::FromBytes(std::move(read.Bytes), Utf16ToAnsi), std::move(read.Failure),
+            std::move(stamp)};
 }
 
 TFileRead TSystemFileAccess::ReadBytes(const std::string& path) const {
@@ -56,6 +58,10 @@ bool TSystemFileAccess::CopyReplacing(const std::string& source, const std::stri
 
 std::string TSystemFileAccess::ExistingSpelling(const std::string& path) const {
     return ExistingFileSpelling(NativePath(path)).toLocal8Bit().toStdString();
+}
+
+bool TSystemFileAccess::InOneFolder(const std::string& one, const std::string& other) const {
+    return QFileInfo(NativePath(one)).absoluteDir() == QFileInfo(NativePath(other)).absoluteDir();
 }
 
 TFileStamp TSystemFileAccess::Stamp(const std::string& path, const TFileStamp* known) const {

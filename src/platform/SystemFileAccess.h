@@ -12,6 +12,7 @@ public:
     std::unique_ptr<TCommittingOutput> CreateOutput(const std::string& path) const override;
     bool CopyReplacing(const std::string& source, const std::string& target) const override;
     std::string ExistingSpelling(const std::string& path) const override;
+    bool InOneFolder(const std::string& one, const std::string& other) const override;
     TFileStamp Stamp(const std::string& path, const TFileStamp* known) const override;
     std::vector<std::string> Names(const std::string& folder) const override;
     void MakeFolders(const std::string& folder) const override;

@@ -1,5 +1,7 @@
 #include "platform/WinePaths.h"
 
+#include "platform/CaseBlindNames.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -13,20 +15,9 @@ QString Join(const QString& folder, const QString& name) {
     return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
-// The real entry of the folder that Windows would open for the name: the exact one, else the first
-// that differs only in case.
+// The real entry of the folder that Windows would open for the name.
 std::optional<QString> FindEntry(const QString& folder, const QString& name) {
-    const QStringList entries = QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    if (entries.contains(name)) {
-        return name;
-    }
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) {
-            return entry;
-        }
-    }
-    return std::nullopt;
+    return TCaseBlindListing(folder, QDir::AllEntries).Find(name);
 }
 
 bool LiesIn(const QString& path, const QString& folder) {

@@ -10,6 +10,7 @@
 #include "model/document/FolderAreas.h"
 #include "model/format/CountText.h"
 #include "model/library/HostFolders.h"
+#include "model/library/LibraryChoice.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,7 +44,7 @@ std::vector<std::string> THauptformular::ListedFolders() const {
 }
 
 void THauptformular::cmAreaAddFoldersClick() {
-    stbFolders.SetSelectedFolder(QString::fromLocal8Bit(FPrefs.FSPath) + u"Addon Scenery"_s);
+    stbFolders.SetSelectedFolder(QString::fromLocal8Bit(AddOnFolder(FPrefs.FSPath)));
     if (stbFolders.Execute(this))
         AddFolders(stbFolders.SelectedFolders());
 }
@@ -75,8 +76,7 @@ void THauptformular::AddFolders(const QStringList& folders) {
 }
 
 void THauptformular::cmAreaFindNewClick() {
-    const QString addon =
-        QDir::toNativeSeparators(QString::fromLocal8Bit(FPrefs.FSPath) + u"Addon Scenery"_s);
+    const QString addon = QDir::toNativeSeparators(QString::fromLocal8Bit(AddOnFolder(FPrefs.FSPath)));
     QStringList found;
     for (const std::string& folder : Folders.FindSceneryFolders(addon.toLocal8Bit().toStdString()))
         found.append(QString::fromLocal8Bit(folder));

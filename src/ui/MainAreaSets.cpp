@@ -14,24 +14,9 @@
 #include "model/library/SaveChecks.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-// The host opens names without regard to letter case, whether or not the file exists yet.
-bool NamesOneHostFile(const QFileInfo& one, const QFileInfo& other) {
-    return one.absoluteDir() == other.absoluteDir() &&
-           one.fileName().compare(other.fileName(), Qt::CaseInsensitive) == 0;
-}
-
-bool NamesLibraryFile(const QFileInfo& file, const TLibraryChoice& library) {
-    return NamesOneHostFile(file, QFileInfo(QString::fromLocal8Bit(library.File))) ||
-           (!library.Pending.empty() &&
-            NamesOneHostFile(file, QFileInfo(QString::fromLocal8Bit(library.Pending))));
-}
-} // namespace
 
 void THauptformular::bbExportClick() {
     const std::vector<int> rows = ExportedRows();
@@ -58,7 +43,7 @@ std::vector<int> THauptformular::ExportedRows() {
     std::vector<int> rows = SelectedTopDown(Session.Selected());
     if (rows.empty()) {
         ShowError(u"No areas selected for export!"_s);
-    } else if (NamesLibraryFile(QFileInfo(sdExport.FileName), Library.Locate(FPrefs.FSPath))) {
+    } else if (Library.NamesLibraryFile(sdExport.FileName.toLocal8Bit().toStdString(), FPrefs.FSPath)) {
         // The picker does not ask before replacing a file: the library itself, in whatever letter case
         // the name is typed, must never become a set.
         ShowError(u"Area set not exported! Scenery.cfg cannot be replaced by an area set."_s);

@@ -9,6 +9,7 @@
 #include "InfoDialogs.h"
 #include "InputDialog.h"
 #include "model/library/HostFolders.h"
+#include "model/library/LibraryChoice.h"
 #include "ui_Main.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -189,9 +190,8 @@ void THauptformular::bbRemoteClick() {
 void THauptformular::BrowseFolder(const char* name, std::string TArea::*folder) {
     if (Updating || !Session.Current())
         return;
-    const QString fsPath = QString::fromLocal8Bit(FPrefs.FSPath);
     if (stbPath.SelectedFolder().isEmpty())
-        stbPath.SetSelectedFolder(fsPath + u"Addon Scenery"_s);
+        stbPath.SetSelectedFolder(QString::fromLocal8Bit(AddOnFolder(FPrefs.FSPath)));
     if (!stbPath.Execute(this))
         return;
     const std::optional<std::string> text = ReachableFolderText(stbPath.SelectedFolder());

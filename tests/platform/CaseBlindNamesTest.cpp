@@ -43,6 +43,16 @@ TEST(CaseBlindNames, FindsTheLibraryInAnyLetterCase) {
     }
 }
 
+// The folder check looks names up by Windows' upper-case table: Ä is ä, but ẞ is not ß.
+TEST(CaseBlindNames, FoldsAsWindowsDoes) {
+    QTemporaryDir folder;
+    for (const QString& name : {u"\u00C4LPLER"_s, u"STRA\u1E9EE"_s})
+        ASSERT_TRUE(QDir(folder.path()).mkdir(name));
+    const TCaseBlindListing listing(folder.path(), QDir::Dirs);
+    EXPECT_EQ(listing.Find(u"\u00E4lpler"_s), std::optional<QString>(u"\u00C4LPLER"_s));
+    EXPECT_EQ(listing.Find(u"stra\u00DFe"_s), std::nullopt);
+}
+
 // The cheap look trusts size and time; the save's look reads the bytes, so a rewrite that keeps both
 // (here the time is set back by the kernel's own call, as a coarse clock would leave it) is still seen.
 TEST(FileStampOnDisk, CheapLookTrustsSizeAndTimeOnly) {

@@ -1,9 +1,12 @@
+#include "model/format/IniProfile.h"
 #include "model/format/QuarrowTypes.h"
-#include "platform/IniProfile.h"
+#include "platform/AnsiCodec.h"
 #include "platform/SystemFileAccess.h"
 #include "support/StringOutput.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -46,7 +49,7 @@ TEST(RealFiles, ReadWriteAndReadBackGiveEqualRecords) {
         const auto original = Read(*ReadRealFile(name));
         EXPECT_GE(original.Areas.size(), 3u) << name.toStdString();
         const std::string written = Write(original);
-        const auto reread = Read(*TIniProfile::FromBytes(written));
+        const auto reread = Read(*TIniProfile::FromBytes(written, Utf16ToAnsi));
         // The writer's form is a fixed point: writing what it wrote changes no byte.
         EXPECT_EQ(Write(reread), written) << name.toStdString();
         ASSERT_EQ(reread.Areas.size(), original.Areas.size());
@@ -86,7 +89,18 @@ TEST(RoundTrip, WritersFormIsRewrittenByteForByte) {
         "\r\nRemote=\r\n\r\n"
         "[Area.002]\r\nTitle=B\r\nLayer=5\r\nActive=FALSE\r\nRequired=FALSE\r\n"
         "Local=Addon Scenery\\B\r\nRemote=R\r\nExclude=x\r\nFlatten.0=a\r\nFlatten.1=b\r\n\r\n";
-    EXPECT_EQ(Write(Read(*TIniProfile::FromBytes(file))), file);
+    EXPECT_EQ(Write(Read(*TIniProfile::FromBytes(file, Utf16ToAnsi))), file);
+}
+
+// A UTF-8 file is brought into the system's code page: ü is 0xFC there, and Ω is missing, so '?'.
+TEST(RealFiles, MarkedFileIsReadInTheCodePage) {
+    QTemporaryDir folder;
+    QFile file(folder.filePath(u"Scenery.cfg"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write("\xEF\xBB\xBF[Area.001]\r\nTitle=Z\xC3\xBCrich \xCE\xA9\r\n") > 0);
+    file.close();
+    const TProfileRead read = TSystemFileAccess().ReadProfile(file.fileName().toStdString());
+    EXPECT_EQ(read.Profile->ReadString("Area.001", "Title", "<default>"), "Z\xFCrich ?");
 }
 
 } // namespace

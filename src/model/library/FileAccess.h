@@ -52,6 +52,9 @@ public:
     // of that name exists in another letter case, else the path as given. A new file made under the
     // answer never stands beside one whose name differs from it only in case.
     virtual std::string ExistingSpelling(const std::string& path) const = 0;
+    // Both paths name entries of one folder, as the system resolves folders (links, "..", a relative
+    // path); neither entry need exist.
+    virtual bool InOneFolder(const std::string& one, const std::string& other) const = 0;
     // What the file holds now. When known is given and the file's size and time still equal it, known
     // comes back without the bytes being read (see TFileStamp::SameSizeAndTimeAs).
     virtual TFileStamp Stamp(const std::string& path, const TFileStamp* known) const = 0;

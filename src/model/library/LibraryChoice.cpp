@@ -1,16 +1,10 @@
 #include "model/library/LibraryChoice.h"
 
+#include "model/library/FileNameCase.h"
+
 #include <algorithm>
 
 namespace {
-
-// The simulator's names are ASCII, so folding ASCII letters is all the host's comparison needs here.
-bool SameIgnoringCase(const std::string& one, const std::string& other) {
-    return std::equal(one.begin(), one.end(), other.begin(), other.end(), [](char a, char b) {
-        const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        return fold(a) == fold(b);
-    });
-}
 
 std::string SpeltAsFound(const std::vector<std::string>& names, const std::string& wanted) {
     const std::string found = FindEntry(names, wanted);
@@ -18,6 +12,11 @@ std::string SpeltAsFound(const std::vector<std::string>& names, const std::strin
 }
 
 } // namespace
+
+// The host folder ends in its separator.
+std::string AddOnFolder(const std::string& hostFolder) {
+    return hostFolder + "Addon Scenery";
+}
 
 const char* LibraryKindWord(TLibraryKind kind) {
     switch (kind) {
@@ -46,7 +45,7 @@ std::string FindEntry(const std::vector<std::string>& names, const std::string& 
         return wanted;
     std::string first;
     for (const std::string& name : names)
-        if (SameIgnoringCase(name, wanted) && (first.empty() || name < first))
+        if (SameFileName(name, wanted) && (first.empty() || name < first))
             first = name;
     return first;
 }

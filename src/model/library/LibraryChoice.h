@@ -8,6 +8,9 @@ inline const std::string LibraryFileName = "Scenery.cfg";
 inline const std::string PendingFileName = "NewScenery.cfg";
 inline const std::string BackupFileName = "Scenery.qrw";
 
+// The folder below the host folder where add-ons are installed, and so where looking for one starts.
+std::string AddOnFolder(const std::string& hostFolder);
+
 // Why a file is the library the simulator will read.
 enum class TLibraryKind {
     // The host folder's own Scenery.cfg.

@@ -6,6 +6,7 @@
 #include "model/format/ProfileFile.h"
 #include "model/library/ConfigurationFile.h"
 #include "model/library/FileAccess.h"
+#include "model/library/FileNameCase.h"
 #include "model/library/HostFolders.h"
 #include "model/library/HostSystem.h"
 #include "model/library/RestorePoints.h"
@@ -26,6 +27,15 @@ TLibraryChoice TLibraryFile::Locate(const std::string& hostFolder) const {
     const std::string perUser = System.PerUserFolder(hostFolder);
     return ChooseLibrary(hostFolder, Files.Names(hostFolder), perUser,
                          perUser.empty() ? std::vector<std::string>() : Files.Names(perUser));
+}
+
+bool TLibraryFile::NamesLibraryFile(const std::string& path, const std::string& hostFolder) const {
+    const TLibraryChoice library = Locate(hostFolder);
+    for (const std::string* file : {&library.File, &library.Pending})
+        if (!file->empty() && SameFileName(FileNameOf(path), FileNameOf(*file)) &&
+            Files.InOneFolder(path, *file))
+            return true;
+    return false;
 }
 
 TLibraryLoad TLibraryFile::Load(const std::string& hostFolder, const THostFolders* folders) {
@@ -72,12 +82,23 @@ void TLibraryFile::FindHostOnlyAreas(TLibraryLoad& load, const THostFolders& fol
 }
 
 TOutsideChange TLibraryFile::ChangedOutside(const std::string& hostFolder, bool cheapLook) const {
+    return OutsideChange(hostFolder, cheapLook, nullptr);
+}
+
+std::string TLibraryFile::PendingBesideLoaded(const TLibraryChoice* located) const {
+    if (located && located->Folder == FChoice.Folder)
+        return located->Pending;
+    const std::string pendingName = FindEntry(Files.Names(FChoice.Folder), PendingFileName);
+    return pendingName.empty() ? std::string() : FChoice.Folder + pendingName;
+}
+
+TOutsideChange TLibraryFile::OutsideChange(const std::string& hostFolder, bool cheapLook,
+                                           const TLibraryChoice* located) const {
     if (hostFolder != FHostFolder || FReadFailed)
         return TOutsideChange::None;
-    const std::string pendingName = FindEntry(Files.Names(FChoice.Folder), PendingFileName);
+    const std::string pendingPath = PendingBesideLoaded(located);
     const TFileStamp pending =
-        pendingName.empty() ? TFileStamp()
-                            : Files.Stamp(FChoice.Folder + pendingName, cheapLook ? &FPendingStamp : nullptr);
+        pendingPath.empty() ? TFileStamp() : Files.Stamp(pendingPath, cheapLook ? &FPendingStamp : nullptr);
     if (!pending.SameContentAs(FPendingStamp))
         return TOutsideChange::Pending;
     const TFileStamp file = Files.Stamp(FChoice.File, cheapLook ? &FFileStamp : nullptr);
@@ -88,15 +109,15 @@ TOutsideChange TLibraryFile::ChangedOutside(const std::string& hostFolder, bool 
 
 // Every question comes before anything is copied or written.
 bool TLibraryFile::Confirmed(const TSceneryDocument& saved, const std::string& hostFolder,
-                             TSaveQuestions& questions) const {
-    if (hostFolder != FHostFolder && !questions.Ask(Question(TSaveQuestionKind::OtherHostFolder,
-                                                             FChoice.ReadFrom(), Locate(hostFolder).File)))
+                             const TLibraryChoice& choice, TSaveQuestions& questions) const {
+    if (hostFolder != FHostFolder &&
+        !questions.Ask(Question(TSaveQuestionKind::OtherHostFolder, FChoice.ReadFrom(), choice.File)))
         return false;
     if (hostFolder == FHostFolder && FReadFailed && !questions.Ask(Question(TSaveQuestionKind::ReadFailed)))
         return false;
     if (hostFolder == FHostFolder && !KeepsUnread(questions))
         return false;
-    const TOutsideChange change = ChangedOutside(hostFolder, false);
+    const TOutsideChange change = OutsideChange(hostFolder, false, &choice);
     if (change != TOutsideChange::None &&
         !questions.Ask(Question(TSaveQuestionKind::OutsideChange, {}, {}, change)))
         return false;
@@ -148,9 +169,9 @@ TSaveOutcome TLibraryFile::Save(const TSceneryDocument& document, const std::str
         return outcome;
     }
     outcome.Saved = RenumberAreas(document, {}).Document;
-    if (!Confirmed(outcome.Saved, hostFolder, questions))
-        return outcome;
     TLibraryChoice choice = Locate(hostFolder);
+    if (!Confirmed(outcome.Saved, hostFolder, choice, questions))
+        return outcome;
     // The backup keeps what the simulator would have flown with: the pending file when there is one.
     const std::string replaced = choice.ReadFrom();
     bool readOnly = false;
@@ -175,7 +196,7 @@ TSaveOutcome TLibraryFile::Save(const TSceneryDocument& document, const std::str
             outcome.PendingLeft = choice.Pending;
     }
     outcome.RestorePointFailure = KeepReplaced(choice, oldLibrary, oldPending, outcome);
-    Remember(hostFolder);
+    Remember(hostFolder, std::move(choice), outcome.PendingLeft);
     return outcome;
 }
 
@@ -195,9 +216,15 @@ std::string TLibraryFile::KeepReplaced(const TLibraryChoice& choice, const TFile
     return failure;
 }
 
-void TLibraryFile::Remember(const std::string& hostFolder) {
+// What the save leaves is known without looking again: the file written, its backup, and the pending
+// file only when it could not be removed and still lies beside the file written (a host folder's
+// pending file is no part of the per-user library the save switched to).
+void TLibraryFile::Remember(const std::string& hostFolder, TLibraryChoice written,
+                            const std::string& pendingLeft) {
+    if (pendingLeft.empty() || pendingLeft.compare(0, written.Folder.size(), written.Folder) != 0)
+        written.Pending.clear();
     FHostFolder = hostFolder;
-    FChoice = Locate(hostFolder);
+    FChoice = std::move(written);
     FReadFailed = false;
     FUnread = {};
     FNotALibrarySize = 0;

@@ -94,6 +94,10 @@ public:
 
     // Which files are the host folder's library as things now stand on the disk.
     TLibraryChoice Locate(const std::string& hostFolder) const;
+    // The path names one of the files the simulator reads as the host folder's library (Scenery.cfg or
+    // a pending NewScenery.cfg), whether or not it exists yet and in whatever letter case it is typed:
+    // such a file must never be overwritten with anything but the library.
+    bool NamesLibraryFile(const std::string& path, const std::string& hostFolder) const;
     // Reads the library of the host folder and records what it and the pending file held. With folders
     // given, a per-user library is compared with the host folder's own file.
     TLibraryLoad Load(const std::string& hostFolder, const THostFolders* folders);
@@ -109,13 +113,19 @@ public:
     const std::string& HostFolder() const { return FHostFolder; }
 
 private:
-    bool Confirmed(const TSceneryDocument& saved, const std::string& hostFolder,
+    bool Confirmed(const TSceneryDocument& saved, const std::string& hostFolder, const TLibraryChoice& choice,
                    TSaveQuestions& questions) const;
+    // As ChangedOutside; a choice located just now spares listing its folder again.
+    TOutsideChange OutsideChange(const std::string& hostFolder, bool cheapLook,
+                                 const TLibraryChoice* located) const;
+    // The pending file beside the file last read or written as things stand now; empty when none.
+    std::string PendingBesideLoaded(const TLibraryChoice* located) const;
     // The output for the library file, or for the per-user copy when the host folder refuses it and the
     // user agrees; null when the user does not, or when the file is read-only (then said in readOnly).
     std::unique_ptr<TCommittingOutput> OpenLibrary(TLibraryChoice& choice, const std::string& hostFolder,
                                                    TSaveQuestions& questions, bool& readOnly) const;
-    void Remember(const std::string& hostFolder);
+    // Notes what the save wrote, as the next load would find it.
+    void Remember(const std::string& hostFolder, TLibraryChoice written, const std::string& pendingLeft);
     // Keeps what the save replaced, once the new library is in place; why not, else empty.
     std::string KeepReplaced(const TLibraryChoice& choice, const TFileRead& library, const TFileRead& pending,
                              const TSaveOutcome& outcome) const;

@@ -1,6 +1,7 @@
 #include "model/scan/AirportCheck.h"
 
 #include "model/format/CountText.h"
+#include "model/library/FileNameCase.h"
 #include "model/library/HostFolders.h"
 #include "model/scan/BglAirports.h"
 #include "model/scan/SceneryFiles.h"
@@ -14,21 +15,29 @@ bool IsSeparator(char c) {
     return c == '/' || c == '\\';
 }
 
-char Folded(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+// The name that starts at text[at] and runs to the next separator.
+std::string_view NameAt(std::string_view text, std::size_t at) {
+    return text.substr(at, text.find_first_of("/\\", at) - at);
 }
 
-// The part of path after folder and a separator, compared without regard to letter case (Windows
-// spells one folder in many ways); nullptr when the path does not lie inside the folder.
+// The part of path after folder and a separator, each name compared as Windows compares file names
+// (it spells one folder in many ways); nullptr when the path does not lie inside the folder.
 const char* Below(const std::string& path, std::string folder) {
     while (!folder.empty() && IsSeparator(folder.back()))
         folder.pop_back();
-    if (folder.empty() || path.size() <= folder.size() || !IsSeparator(path[folder.size()]))
+    if (folder.empty())
         return nullptr;
-    for (std::size_t i = 0; i < folder.size(); ++i)
-        if (Folded(path[i]) != Folded(folder[i]) && !(IsSeparator(path[i]) && IsSeparator(folder[i])))
+    std::size_t inPath = 0;
+    for (std::size_t inFolder = 0; inFolder <= folder.size();) {
+        const std::string_view wanted = NameAt(folder, inFolder);
+        const std::string_view found = NameAt(path, inPath);
+        inPath += found.size();
+        if (inPath == path.size() || !SameFileName(wanted, found))
             return nullptr;
-    return path.c_str() + folder.size() + 1;
+        inFolder += wanted.size() + 1;
+        ++inPath;
+    }
+    return path.c_str() + inPath;
 }
 
 // The folder itself or one inside it; a trailing separator makes the folder itself lie below it.
@@ -38,9 +47,8 @@ bool InsideOrSame(const std::string& path, const std::string& folder) {
 
 // One spelling for every way of writing the folder: letter case, separators, a trailing separator.
 std::string FolderKey(const std::string& folder) {
-    std::string key;
-    for (const char c : folder)
-        key += IsSeparator(c) ? '/' : Folded(c);
+    std::string key = FileNameKey(folder);
+    std::replace(key.begin(), key.end(), '\\', '/');
     while (key.size() > 1 && key.back() == '/')
         key.pop_back();
     return key;

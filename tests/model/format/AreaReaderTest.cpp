@@ -1,6 +1,6 @@
 #include "model/format/QuarrowTypes.h"
 #include "model/format/UnreadSections.h"
-#include "platform/IniProfile.h"
+#include "support/Latin1Text.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ namespace {
 
 std::vector<std::unique_ptr<TArea>> Sweep(const std::string& file) {
     std::vector<std::unique_ptr<TArea>> areas;
-    SweepAreas(*TIniProfile::FromBytes(file),
+    SweepAreas(*Latin1Profile(file),
                [&areas](std::unique_ptr<TArea> area) { areas.push_back(std::move(area)); });
     return areas;
 }
@@ -98,18 +98,16 @@ TEST(AreaReader, SaysWhatTheSweepLeavesOut) {
     };
     // clang-format on
     for (const auto& [file, notice] : cases)
-        EXPECT_EQ(UnreadNotice(FindUnreadSections(*TIniProfile::FromBytes(file)), "S", file.size()), notice)
-            << file;
+        EXPECT_EQ(UnreadNotice(FindUnreadSections(*Latin1Profile(file)), "S", file.size()), notice) << file;
 }
 
 TEST(GeneralReader, ReadsTheGeneralSection) {
     TGeneral general;
-    general.LoadFrom(
-        *TIniProfile::FromBytes("[general]\r\nTitle=T\r\nDescription=D\r\nClean_on_Exit=TRUE\r\n"));
+    general.LoadFrom(*Latin1Profile("[general]\r\nTitle=T\r\nDescription=D\r\nClean_on_Exit=TRUE\r\n"));
     EXPECT_EQ(general.Title, "T");
     EXPECT_EQ(general.Description, "D");
     EXPECT_TRUE(general.CleanOnExit);
-    general.LoadFrom(*TIniProfile::FromBytes(""));
+    general.LoadFrom(*Latin1Profile(""));
     EXPECT_EQ(general.Title, "");
     EXPECT_FALSE(general.CleanOnExit);
 }

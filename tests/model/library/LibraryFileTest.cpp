@@ -199,6 +199,43 @@ TEST_F(LibraryFiles, SavesAtMost1999Areas) {
     EXPECT_EQ(library.Save(document, Path("host/"), false, answers).Result, TSaveResult::TooManyAreas);
 }
 
+// What a save leaves is what a load would find: the pending file consumed, the names as written.
+TEST_F(LibraryFiles, SaveNotesTheFilesAsALoadWouldFindThem) {
+    for (const char* pending : {"", "host/newscenery.CFG"}) {
+        Write("host/SCENERY.cfg", Old);
+        if (*pending)
+            Write(pending, Pending);
+        TLibraryFile library(Access, System);
+        TAnswers answers({});
+        ASSERT_EQ(
+            library.Save(library.Load(Path("host/"), nullptr).Document, Path("host/"), true, answers).Result,
+            TSaveResult::Saved);
+        const TLibraryChoice found = library.Locate(Path("host/"));
+        EXPECT_EQ(library.Choice().ReadFrom(), found.ReadFrom()) << pending;
+        EXPECT_EQ(library.Choice().Backup, found.Backup) << pending;
+        EXPECT_EQ(library.ChangedOutside(Path("host/"), false), TOutsideChange::None) << pending;
+    }
+}
+
+// A set file may replace anything but the library and its pending file, in whatever letter case and by
+// whatever way to their folder the name is typed.
+TEST_F(LibraryFiles, KnowsTheLibrarysFilesByName) {
+    Write("host/Scenery.cfg", General);
+    Write("host/NEWSCENERY.CFG", General);
+    Write("other/x", "");
+    ASSERT_TRUE(QFile::link(QString::fromStdString(Path("host")), QString::fromStdString(Path("link"))));
+    const TLibraryFile library(Access, System);
+    // clang-format off
+    const std::pair<const char*, bool> cases[] = {
+        {"host/Scenery.cfg", true}, {"host/scenery.CFG", true}, {"host/NewScenery.cfg", true},
+        {"other/../host/SCENERY.CFG", true}, {"link/Scenery.cfg", true}, {"other/Scenery.cfg", false},
+        {"host/Scenery.cfg.sas", false}, {"host/Scenery.qrw", false}, {"host/OldScenery.cfg", false},
+    };
+    // clang-format on
+    for (const auto& [name, named] : cases)
+        EXPECT_EQ(library.NamesLibraryFile(Path(name), Path("host/")), named) << name;
+}
+
 // What installers wrote into the host folder's file while the simulator read its per-user copy: an
 // area whose folder the copy has in another letter case is no new one.
 TEST_F(LibraryFiles, PerUserLibraryNamesTheHostFoldersOtherAreas) {

@@ -1,8 +1,7 @@
-#include "platform/IniProfile.h"
+#include "model/format/IniProfile.h"
 
-#include "platform/AnsiCodec.h"
+#include "model/format/MarkedText.h"
 
-#include <QStringDecoder>
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -77,25 +76,11 @@ std::string_view Unquote(std::string_view value) {
 
 // A file that starts with a byte order mark is decoded and brought into the ANSI code page, as the
 // host's lookup does; without this a UTF-16 file would read as an empty library.
-std::optional<QStringConverter::Encoding> BomEncoding(std::string_view bytes) {
-    const auto startsWith = [bytes](std::string_view mark) {
-        return bytes.size() >= mark.size() && std::equal(mark.begin(), mark.end(), bytes.begin());
-    };
-    if (startsWith("\xEF\xBB\xBF"))
-        return QStringConverter::Utf8;
-    if (startsWith("\xFF\xFE"))
-        return QStringConverter::Utf16LE;
-    if (startsWith("\xFE\xFF"))
-        return QStringConverter::Utf16BE;
-    return std::nullopt;
-}
-
-std::string ToAnsiBytes(std::string bytes) {
-    const auto encoding = BomEncoding(bytes);
-    if (!encoding)
+std::string ToAnsiBytes(std::string bytes, const TAnsiEncoder& toAnsi) {
+    const std::optional<std::u16string> text = DecodeMarkedText(bytes);
+    if (!text)
         return bytes;
-    QStringDecoder decoder(*encoding);
-    return UnicodeToAnsi(decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()))));
+    return toAnsi(*text);
 }
 
 } // namespace
@@ -165,8 +150,8 @@ private:
 
 } // namespace
 
-TIniProfile::TIniProfile(std::string bytes)
-    : FBytes(ToAnsiBytes(std::move(bytes))), FIndex(std::make_unique<TIndex>()) {
+TIniProfile::TIniProfile(std::string bytes, const TAnsiEncoder& toAnsi)
+    : FBytes(ToAnsiBytes(std::move(bytes), toAnsi)), FIndex(std::make_unique<TIndex>()) {
     // Offsets are 32-bit to keep the index small; a larger file is no scenery library.
     if (FBytes.size() > UINT32_MAX)
         FBytes.clear();
@@ -183,8 +168,8 @@ TIniProfile::TIniProfile(std::string bytes)
 
 TIniProfile::~TIniProfile() = default;
 
-std::unique_ptr<TIniProfile> TIniProfile::FromBytes(std::string bytes) {
-    return std::unique_ptr<TIniProfile>(new TIniProfile(std::move(bytes)));
+std::unique_ptr<TIniProfile> TIniProfile::FromBytes(std::string bytes, const TAnsiEncoder& toAnsi) {
+    return std::unique_ptr<TIniProfile>(new TIniProfile(std::move(bytes), toAnsi));
 }
 
 // Reading an area asks the same section for some thirty keys, so the last section found is kept.

@@ -1,4 +1,5 @@
-#include "platform/IniProfile.h"
+#include "model/format/IniProfile.h"
+#include "support/Latin1Text.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ class ProfileLookup : public testing::TestWithParam<TLookupCase> {};
 
 TEST_P(ProfileLookup, AnswersAsTheHostLookupDoes) {
     const auto& c = GetParam();
-    EXPECT_EQ(TIniProfile::FromBytes(c.File)->ReadString(c.Section, c.Key, "<default>"), c.Expected);
+    EXPECT_EQ(Latin1Profile(c.File)->ReadString(c.Section, c.Key, "<default>"), c.Expected);
 }
 
 const std::string LongValue(3000, 'v');
@@ -74,7 +75,7 @@ class ProfileByteOrderMark : public testing::TestWithParam<TBomCase> {};
 
 // Unicode files are brought into the ANSI code page: ü is 0xFC there, and Ω is missing, so '?'.
 TEST_P(ProfileByteOrderMark, IsDecodedIntoTheAnsiCodePage) {
-    const auto profile = TIniProfile::FromBytes(GetParam().File);
+    const auto profile = Latin1Profile(GetParam().File);
     EXPECT_EQ(profile->ReadString("Area.001", "Title", "<default>"), "Z\xFCrich ?");
 }
 
@@ -98,7 +99,7 @@ TEST(ProfileFile, WithoutMarkIsTakenByteForByte) {
     std::string title;
     for (int b = 0x80; b <= 0xFF; ++b)
         title.push_back(static_cast<char>(b));
-    EXPECT_EQ(TIniProfile::FromBytes("[S]\r\nk=" + title + "\r\n")->ReadString("S", "k", ""), title);
+    EXPECT_EQ(Latin1Profile("[S]\r\nk=" + title + "\r\n")->ReadString("S", "k", ""), title);
 }
 
 } // namespace
