@@ -9,8 +9,13 @@ QString Viewed(std::u16string_view text) {
 }
 } // namespace
 
-std::u16string TSystemCodePage::Decode(std::string_view bytes) const {
-    return AnsiToUnicode(bytes).toStdU16String();
+TSystemCodePage::TSystemCodePage() {
+    std::string bytes(FCharacters.size(), '\0');
+    for (std::size_t b = 0; b < bytes.size(); ++b)
+        bytes[b] = static_cast<char>(b);
+    const QString text = AnsiToUnicode(bytes);
+    for (std::size_t b = 0; b < FCharacters.size(); ++b)
+        FCharacters[b] = text[static_cast<qsizetype>(b)].unicode();
 }
 
 std::string TSystemCodePage::Encode(std::u16string_view text) const {

@@ -22,8 +22,14 @@ void UseCodePage(const TCodePage& codePage) {
     Installed = &codePage;
 }
 
+// Widgets show every area's texts: one table look-up a byte, straight into the text.
 QString RecordToText(std::string_view bytes) {
-    return FromUnits(Page().Decode(bytes));
+    const std::array<char16_t, 256>& characters = Page().Characters();
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes)
+        *out++ = QChar(characters[static_cast<unsigned char>(byte)]);
+    return text;
 }
 
 std::string TextToRecord(const QString& text) {

@@ -10,9 +10,9 @@
 class TCodePage {
 public:
     virtual ~TCodePage() = default;
-    // One character per byte, the 256 of them distinct: an area whose text was never edited is
+    // The character of each byte, the 256 of them distinct: an area whose text was never edited is
     // written back byte for byte.
-    virtual std::u16string Decode(std::string_view bytes) const = 0;
+    virtual const std::array<char16_t, 256>& Characters() const = 0;
     // A character the code page lacks becomes '?' (a pair of surrogates is one character).
     virtual std::string Encode(std::u16string_view text) const = 0;
     // The text's characters the code page holds, then those it lacks, each in the order met.
