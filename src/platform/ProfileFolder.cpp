@@ -17,6 +17,14 @@ namespace {
 
 const QString Extension = u".sas"_s;
 
+// Windows hands a name back as it was asked for: the listing has it as the file spells it.
+QString SpeltOnDisk(const QFileInfo& file) {
+    for (const QString& entry : file.dir().entryList(QDir::Files | QDir::Hidden))
+        if (CaseBlindKey(entry) == CaseBlindKey(file.fileName()))
+            return entry;
+    return file.fileName();
+}
+
 TStoredProfile Stored(const QFileInfo& file) {
     return {file.fileName().chopped(Extension.size()).toLocal8Bit().toStdString(),
             QDir::toNativeSeparators(file.filePath()).toLocal8Bit().toStdString(),
@@ -67,7 +75,7 @@ std::string TProfileFolder::Rename(const std::string& library, const std::string
     const QString target = ProfileFile(library, to);
     // Another spelling of the same name is the same profile: that rename only changes its letter case.
     if (QFileInfo::exists(target) && source.compare(target, Qt::CaseInsensitive) != 0)
-        return "a profile named " + QFileInfo(target).fileName().chopped(Extension.size()).toStdString() +
+        return "a profile named " + SpeltOnDisk(QFileInfo(target)).chopped(Extension.size()).toStdString() +
                " exists";
     const QString wanted = LibraryFolder(library) + u'/' + QString::fromLocal8Bit(to) + Extension;
     QFile file(source);

@@ -81,9 +81,10 @@ TEST_F(ProfileFolderTest, SavesListsReplacesRenamesAndDeletes) {
     const QString folder = Data.filePath(u"Profiles/"_s + LibraryFolderName(Library));
     QFile lean(folder + u"/Lean.sas"_s);
     ASSERT_TRUE(lean.open(QIODevice::ReadOnly));
-    EXPECT_EQ(lean.readAll().toStdString(),
-              "[Area.001]\r\nTitle=Munich\r\nLayer=0\r\nActive=FALSE\r\nRequired=FALSE\r\n"
-              "Local=Addon Scenery\\EDDM\r\nRemote=\r\n\r\n");
+    const std::string leanBytes = lean.readAll().toStdString();
+    lean.close();
+    EXPECT_EQ(leanBytes, "[Area.001]\r\nTitle=Munich\r\nLayer=0\r\nActive=FALSE\r\nRequired=FALSE\r\n"
+                         "Local=Addon Scenery\\EDDM\r\nRemote=\r\n\r\n");
     EXPECT_EQ(Listed(), (std::vector<std::string>{"Lean=0 of 1|2026-12-10 11:55:00",
                                                   "All=1 of 1|2026-12-10 11:50:00"}));
     Save("ALL", false, 1);

@@ -217,6 +217,13 @@ TEST_F(LibraryFiles, SaveNotesTheFilesAsALoadWouldFindThem) {
     }
 }
 
+// On Windows QFile::link makes a shortcut file, which leads into no folder.
+#ifdef _WIN32
+constexpr bool FolderLinks = false;
+#else
+constexpr bool FolderLinks = true;
+#endif
+
 // A set file may replace anything but the library and its pending file, in whatever letter case and by
 // whatever way to their folder the name is typed.
 TEST_F(LibraryFiles, KnowsTheLibrarysFilesByName) {
@@ -228,7 +235,7 @@ TEST_F(LibraryFiles, KnowsTheLibrarysFilesByName) {
     // clang-format off
     const std::pair<const char*, bool> cases[] = {
         {"host/Scenery.cfg", true}, {"host/scenery.CFG", true}, {"host/NewScenery.cfg", true},
-        {"other/../host/SCENERY.CFG", true}, {"link/Scenery.cfg", true}, {"other/Scenery.cfg", false},
+        {"other/../host/SCENERY.CFG", true}, {"link/Scenery.cfg", FolderLinks}, {"other/Scenery.cfg", false},
         {"host/Scenery.cfg.sas", false}, {"host/Scenery.qrw", false}, {"host/OldScenery.cfg", false},
     };
     // clang-format on
