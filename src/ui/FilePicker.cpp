@@ -1,6 +1,7 @@
 #include "FilePicker.h"
 
 #include "DialogRecorder.h"
+#include "FolderPicker.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -50,9 +51,18 @@ void Configure(QFileDialog& dialog, const TFilePicker& picker) {
     dialog.setDefaultSuffix(picker.DefaultExt);
     if (picker.FileName.isEmpty()) {
         if (!picker.InitialDir.isEmpty())
-            dialog.setDirectory(picker.InitialDir);
+            dialog.setDirectory(NearestExistingFolder(picker.InitialDir));
     } else {
-        dialog.selectFile(StartPath(picker));
+        // A starting name inside a folder that has gone is offered in the nearest folder that exists.
+        const QString start = StartPath(picker);
+        const QFileInfo info(start);
+        const QString nearest = NearestExistingFolder(info.absolutePath());
+        if (nearest == info.absolutePath()) {
+            dialog.selectFile(start);
+        } else {
+            dialog.setDirectory(nearest);
+            dialog.selectFile(info.fileName());
+        }
     }
 }
 

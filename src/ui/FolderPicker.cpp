@@ -24,15 +24,6 @@ QString NormaliseFolder(QString folder) {
     return folder;
 }
 
-// The folder itself, or the nearest folder above it that exists: Qt would open a missing folder as the
-// program's working folder, far from where the user was sent.
-QFileInfo NearestExisting(const QString& folder) {
-    QFileInfo info(folder);
-    while (!info.isDir() && !info.isRoot() && info.absolutePath() != info.absoluteFilePath())
-        info = QFileInfo(info.absolutePath());
-    return info;
-}
-
 // Opens the dialog in the folder's parent with the folder itself highlighted; a root, or the nearest
 // existing folder above a missing one, is simply shown.
 void Highlight(QFileDialog& dialog, const QString& folder) {
@@ -43,7 +34,7 @@ void Highlight(QFileDialog& dialog, const QString& folder) {
         dialog.setDirectory(info.absolutePath());
         dialog.selectFile(info.absoluteFilePath());
     } else {
-        dialog.setDirectory(NearestExisting(folder).absoluteFilePath());
+        dialog.setDirectory(NearestExistingFolder(folder));
     }
 }
 } // namespace
@@ -64,7 +55,7 @@ bool TFolderPicker::Execute(QWidget* parent) {
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (Multiple) {
-        dialog.setDirectory(NearestExisting(FSelectedFolder).absoluteFilePath());
+        dialog.setDirectory(NearestExistingFolder(FSelectedFolder));
         // Qt's own dialog picks one folder; its views pick several once they allow it.
         for (QAbstractItemView* view : dialog.findChildren<QAbstractItemView*>())
             view->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -92,4 +83,11 @@ void TFolderPicker::Take(const QStringList& folders) {
         FSelectedFolders.append(NormaliseFolder(folder));
     if (!FSelectedFolders.isEmpty())
         FSelectedFolder = FSelectedFolders.first();
+}
+
+QString NearestExistingFolder(const QString& folder) {
+    QFileInfo info(folder);
+    while (!info.isDir() && !info.isRoot() && info.absolutePath() != info.absoluteFilePath())
+        info = QFileInfo(info.absolutePath());
+    return info.absoluteFilePath();
 }

@@ -29,3 +29,7 @@ private:
     QString FSelectedFolder;
     QStringList FSelectedFolders;
 };
+
+// The folder itself, or the nearest folder above it that exists: a dialog would open a missing folder
+// as the program's working folder, far from where the user was sent.
+QString NearestExistingFolder(const QString& folder);

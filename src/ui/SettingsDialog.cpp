@@ -22,10 +22,6 @@ std::string Stored(const QString& folder) {
     return QDir::toNativeSeparators(folder).toLocal8Bit().toStdString();
 }
 
-bool IsFolder(const std::string& folder) {
-    return !folder.empty() && QFileInfo(QString::fromLocal8Bit(folder)).isDir();
-}
-
 } // namespace
 
 TSettingsDlg::TSettingsDlg(const THostLocator& host, TPrefs& prefs, QWidget* parent)
@@ -61,7 +57,9 @@ void TSettingsDlg::FormShow() {
 }
 
 void TSettingsDlg::bbFSPathClick() {
-    if (IsFolder(FPrefs.FSPath))
+    // A stored folder that has gone still leads the picker near it: the picker starts at the nearest
+    // folder above it that exists.
+    if (!FPrefs.FSPath.empty())
         odFSPath.InitialDir = Shown(FPrefs.FSPath);
     if (!odFSPath.Execute(this))
         return;
@@ -70,7 +68,7 @@ void TSettingsDlg::bbFSPathClick() {
 }
 
 void TSettingsDlg::bbSetPathClick() {
-    if (IsFolder(FPrefs.SetPath))
+    if (!FPrefs.SetPath.empty())
         stbSetPath.SetSelectedFolder(Shown(FPrefs.SetPath));
     if (!stbSetPath.Execute(this))
         return;

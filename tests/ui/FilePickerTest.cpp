@@ -84,6 +84,25 @@ TEST_F(FilePickerDialog, SaveAppendsTheExtensionAndRemembersTheFile) {
     EXPECT_EQ(picker.FileName, Path(u"Sets/alps.SAS"_s));
 }
 
+// A starting folder that has gone opens the dialog at the nearest folder above it that exists, with the
+// starting name, if any, still in the field.
+TEST_F(FilePickerDialog, MissingStartingFolderOpensAtTheNearestExistingOne) {
+    for (const QString& name : {QString(), u"FS9.exe"_s}) {
+        TFilePicker picker(TFilePickerKind::Open);
+        picker.InitialDir = Path(u"Other/gone/deeper"_s);
+        picker.FileName = name;
+        QString shownIn, typed;
+        WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+            shownIn = QDir::toNativeSeparators(dialog->directory().absolutePath());
+            typed = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->text();
+            dialog->reject();
+        });
+        EXPECT_FALSE(picker.Execute(nullptr));
+        EXPECT_EQ(shownIn, Path(u"Other"_s)) << name.toStdString();
+        EXPECT_EQ(typed, name);
+    }
+}
+
 // An existing file is taken by either kind without a question; the open picker returns it whole.
 TEST_F(FilePickerDialog, ExistingFileIsTakenWithoutAQuestion) {
     for (TFilePickerKind kind : {TFilePickerKind::Save, TFilePickerKind::Open}) {
