@@ -1,6 +1,7 @@
 // Timings of the main window's list on a 2000-area Scenery.cfg under the offscreen platform. Each
 // command's time includes the event processing that follows it, where Qt lays out and repaints.
 #include "AreaListView.h"
+#include "AreaSetCommands.h"
 #include "DialogRecorder.h"
 #include "Main.h"
 #include "app/Application.h"
@@ -147,7 +148,7 @@ void BM_CutAndExport1000(benchmark::State& state) {
     const QString set = Bench().Folder.filePath(QStringLiteral("bench.sas"));
     TimeCommand(state, 0, [&picker, &set](THauptformular& window) {
         picker.AnswerNext(set);
-        window.bbExportRemoveClick();
+        window.AreaSets().bbExportRemoveClick();
     });
 }
 BENCHMARK(BM_CutAndExport1000)->Unit(benchmark::kMillisecond);
@@ -162,7 +163,7 @@ void BM_Import1000(benchmark::State& state) {
         bench.List->SelectOnly(3);
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        bench.Window->ImportAreaSet(set, TInsertPlace::BeforeSelected);
+        bench.Window->AreaSets().ImportAreaSet(set, TInsertPlace::BeforeSelected);
         QCoreApplication::processEvents();
     }
     state.counters["rows"] = bench.List->RowCount();
@@ -244,7 +245,7 @@ void Import1000(TBenchWindow& bench) {
     static const QString set = bench.WriteFile(QStringLiteral("import.sas"), LargeCfg(1000));
     bench.Window->ReloadAll();
     bench.List->SelectOnly(3);
-    bench.Window->ImportAreaSet(set, TInsertPlace::BeforeSelected);
+    bench.Window->AreaSets().ImportAreaSet(set, TInsertPlace::BeforeSelected);
 }
 
 void BM_UndoMoveDown1000(benchmark::State& state) {

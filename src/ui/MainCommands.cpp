@@ -5,24 +5,40 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
+#include "AreaSetCommands.h"
+#include "FolderCommands.h"
 #include "InfoDialogs.h"
+#include "LibraryDialogs.h"
 #include "ui_Main.h"
 
 #include <QMetaMethod>
 
 using namespace Qt::Literals::StringLiterals;
 
-// A row whose handler is no slot of the window (a command that needs nothing but its step) runs
-// through Run itself.
+namespace {
+// The window or the part whose slot the handler is, and the slot's index; none when no slot has the
+// handler's name.
+std::pair<QObject*, int> HandlerSlot(const char* handler, std::initializer_list<QObject*> owners) {
+    const QByteArray signature = handler + "()"_ba;
+    for (QObject* owner : owners)
+        if (const int slot = owner->metaObject()->indexOfSlot(signature.constData()); slot >= 0)
+            return {owner, slot};
+    return {nullptr, -1};
+}
+} // namespace
+
+// A row whose handler is no slot of the window or of a part (a command that needs nothing but its step)
+// runs through Run itself.
 void THauptformular::ConnectCommands() {
     for (const TCommandRow& row : CommandTable()) {
         auto* button = *row.Button ? findChild<QPushButton*>(QLatin1StringView(row.Button)) : nullptr;
         auto* item = *row.MenuItem ? findChild<QAction*>(QLatin1StringView(row.MenuItem)) : nullptr;
         FCommandControls.push_back({button, item});
-        const int slot = metaObject()->indexOfSlot((row.Handler + "()"_ba).constData());
-        const auto run = [this, &row, slot] {
-            if (slot >= 0)
-                metaObject()->method(slot).invoke(this, Qt::DirectConnection);
+        const auto [owner, slot] =
+            HandlerSlot(row.Handler, {this, FAreaSets.get(), FFolderCommands.get(), FDialogs.get()});
+        const auto run = [this, &row, owner, slot] {
+            if (owner)
+                owner->metaObject()->method(slot).invoke(owner, Qt::DirectConnection);
             else
                 Run(row);
         };
@@ -35,7 +51,7 @@ void THauptformular::ConnectCommands() {
 }
 
 void THauptformular::UpdateListCommands() {
-    const TCommandContext context(Session, MissingCount);
+    const TCommandContext context(Session, Parts.Marks.Missing());
     const std::span<const TCommandRow> rows = CommandTable();
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const bool enabled = rows[r].Enabled(context);
@@ -58,7 +74,7 @@ bool THauptformular::Run(const TCommandRow& row) {
         return false;
     std::optional<TDocumentStep> step = row.Step(Session);
     if (!step) {
-        SetStatusText(QString::fromUtf8(row.Unchanged));
+        Parts.Status.Set(QString::fromUtf8(row.Unchanged));
         return false;
     }
     Perform(std::move(*step));

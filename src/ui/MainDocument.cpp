@@ -1,11 +1,11 @@
-// The document in the main window: every command's result is shown here, the undo history takes each
-// step, and the General fields feed [General].
+// The document in the main window: every command's result is shown here, and the undo history takes
+// each step.
 #include "Main.h"
 
 #include "AreaListView.h"
-#include "AreaRow.h"
 #include "CodePageText.h"
-#include "FormLook.h"
+#include "EditorPanel.h"
+#include "FindBar.h"
 #include "ui_Main.h"
 
 #include <QSignalBlocker>
@@ -37,22 +37,14 @@ void THauptformular::ShowDocument() {
     const TSceneryDocument& document = Document();
     {
         const QSignalBlocker quiet(lvAreas);
-        CheckFolders(lvAreas->ShowEntries(document.Areas));
+        Parts.Marks.Check(lvAreas->ShowEntries(document.Areas));
         if (lvAreas->SelectionFlags() != Session.Selected())
             lvAreas->SelectByFlags(Session.Selected());
     }
-    CountMissingFolders();
-    ShowGeneral(document.General);
-    ShowFilter();
+    Parts.Marks.Count();
+    FEditor->ShowGeneral(document.General);
+    FFind->Show();
     UpdateUndoItems();
-}
-
-void THauptformular::ShowGeneral(const TGeneral& general) {
-    Updating = true;
-    SetTextIfDifferent(ui->eCfgTitle, RecordToText(general.Title));
-    SetTextIfDifferent(ui->eDescription, RecordToText(general.Description));
-    ui->cbCleanOnExit->setChecked(general.CleanOnExit);
-    Updating = false;
 }
 
 void THauptformular::UpdateUndoItems() {
@@ -81,27 +73,4 @@ void THauptformular::cmEditRedoClick() {
 void THauptformular::ShowStepAgain() {
     ShowDocument();
     FollowSelection();
-}
-
-// The keystrokes of one field form one step, as in the area editor.
-void THauptformular::ConnectGeneralFields() {
-    connect(ui->eCfgTitle, &QLineEdit::textChanged, this, [this](const QString& text) {
-        ChangeGeneralField(
-            "Title", [title = FieldToRecord(text)](TGeneral& general) { general.Title = title; }, true);
-    });
-    connect(ui->eDescription, &QLineEdit::textChanged, this, [this](const QString& text) {
-        ChangeGeneralField(
-            "Description",
-            [description = FieldToRecord(text)](TGeneral& general) { general.Description = description; },
-            true);
-    });
-    connect(ui->cbCleanOnExit, &QCheckBox::toggled, this, [this](bool checked) {
-        ChangeGeneralField("Clean on Exit", [checked](TGeneral& general) { general.CleanOnExit = checked; });
-    });
-}
-
-void THauptformular::ChangeGeneralField(const char* name, const std::function<void(TGeneral&)>& change,
-                                        bool typed) {
-    if (!Updating)
-        PerformEdit(ChangeGeneral(Document(), Session.Selected(), name, change), typed ? name : "");
 }

@@ -2,6 +2,7 @@
 #include "Main.h"
 
 #include "AreaListView.h"
+#include "FindBar.h"
 #include "ui_Main.h"
 
 #include <QShortcut>
@@ -11,9 +12,9 @@ void THauptformular::ConnectKeys() {
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, ui->bbSave,
             &QPushButton::click);
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Up), this), &QShortcut::activated, this,
-            [this] { MoveByKey(ui->bbUp); });
+            [this] { FFind->MoveByKey(ui->bbUp); });
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Down), this), &QShortcut::activated, this,
-            [this] { MoveByKey(ui->bbDown); });
+            [this] { FFind->MoveByKey(ui->bbDown); });
     // Delete belongs to the list: in an edit field it deletes characters.
     ui->cmAreaDelete->setShortcut(QKeySequence(Qt::Key_Delete));
     ui->cmAreaDelete->setShortcutContext(Qt::WidgetShortcut);

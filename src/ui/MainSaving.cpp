@@ -83,7 +83,8 @@ QString OutsideChangeHint(TOutsideChange change) {
 
 void THauptformular::bbSaveClick() {
     TSaveQuestionBoxes questions;
-    TSaveOutcome outcome = Library.Save(Document(), FPrefs.FSPath, FPrefs.Backup, questions);
+    TSaveOutcome outcome =
+        Library.Save(Document(), Parts.Services.Prefs.FSPath, Parts.Services.Prefs.Backup, questions);
     if (outcome.Result == TSaveResult::TooManyAreas) {
         ShowError(u"Scenery.cfg not saved! The list holds %1 areas, but at most %2 areas can be saved."_s
                       .arg(Document().Count())
@@ -103,13 +104,13 @@ void THauptformular::bbSaveClick() {
     Session.MarkSaved(std::move(outcome.Saved));
     ShowDocument();
     FollowCurrent();
-    ShowLibraryPath();
+    LoadReport.ShowLibraryPath();
     if (outcome.RestorePointFailure.empty())
-        SetStatusText(u"Scenery.cfg saved: "_s + QString::fromStdString(Counted(count, "area", "areas")) +
-                      u"."_s);
+        Parts.Status.Set(u"Scenery.cfg saved: "_s + QString::fromStdString(Counted(count, "area", "areas")) +
+                         u"."_s);
     else
-        SetStatusText(u"Saved; the restore point could not be kept: "_s +
-                      QString::fromUtf8(outcome.RestorePointFailure) + u'.');
+        Parts.Status.Set(u"Saved; the restore point could not be kept: "_s +
+                         QString::fromUtf8(outcome.RestorePointFailure) + u'.');
     if (!outcome.PendingLeft.empty())
         ShowError(u"Scenery.cfg was saved, but "_s + Local(outcome.PendingLeft) +
                   u" could not be removed: "_s + QString::fromUtf8(outcome.PendingFailure) +
@@ -123,8 +124,9 @@ void THauptformular::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isActiveWindow())
         return;
-    if (const QString hint = OutsideChangeHint(Library.ChangedOutside(FPrefs.FSPath, true)); !hint.isEmpty())
-        SetStatusText(hint);
+    if (const QString hint = OutsideChangeHint(Library.ChangedOutside(Parts.Services.Prefs.FSPath, true));
+        !hint.isEmpty())
+        Parts.Status.Set(hint);
 }
 
 void THauptformular::bbRevertClick() {

@@ -64,13 +64,13 @@ TEST_F(TAddFoldersTest, FindNewFoldersOffersWhatTheLibraryLacks) {
         list->item(0)->setCheckState(Qt::Unchecked);
         dialog->findChild<QPushButton*>(u"bbAdd"_s)->click();
     });
-    Window->cmAreaFindNewClick();
+    Window->FolderCommands().cmAreaFindNewClick();
     EXPECT_EQ(offered, (QStringList{u"Addon Scenery\\Alps +"_s, u"Addon Scenery\\Kona +"_s}));
     EXPECT_EQ(Titles(), (std::vector<std::string>{"T0", "T1", "T2", "T3", "Kona"}));
 
     Dialogs.AnswerNext(Native("Addon Scenery/Alps"));
-    Window->cmAreaAddFoldersClick();
-    Window->cmAreaFindNewClick();
+    Window->FolderCommands().cmAreaAddFoldersClick();
+    Window->FolderCommands().cmAreaFindNewClick();
     EXPECT_EQ(Shown(), (TShown{{TBoxKind::Information,
                                 u"No new scenery folders found in "_s + Native("Addon Scenery") + u"."_s}}));
 }
@@ -93,7 +93,7 @@ TEST_F(TAddFoldersTest, DeactivateTakesTheEditableRowsOfTheSelection) {
 TEST_F(TAddFoldersTest, AFolderTheSimulatorCannotReachIsRefused) {
     QTemporaryDir outside;
     Dialogs.AnswerNext(Native("Addon Scenery/Alps") + u'\n' + QDir::toNativeSeparators(outside.path()));
-    Window->cmAreaAddFoldersClick();
+    Window->FolderCommands().cmAreaAddFoldersClick();
     EXPECT_EQ(Shown(), (TShown{{TBoxKind::Error, u"The simulator cannot reach "_s +
                                                      QDir::toNativeSeparators(outside.path()) +
                                                      u": no drive of its Wine prefix leads there."_s}}));

@@ -87,7 +87,7 @@ TEST_F(TAirportsTest, UseThisAreaMovesItBelowTheAreaUsedInOneStep) {
 
 TEST_F(TAirportsTest, NothingFoundSaysSo) {
     Write("Addon/2/scenery/AF2_KSEA.bgl", std::string(10, '\x01'));
-    Window->cmAreaCheckAirportsClick();
+    Window->Dialogs().cmAreaCheckAirportsClick();
     EXPECT_EQ(Shown(),
               (TShown{{TBoxKind::Information, u"No airport is defined by more than one active add-on area. "
                                               u"2 airports in 2 files checked."_s}}));

@@ -49,12 +49,12 @@ TEST_F(MainAreaSets, ExportWritesTheSelectedAreasUnderTheirNumbers) {
     WriteFile(SetFile(), std::string(5000, 'x'));
     Select({9, 4});
     Dialogs.AnswerNext(SetFile());
-    Window->bbExportClick();
+    Window->AreaSets().bbExportClick();
     EXPECT_EQ(FileBytes(SetFile()), SavedArea(50, "T4", Local(50), 5) + SavedArea(100, "T9", Local(100), 10));
     EXPECT_FALSE(Window->IsModified());
     EXPECT_EQ(List->RowCount(), 12);
     TestPrefs.SetPath = "/elsewhere";
-    Window->bbExportClick();
+    Window->AreaSets().bbExportClick();
     ASSERT_EQ(Dialogs.Requests().size(), 2u);
     EXPECT_EQ(Dialogs.Requests()[0].Kind, TDialogKind::SaveFile);
     EXPECT_EQ(Dialogs.Requests()[0].Title, u"Export Area Sets"_s);
@@ -68,15 +68,15 @@ TEST_F(MainAreaSets, ExportWritesTheSelectedAreasUnderTheirNumbers) {
 TEST_F(MainAreaSets, ExportRefusesNoSelectionAndTheLibrary) {
     Load(Spread(4));
     Select({});
-    Window->bbExportClick();
+    Window->AreaSets().bbExportClick();
     EXPECT_EQ(Shown(), TShown{});
     Dialogs.AnswerNext(SetFile());
-    Window->bbExportRemoveClick();
+    Window->AreaSets().bbExportRemoveClick();
     EXPECT_EQ(Dialogs.Requests().at(0).Initial, QCoreApplication::applicationDirPath());
     Select({2});
     const std::string library = FileBytes(CfgPath());
     Dialogs.AnswerNext(CfgPath());
-    Window->bbExportRemoveClick();
+    Window->AreaSets().bbExportRemoveClick();
     EXPECT_EQ(Shown(),
               (TShown{{TBoxKind::Error, NoExportSelection},
                       {TBoxKind::Error, u"Area set not exported! Scenery.cfg cannot be replaced by an "
@@ -93,7 +93,7 @@ TEST_F(MainAreaSets, CutAndExportTakesTheRowsOutAfterWriting) {
     Select({3, 4});
     ASSERT_EQ(Window->Current(), List->Row(3));
     Dialogs.AnswerNext(SetFile());
-    Window->bbExportRemoveClick();
+    Window->AreaSets().bbExportRemoveClick();
     EXPECT_EQ(FileBytes(SetFile()), SavedArea(4, "T3", Local(40)) + SavedArea(5, "T4", Local(50)));
     EXPECT_EQ(Titles(), TitlesOf({0, 1, 2, 5, 6, 7}));
     EXPECT_EQ(Numbers(), (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
@@ -132,12 +132,12 @@ TEST_F(MainAreaSets, ExportRefusesAreasAnImportWouldDrop) {
     Load({{1, "Base", 1}, {2, "Land", 2}, {1999, "Top", 3}});
     Window->bbAddClick();
     Dialogs.AnswerNext(SetFile());
-    Window->bbExportClick();
+    Window->AreaSets().bbExportClick();
     Window->bbRenumberClick();
     Select({3});
     Dialogs.AnswerNext(SetFile());
     Boxes.AnswerNext(false);
-    Window->bbExportClick();
+    Window->AreaSets().bbExportClick();
     EXPECT_EQ(Shown(),
               (TShown{{TBoxKind::Error, u"Area set not exported! Area \"<Untitled>\" has the number 2000, "
                                         u"but an area set holds only the numbers 0 to 1999. Renumber the "
@@ -171,7 +171,7 @@ TEST_P(MainImport, PutsTheSetsAreasInPlace) {
         SavedArea(7, "S7", "S\\7") + SavedArea(2, "S2", "S\\2") + SavedArea(5, "S5", "S\\5");
     WriteFile(SetFile(), set);
     Select(c.Selection);
-    Window->ImportAreaSet(SetFile(), c.Mode);
+    Window->AreaSets().ImportAreaSet(SetFile(), c.Mode);
     EXPECT_EQ(Titles(), c.Titles);
     EXPECT_EQ(Shown(), c.Shown);
     EXPECT_EQ(Window->IsModified(), c.Modified);
@@ -195,7 +195,7 @@ TEST_F(MainAreaSets, ImportedRowsAreWrittenInFull) {
     Load(Numbered(4));
     WriteCfg(CfgText({{3, "Req", 3, true, true}, {4, "Off", 4, false}}));
     Select({3});
-    Window->ImportAreaSet(CfgPath(), TInsertPlace::BeforeSelected);
+    Window->AreaSets().ImportAreaSet(CfgPath(), TInsertPlace::BeforeSelected);
     EXPECT_EQ(Titles(), (std::vector<std::string>{"T0", "T1", "T2", "Req", "Off", "T3"}));
     EXPECT_EQ(Cells(2), (std::vector<std::string>{"A", "A", "A", "A", "", "A"}));
     EXPECT_EQ(Cells(3), (std::vector<std::string>{"", "", "", "R", "", ""}));
@@ -213,7 +213,7 @@ TEST_F(MainAreaSets, UnreadableOrEmptySetFile) {
     WriteFile(SetFile("noise.sas"), std::string(noise, sizeof noise - 1));
     WriteFile(SetFile("nolocal.sas"), "[Area.001]\r\nTitle=No folder\r\n");
     for (const char* name : {"folder.sas", "gone.sas", "empty.sas", "noise.sas", "nolocal.sas"})
-        Window->ImportAreaSet(SetFile(name), TInsertPlace::AtEnd);
+        Window->AreaSets().ImportAreaSet(SetFile(name), TInsertPlace::AtEnd);
     const QString lead = u"Area set could not be read: "_s;
     EXPECT_EQ(Shown(),
               (TShown{{TBoxKind::Error, lead + SetFile("folder.sas") + u": not a regular file"_s},
@@ -246,7 +246,7 @@ TEST_F(MainAreaSets, ImportDialogDrivenThroughItsControls) {
         QTest::mouseClick(dialog->findChild<QRadioButton*>(u"rbEnd"_s), Qt::LeftButton);
         QTest::mouseClick(dialog->findChild<QPushButton*>(u"bbOK"_s), Qt::LeftButton);
     });
-    Window->bbImportClick();
+    Window->AreaSets().bbImportClick();
     EXPECT_EQ(title, u"Import Area Set"_s);
     EXPECT_TRUE(refusalFocusesBrowse);
     EXPECT_EQ(shownFile, CfgPath());

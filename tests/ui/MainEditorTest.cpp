@@ -224,8 +224,8 @@ TEST_F(TAreaEditorTest, HandlersAreInertWithoutACurrentRow) {
     for (const char* name :
          {"eTitle", "eExclude", "cbActive", "cbRequired", "bbLocal", "bbFlattenAdd", "bbDown"})
         EXPECT_FALSE(Child<QWidget>(name)->isEnabled()) << name;
-    Window->bbLocalClick();
-    Window->bbFlattenAddClick();
+    Window->Editor().bbLocalClick();
+    Window->Editor().bbFlattenAddClick();
     Child<QLineEdit>("eTitle")->setText(u"changed"_s);
     EXPECT_TRUE(Dialogs.Requests().empty());
     EXPECT_EQ(AreaAt(2).Title, "T3");
@@ -264,9 +264,9 @@ TEST_F(TAreaEditorTest, ChosenFoldersAreStoredInTheHostsForm) {
         SCOPED_TRACE(c.Name);
         TestPrefs.FSPath = c.FSPath.toLocal8Bit().toStdString();
         Dialogs.AnswerNext(c.Chosen);
-        Window->bbLocalClick();
+        Window->Editor().bbLocalClick();
         Dialogs.AnswerNext(c.Chosen);
-        Window->bbRemoteClick();
+        Window->Editor().bbRemoteClick();
         const QString stored = c.Stored.isEmpty() ? u"Addon Scenery\\Alps"_s : c.Stored;
         EXPECT_EQ(AreaAt(3).Local, stored.toLocal8Bit().toStdString());
         EXPECT_EQ(AreaAt(3).Remote, stored.toLocal8Bit().toStdString());
@@ -282,14 +282,14 @@ TEST_F(TAreaEditorTest, FolderPickerStartsInAddonSceneryThenWhereTheLastBrowseEn
     Select({3});
     TestPrefs.FSPath = "C:\\FS9\\";
     Dialogs.CancelNext();
-    Window->bbLocalClick();
+    Window->Editor().bbLocalClick();
     EXPECT_FALSE(Window->IsModified());
     EXPECT_EQ(AreaAt(3).Local, "Scenery\\4");
     Dialogs.AnswerNext(u"C:\\FS9\\Addon Scenery\\Alps\\"_s);
-    Window->bbLocalClick();
+    Window->Editor().bbLocalClick();
     EXPECT_EQ(AreaAt(3).Local, "Addon Scenery\\Alps");
     EXPECT_TRUE(Window->IsModified());
-    Window->bbRemoteClick();
+    Window->Editor().bbRemoteClick();
     const std::vector<TDialogRequest>& requests = Dialogs.Requests();
     ASSERT_EQ(requests.size(), 3u);
     for (const TDialogRequest& request : requests) {
@@ -313,7 +313,7 @@ TEST_F(TAreaEditorTest, FolderOutsideAWineHostIsStoredAsItsWindowsPath) {
     Select({3});
     TestPrefs.FSPath = (root + u"/pfx/drive_c/FS9/"_s).toLocal8Bit().toStdString();
     Dialogs.AnswerNext(root + u"/data/Scenery/Alps"_s);
-    Window->bbLocalClick();
+    Window->Editor().bbLocalClick();
     EXPECT_EQ(AreaAt(3).Local, "D:\\Scenery\\Alps");
 }
 #endif
@@ -333,10 +333,10 @@ protected:
 TEST_F(TFlattenTest, CancelOrAnEmptyAnswerChangesNothing) {
     Flatten->setCurrentRow(1);
     for (bool cancel : {true, false}) {
-        for (void (THauptformular::*handler)() :
-             {&THauptformular::bbFlattenAddClick, &THauptformular::bbFlattenEditClick}) {
+        for (void (TEditorPanel::*handler)() :
+             {&TEditorPanel::bbFlattenAddClick, &TEditorPanel::bbFlattenEditClick}) {
             cancel ? Dialogs.CancelNext() : Dialogs.AnswerNext(QString());
-            (Window.get()->*handler)();
+            (Window->Editor().*handler)();
             EXPECT_EQ(AreaAt(3).Flatten, Original);
             EXPECT_EQ(Flatten->count(), 2);
             EXPECT_FALSE(Window->IsModified());
@@ -348,11 +348,11 @@ TEST_F(TFlattenTest, CancelOrAnEmptyAnswerChangesNothing) {
 
 TEST_F(TFlattenTest, AddAndEditAskWithTheirTextsAndStoreTheList) {
     Dialogs.AnswerNext(u"N49 E13\n700"_s);
-    Window->bbFlattenAddClick();
+    Window->Editor().bbFlattenAddClick();
     EXPECT_EQ(AreaAt(3).Flatten, (std::vector<std::string>{"N47 E11 500", "N48 E12 600", "N49 E13 700"}));
     Flatten->setCurrentRow(0);
     Dialogs.AnswerNext(u"N46 E10 400"_s);
-    Window->bbFlattenEditClick();
+    Window->Editor().bbFlattenEditClick();
     EXPECT_EQ(AreaAt(3).Flatten, (std::vector<std::string>{"N46 E10 400", "N48 E12 600", "N49 E13 700"}));
     EXPECT_EQ(Flatten->item(0)->text(), u"N46 E10 400"_s);
     EXPECT_TRUE(Window->IsModified());
@@ -367,8 +367,8 @@ TEST_F(TFlattenTest, AddAndEditAskWithTheirTextsAndStoreTheList) {
 
 TEST_F(TFlattenTest, EditAndDeleteWithoutSelectionReportAndChangeNothing) {
     Flatten->clearSelection();
-    Window->bbFlattenEditClick();
-    Window->bbFlattenDeleteClick();
+    Window->Editor().bbFlattenEditClick();
+    Window->Editor().bbFlattenDeleteClick();
     const std::pair<TBoxKind, QString> noSelection{TBoxKind::Error, u"No flatten command selected!"_s};
     EXPECT_EQ(Shown(), (TShown{noSelection, noSelection}));
     EXPECT_TRUE(Dialogs.Requests().empty());
@@ -378,11 +378,11 @@ TEST_F(TFlattenTest, EditAndDeleteWithoutSelectionReportAndChangeNothing) {
 
 TEST_F(TFlattenTest, DeleteAsksAndRemovesOnlyOnYes) {
     Flatten->setCurrentRow(0);
-    Window->bbFlattenDeleteClick();
+    Window->Editor().bbFlattenDeleteClick();
     EXPECT_EQ(AreaAt(3).Flatten, Original);
     EXPECT_FALSE(Window->IsModified());
     Boxes.AnswerNext(true);
-    Window->bbFlattenDeleteClick();
+    Window->Editor().bbFlattenDeleteClick();
     EXPECT_EQ(AreaAt(3).Flatten, std::vector<std::string>{"N48 E12 600"});
     EXPECT_TRUE(Window->IsModified());
     const std::pair<TBoxKind, QString> question{

@@ -47,7 +47,7 @@ TEST_F(MainFolders, MissingFoldersAreMarkedSelectedAndMended) {
     EXPECT_EQ(Status(), u"Local Path not found: "_s + missing);
     TDialogRecorder dialogs;
     dialogs.AnswerNext(Folder.filePath(u"SCENERY/5"_s));
-    Window->bbLocalClick();
+    Window->Editor().bbLocalClick();
     EXPECT_EQ(RedRows(), std::vector<int>{1});
     EXPECT_TRUE(Status().startsWith(u"Quarrow "_s)) << Status().toStdString();
 

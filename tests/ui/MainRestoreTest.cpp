@@ -62,7 +62,7 @@ TEST_F(MainRestore, BringsTheOldestBackAsOneStepAndSavesItRenumbered) {
         QTest::keyClick(points, Qt::Key_End);
         QTest::keyClick(points, Qt::Key_Return);
     });
-    Window->cmFileRestorePointsClick();
+    Window->Dialogs().cmFileRestorePointsClick();
     EXPECT_EQ(shown.Rows, (std::vector<std::string>{"4 | 1 changed", "4 | 1 moved, 1 changed",
                                                     "5 | +1, 1 moved, 1 changed"}));
     EXPECT_EQ(shown.Differences, (std::vector<std::string>{"T3: switched on."}));
@@ -99,7 +99,7 @@ TEST_F(MainRestore, OffersNoPointOfAnotherLibrary) {
         empty = label->isVisible() ? label->text() : QString();
         dialog->findChild<QPushButton*>(u"bbCancel"_s)->click();
     });
-    Window->cmFileRestorePointsClick();
+    Window->Dialogs().cmFileRestorePointsClick();
     EXPECT_TRUE(shown.Rows.empty());
     EXPECT_FALSE(restoreEnabled);
     EXPECT_EQ(empty, u"No restore points yet: every save keeps one."_s);

@@ -50,7 +50,7 @@ TEST_F(TUndoTest, UndoingTheWholeRunGivesBackTheLoadedLibrary) {
     Press(Qt::Key_C);
     Press(Qt::Key_V);
     Select({3});
-    Window->ImportAreaSet(QString::fromStdString(set), TInsertPlace::BeforeSelected);
+    Window->AreaSets().ImportAreaSet(QString::fromStdString(set), TInsertPlace::BeforeSelected);
     const std::vector<std::string> afterRun = Titles();
     EXPECT_EQ(afterRun, (std::vector<std::string>{"T0", "T1", "Alps", "S", "T3", "T5", "T5"}));
 

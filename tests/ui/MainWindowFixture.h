@@ -2,7 +2,11 @@
 
 #include "AreaListView.h"
 #include "AreaRow.h"
+#include "AreaSetCommands.h"
+#include "EditorPanel.h"
+#include "FolderCommands.h"
 #include "InfoDialogs.h"
+#include "LibraryDialogs.h"
 #include "Main.h"
 #include "support/LibraryText.h"
 #include "support/TestFiles.h"

@@ -113,7 +113,7 @@ TEST_F(TMainWindowLoadTest, AboutBoxShowsInfoAndClosesWithOk) {
         product = box->findChild<QLabel*>(u"ProductName"_s)->text();
         box->findChild<QPushButton*>(u"OKButton"_s)->click();
     });
-    Window->cmHelpAboutClick();
+    Window->Dialogs().cmHelpAboutClick();
     EXPECT_EQ(title, u"Info"_s);
     EXPECT_EQ(product, u"Quarrow"_s);
 }

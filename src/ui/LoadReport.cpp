@@ -1,12 +1,11 @@
-// Which file the list stands for, said where the user looks: the status bar after a load, the Save
-// button's hint, and the question about areas only the host folder's own file has.
-#include "Main.h"
+#include "LoadReport.h"
 
-#include "AreaListView.h"
 #include "CodePageText.h"
 #include "InfoDialogs.h"
+#include "MainParts.h"
 #include "model/format/CountText.h"
 #include "model/library/DeclinedAreas.h"
+#include "model/library/LibraryFile.h"
 #include "ui_Main.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -24,13 +23,14 @@ QString TitleList(const std::vector<TArea>& areas) {
 }
 } // namespace
 
-void THauptformular::ShowLibraryPath() {
-    ui->bbSave->setStatusTip(u"Save changes to "_s + QString::fromLocal8Bit(Library.Choice().File));
+void TLoadReport::ShowLibraryPath() {
+    Parts.Ui.bbSave->setStatusTip(u"Save changes to "_s +
+                                  QString::fromLocal8Bit(Parts.Library.Choice().File));
 }
 
 // The per-user folder's path alone fills the status bar: the bar names the copy, its tooltip the folder.
-void THauptformular::ShowLoadNotice(const TLibraryLoad& load) {
-    const TLibraryChoice& choice = Library.Choice();
+void TLoadReport::ShowNotice(const TLibraryLoad& load) {
+    const TLibraryChoice& choice = Parts.Library.Choice();
     QStringList notice, whole;
     if (!load.Warning.empty())
         notice.append(QString::fromLocal8Bit(load.Warning));
@@ -46,13 +46,25 @@ void THauptformular::ShowLoadNotice(const TLibraryLoad& load) {
         whole.append(loaded + u" in "_s + QString::fromLocal8Bit(choice.Folder) + u'.');
     }
     if (!notice.isEmpty())
-        SetStatusText((notice << FStatusText).join(u' '), (whole << FStatusText).join(u' '));
+        Parts.Status.Set((notice << Parts.Status.Text()).join(u' '),
+                         (whole << Parts.Status.Text()).join(u' '));
+}
+
+void TLoadReport::Report(const TLibraryLoad& load) {
+    if (!load.Failure.empty())
+        ShowError(u"Scenery.cfg could not be read: "_s +
+                  QString::fromLocal8Bit(Parts.Library.Choice().ReadFrom()) + u": "_s +
+                  QString::fromUtf8(load.Failure));
+    if (!load.Warning.empty())
+        ShowWarning(QString::fromLocal8Bit(load.Warning));
+    OfferInstalledAreas(load);
 }
 
 // Installers run as administrator write the host folder's file, which the simulator no longer reads
 // once it has a per-user copy: their areas would never show in the simulator.
-void THauptformular::OfferInstalledAreas(const TLibraryLoad& load) {
-    const std::vector<TArea> offered = AreasToOffer(load.HostOnly, load.HostFileHash, FPrefs.DeclinedAreas);
+void TLoadReport::OfferInstalledAreas(const TLibraryLoad& load) {
+    const std::vector<TArea> offered =
+        AreasToOffer(load.HostOnly, load.HostFileHash, Parts.Services.Prefs.DeclinedAreas);
     const std::size_t count = offered.size();
     if (count == 0)
         return;
@@ -61,8 +73,9 @@ void THauptformular::OfferInstalledAreas(const TLibraryLoad& load) {
                   QString::fromLocal8Bit(load.HostFile) + verb +
                   u" not in the library the simulator reads: "_s + TitleList(offered) +
                   (count == 1 ? u". Add it?"_s : u". Add them?"_s))) {
-        FPrefs.DeclinedAreas = DeclinedAreasValue(load.HostFileHash, load.HostOnly);
+        Parts.Services.Prefs.DeclinedAreas = DeclinedAreasValue(load.HostFileHash, load.HostOnly);
         return;
     }
-    Perform(InsertAreas(Document(), Session.Selected(), Document().Count(), offered, "Add installed areas"));
+    Parts.Core.Perform(InsertAreas(Parts.Document(), Parts.Session.Selected(), Parts.Document().Count(),
+                                   offered, "Add installed areas"));
 }
