@@ -7,8 +7,9 @@
 class TAreaRow;
 struct TMainParts;
 
-// Missing scenery folders in the main window: rows whose folder the host would not find show their
-// name in red, the status bar names the current one's folder, and the list's summary counts them.
+// The areas' folders as the host finds them: rows whose folder the host would not find show their name
+// in red, the status bar names the current one's folder, the list's summary counts them, and a folder
+// the user picks gets the text the host reaches it by.
 class TFolderMarks {
 public:
     explicit TFolderMarks(TMainParts& parts) : Parts(parts) {}
